@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing and running Tesselle need,
+# and only those that are missing. Works as root and through sudo.
+set -euo pipefail
+
+packages=(
+  # build
+  build-essential cmake ninja-build pkg-config
+  qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
+  qcoro-qt6-dev nlohmann-json3-dev libyaml-cpp-dev
+  libxdo-dev libxtst-dev libx11-dev
+  # tests and benchmarks
+  libbenchmark-dev clang libclang-rt-14-dev
+  # running: platform plugins, emoji font, a virtual display with a tray host
+  qt6-qpa-plugins libqt6svg6 fonts-noto-color-emoji
+  xvfb xauth trayer xdotool xclip
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed'; then
+    missing+=("$p")
+  fi
+done
+
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "Installing: ${missing[*]}"
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+export DEBIAN_FRONTEND=noninteractive
+"${sudo_cmd[@]}" apt-get update -qq
+"${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}"
