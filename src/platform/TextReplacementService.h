@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QList>
+#include <QString>
+#include <functional>
+#include <optional>
+#include <vector>
+
+// One pair of the text-replacement list: typing `shortcut` gives `phrase`.
+struct TextReplacementEntry {
+    QString shortcut;
+    QString phrase;
+
+    bool operator==(const TextReplacementEntry&) const = default;
+};
+
+// A failed list operation. A failure that stands for several may carry the
+// failures of single deletions and updates.
+struct TextReplacementError {
+    int code = 0;
+    std::vector<TextReplacementError> deleteErrors;
+    std::vector<TextReplacementError> updateErrors;
+};
+
+// The user's text-replacement list. Completions run exactly once, on any thread.
+class TextReplacementService {
+public:
+    using Completion = std::function<void(std::optional<TextReplacementError>)>;
+
+    virtual ~TextReplacementService() = default;
+
+    virtual void addEntries(const QList<TextReplacementEntry>& add,
+                            const QList<TextReplacementEntry>& remove, Completion completion) = 0;
+    virtual void modifyEntry(const TextReplacementEntry& original,
+                             const TextReplacementEntry& replacement, Completion completion) = 0;
+    virtual QString errorString(int code) const = 0;
+    // The list as it is now, in its order.
+    virtual QList<TextReplacementEntry> currentEntries() const = 0;
+};

@@ -1,0 +1,100 @@
+#pragma once
+
+#include "platform/AppInfo.h"
+#include "platform/DefaultsStore.h"
+#include "platform/LineOutput.h"
+#include "platform/LoginItemService.h"
+#include "platform/SystemLog.h"
+#include "platform/UsageReporting.h"
+
+#include <QHash>
+#include <QMutex>
+#include <QStringList>
+
+// A settings domain in memory.
+class FakeDefaultsStore : public DefaultsStore {
+public:
+    QVariant value(const QString& key) const override {
+        QMutexLocker lock(&m_mutex);
+        return m_values.value(key);
+    }
+    void setValue(const QString& key, const QVariant& value) override {
+        QMutexLocker lock(&m_mutex);
+        m_values.insert(key, value);
+    }
+    void remove(const QString& key) override {
+        QMutexLocker lock(&m_mutex);
+        m_values.remove(key);
+    }
+    void clear() override {
+        QMutexLocker lock(&m_mutex);
+        m_values.clear();
+    }
+    QStringList keys() const {
+        QMutexLocker lock(&m_mutex);
+        return m_values.keys();
+    }
+
+private:
+    mutable QMutex m_mutex;
+    QHash<QString, QVariant> m_values;
+};
+
+// Keeps every line written, in order.
+class RecordingLineOutput : public LineOutput {
+public:
+    void writeLine(const QString& line) override {
+        QMutexLocker lock(&m_mutex);
+        m_lines << line;
+    }
+    QStringList lines() const {
+        QMutexLocker lock(&m_mutex);
+        return m_lines;
+    }
+
+private:
+    mutable QMutex m_mutex;
+    QStringList m_lines;
+};
+
+class RecordingSystemLog : public SystemLog {
+public:
+    void error(const QString& message) override { errors << message; }
+    QStringList errors;
+};
+
+class FakeLoginItemService : public LoginItemService {
+public:
+    bool isEnabled() const override { return enabled; }
+    void setEnabled(bool value) override {
+        enabled = value;
+        assignments << value;
+    }
+    bool enabled = false;
+    QList<bool> assignments;
+};
+
+class FakeAppInfo : public AppInfo {
+public:
+    std::optional<QString> value(const QString& key) const override {
+        if (!values.contains(key))
+            return std::nullopt;
+        return values.value(key);
+    }
+    QString identifier() const override { return QStringLiteral("test.tesselle"); }
+    QHash<QString, QString> values;
+};
+
+// Records each call as one line, such as "start id 3" or "countryCode DE".
+class RecordingUsageReporting : public UsageReporting {
+public:
+    void start(const QString& identifier, int services) override {
+        calls << QStringLiteral("start %1 %2").arg(identifier).arg(services);
+    }
+    void setLogLevel(int level) override { calls << QStringLiteral("logLevel %1").arg(level); }
+    void setCountryCode(const QString& code) override { calls << "countryCode " + code; }
+    void setCrashReportingEnabled(bool enabled) override {
+        calls << QStringLiteral("crashReporting %1").arg(enabled);
+    }
+    QStringList calls;
+};
