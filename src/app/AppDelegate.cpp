@@ -1,0 +1,50 @@
+#include "app/AppDelegate.h"
+
+#include "async/BackgroundTasks.h"
+#include "platform/AppInfo.h"
+#include "platform/UsageReporting.h"
+#include "shortcuts/ShortcutLifecycle.h"
+
+#include <QLocale>
+#include <QTimer>
+
+AppDelegate::AppDelegate(Services services, QObject* parent)
+    : QObject(parent), m_services(std::move(services)),
+      m_preferences(m_services.defaults, m_services.loginItems) {}
+
+AppDelegate::~AppDelegate() = default;
+
+DesktopShell& AppDelegate::windowManager() {
+    if (!m_windowManager)
+        m_windowManager = m_services.makeWindowManager(*this);
+    return *m_windowManager;
+}
+
+void AppDelegate::applicationDidFinishLaunching() {
+    startUsageReporting();
+    windowManager().setupStatusItem();
+    QTimer::singleShot(std::chrono::seconds(1), this,
+                       [this] { windowManager().showWelcomeWindowIfNeeded(); });
+    ShortcutLifecycle& shortcuts = m_services.shortcuts;
+    m_services.background.start([&shortcuts] { return shortcuts.restoreShortcuts(); });
+}
+
+void AppDelegate::applicationWillTerminate() {
+    if (m_terminated)
+        return;
+    m_terminated = true;
+    ShortcutLifecycle& shortcuts = m_services.shortcuts;
+    m_services.background.runAndWait([&shortcuts] { return shortcuts.removeAllShortcuts(); });
+}
+
+void AppDelegate::startUsageReporting() {
+    UsageReporting& reporting = m_services.usageReporting;
+    const QString identifier =
+        m_services.appInfo.value(QStringLiteral("appcenter_id")).value_or(QStringLiteral("error"));
+    reporting.start(identifier, UsageReporting::Analytics | UsageReporting::Crashes);
+    reporting.setLogLevel(99);
+    const QLocale::Territory territory = QLocale().territory();
+    if (territory != QLocale::AnyTerritory)
+        reporting.setCountryCode(QLocale::territoryToCode(territory));
+    reporting.setCrashReportingEnabled(true);
+}

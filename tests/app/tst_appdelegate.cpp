@@ -1,0 +1,150 @@
+#include "Fakes.h"
+#include "TestEnvironment.h"
+#include "app/AppDelegate.h"
+#include "async/BackgroundTasks.h"
+#include "platform/MessageError.h"
+#include "shortcuts/ShortcutLifecycle.h"
+
+#include <QCoroTimer>
+#include <QElapsedTimer>
+#include <QTest>
+#include <QThread>
+
+namespace {
+
+// One ordered record of every step, from whichever thread it ran on.
+struct Journal {
+    void add(const QString& step) {
+        QMutexLocker lock(&mutex);
+        steps << step;
+    }
+    QStringList all() const {
+        QMutexLocker lock(&mutex);
+        return steps;
+    }
+    mutable QMutex mutex;
+    QStringList steps;
+};
+
+class RecordingShell : public DesktopShell {
+public:
+    explicit RecordingShell(Journal& journal) : m_journal(journal) {}
+    void setupStatusItem() override { m_journal.add("setupStatusItem"); }
+    void showWelcomeWindowIfNeeded() override { m_journal.add("showWelcomeWindowIfNeeded"); }
+
+private:
+    Journal& m_journal;
+};
+
+class RecordingLifecycle : public ShortcutLifecycle {
+public:
+    explicit RecordingLifecycle(Journal& journal) : m_journal(journal) {}
+    QCoro::Task<> restoreShortcuts() override {
+        m_journal.add(onMainThread() ? "restore on main thread" : "restore");
+        co_return;
+    }
+    QCoro::Task<> removeAllShortcuts() override {
+        co_await QCoro::sleepFor(std::chrono::milliseconds(200));
+        m_journal.add(onMainThread() ? "remove on main thread" : "remove");
+        if (failRemoval)
+            throw MessageError("the list is gone");
+    }
+    bool failRemoval = false;
+
+private:
+    static bool onMainThread() { return QThread::currentThread() == qApp->thread(); }
+    Journal& m_journal;
+};
+
+} // namespace
+
+
+class AppDelegateTest : public QObject {
+    Q_OBJECT
+
+    struct Fixture {
+        Journal journal;
+        FakeDefaultsStore defaults;
+        FakeLoginItemService loginItems;
+        FakeAppInfo appInfo;
+        RecordingUsageReporting usage;
+        RecordingLifecycle lifecycle{journal};
+        BackgroundTasks background;
+        int windowManagersBuilt = 0;
+
+        std::unique_ptr<AppDelegate> makeDelegate() {
+            return std::make_unique<AppDelegate>(AppDelegate::Services{
+                defaults, loginItems, appInfo, usage, lifecycle, background,
+                [this](AppDelegate&) {
+                    ++windowManagersBuilt;
+                    return std::make_unique<RecordingShell>(journal);
+                }});
+        }
+    };
+
+private slots:
+    void usageReportingStartsWithTheIdentifierAndRegion_data() {
+        QTest::addColumn<QString>("identifier");
+        QTest::addColumn<QLocale>("locale");
+        QTest::addColumn<QStringList>("calls");
+        QTest::newRow("an identifier and a region are passed on")
+            << "abc-123" << QLocale(QLocale::German, QLocale::Germany)
+            << QStringList{"start abc-123 3", "logLevel 99", "countryCode DE", "crashReporting 1"};
+        QTest::newRow("a missing identifier starts the service as error, without a region")
+            << QString() << QLocale::c()
+            << QStringList{"start error 3", "logLevel 99", "crashReporting 1"};
+    }
+    void usageReportingStartsWithTheIdentifierAndRegion() {
+        QFETCH(QString, identifier);
+        QFETCH(QLocale, locale);
+        QFETCH(QStringList, calls);
+        QLocale::setDefault(locale);
+        Fixture fixture;
+        if (!identifier.isNull())
+            fixture.appInfo.values.insert("appcenter_id", identifier);
+        auto delegate = fixture.makeDelegate();
+        delegate->applicationDidFinishLaunching();
+        QCOMPARE(fixture.usage.calls, calls);
+    }
+
+    void launchShowsTheStatusItemRestoresInTheBackgroundAndChecksWelcomeASecondLater() {
+        Fixture fixture;
+        auto delegate = fixture.makeDelegate();
+        QElapsedTimer clock;
+        clock.start();
+        delegate->applicationDidFinishLaunching();
+        QCOMPARE(fixture.journal.all(), QStringList{"setupStatusItem"});
+        QTRY_COMPARE(fixture.journal.all(), (QStringList{"setupStatusItem", "restore"}));
+        QTRY_COMPARE_WITH_TIMEOUT(fixture.journal.all().size(), 3, 3000);
+        QCOMPARE(fixture.journal.all().last(), "showWelcomeWindowIfNeeded");
+        QVERIFY2(clock.elapsed() >= 950, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void theWindowManagerIsBuiltOnceWhoeverAsksFirst() {
+        Fixture fixture;
+        auto delegate = fixture.makeDelegate();
+        DesktopShell& early = delegate->windowManager();
+        delegate->applicationDidFinishLaunching();
+        QCOMPARE(&delegate->windowManager(), &early);
+        QCOMPARE(fixture.windowManagersBuilt, 1);
+    }
+
+    void terminationBlocksUntilTheRemovalHasFinishedOffTheMainThread_data() {
+        QTest::addColumn<bool>("removalFails");
+        QTest::newRow("a removal that succeeds") << false;
+        QTest::newRow("a removal that fails still lets the program quit") << true;
+    }
+    void terminationBlocksUntilTheRemovalHasFinishedOffTheMainThread() {
+        QFETCH(bool, removalFails);
+        Fixture fixture;
+        fixture.lifecycle.failRemoval = removalFails;
+        auto delegate = fixture.makeDelegate();
+        delegate->applicationWillTerminate();
+        QCOMPARE(fixture.journal.all(), QStringList{"remove"});
+        delegate->applicationWillTerminate();
+        QCOMPARE(fixture.journal.all(), QStringList{"remove"});
+    }
+};
+
+TESSELLE_TEST_MAIN(AppDelegateTest, QCoreApplication)
+#include "tst_appdelegate.moc"
