@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QStringList>
+#include <QUuid>
+
+// One emoji as the picker shows it. Every value made gets a new id, and only the
+// id makes two values equal; where two entries are the same emoji, compare symbols.
+struct Emoji {
+    QUuid id;
+    QString symbol; // may carry a skin-tone modifier
+    QString description;
+    QStringList aliases;
+    QStringList tags;
+
+    static Emoji make(QString symbol, QString description, QStringList aliases, QStringList tags);
+    // The same emoji under a new id.
+    Emoji copy() const;
+
+    bool operator==(const Emoji& other) const { return id == other.id; }
+};
