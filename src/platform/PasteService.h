@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QtGlobal>
+
+// Types the clipboard into the window the user was working in: the stand-in
+// for a paste keystroke sent by the desktop's scripting service.
+class PasteService {
+public:
+    virtual ~PasteService() = default;
+
+    // Connects to the desktop. Runs once, on a worker thread, before any other
+    // call; a failure is kept and reported by the next paste.
+    virtual void prepare() = 0;
+    // Notes the window that is active now as the one to paste into.
+    virtual void rememberActiveWindow() = 0;
+    // Activates the remembered window and sends it the paste keystroke.
+    // Throws MessageError with the reason.
+    virtual void pasteIntoRememberedWindow() = 0;
+    // Brings one of this program's windows to the front; best effort.
+    virtual void activateWindow(quintptr window) = 0;
+};

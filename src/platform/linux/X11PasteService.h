@@ -1,0 +1,34 @@
+#pragma once
+
+#include "platform/PasteService.h"
+
+#include <QString>
+
+struct xdo;
+
+// Paste on X11 through libxdo (XTest). The active window is read through the
+// window manager (EWMH) where it offers that, otherwise from the input focus.
+// Where no X11 display can be opened (a Wayland session without XWayland) every
+// paste fails, saying that autopaste needs an X11 session.
+class X11PasteService : public PasteService {
+public:
+    X11PasteService() = default;
+    ~X11PasteService() override;
+    X11PasteService(const X11PasteService&) = delete;
+    X11PasteService& operator=(const X11PasteService&) = delete;
+
+    void prepare() override;
+    void rememberActiveWindow() override;
+    void pasteIntoRememberedWindow() override;
+    void activateWindow(quintptr window) override;
+
+private:
+    bool windowManagerActivates() const;
+    unsigned long activeWindow() const;
+    void requestActivation(unsigned long window) const;
+    bool activateAndWait(unsigned long window) const;
+
+    xdo* m_xdo = nullptr;
+    QString m_unavailable;
+    unsigned long m_target = 0;
+};
