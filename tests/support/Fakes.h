@@ -4,12 +4,17 @@
 #include "platform/DefaultsStore.h"
 #include "platform/LineOutput.h"
 #include "platform/LoginItemService.h"
+#include "platform/MessageError.h"
+#include "platform/PasteService.h"
+#include "platform/Pasteboard.h"
 #include "platform/SystemLog.h"
 #include "platform/UsageReporting.h"
 
+#include <QCoreApplication>
 #include <QHash>
 #include <QMutex>
 #include <QStringList>
+#include <QThread>
 
 // A settings domain in memory.
 class FakeDefaultsStore : public DefaultsStore {
@@ -97,4 +102,49 @@ public:
         calls << QStringLiteral("crashReporting %1").arg(enabled);
     }
     QStringList calls;
+};
+
+// Keeps every text put on the clipboard.
+class RecordingPasteboard : public Pasteboard {
+public:
+    void setText(const QString& text) override { texts << text; }
+    QStringList texts;
+};
+
+// Records the paste steps in order, naming a preparation that ran on the main
+// thread; a non-empty `failure` makes the paste fail with that reason.
+class FakePasteService : public PasteService {
+public:
+    void prepare() override {
+        QThread::msleep(prepareDelayMs);
+        const bool onMainThread =
+            QThread::currentThread() == QCoreApplication::instance()->thread();
+        record(onMainThread ? "prepare on the main thread" : "prepare");
+    }
+    void rememberActiveWindow() override { record("remember"); }
+    void pasteIntoRememberedWindow() override {
+        record("paste");
+        if (!failure.isEmpty())
+            throw MessageError(failure);
+    }
+    void activateWindow(quintptr window) override {
+        record("activate");
+        activated = window;
+    }
+    QStringList steps() const {
+        QMutexLocker lock(&m_mutex);
+        return m_steps;
+    }
+
+    QString failure;
+    int prepareDelayMs = 0;
+    quintptr activated = 0;
+
+private:
+    void record(const QString& step) {
+        QMutexLocker lock(&m_mutex);
+        m_steps << step;
+    }
+    mutable QMutex m_mutex;
+    QStringList m_steps;
 };

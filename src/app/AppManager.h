@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QObject>
+#include <future>
+
+class LineOutput;
+class Pasteboard;
+class PasteService;
+
+// Puts text on the clipboard and, for autopaste, types it into the window the
+// user worked in before the panel took the focus.
+class AppManager : public QObject {
+    Q_OBJECT
+public:
+    // Starts preparing the paste service on a worker thread, so that the first
+    // paste does not wait for the connection to the desktop.
+    AppManager(Pasteboard& pasteboard, PasteService& pasteService, LineOutput& output,
+               QObject* parent = nullptr);
+    ~AppManager() override;
+
+    // The clipboard then holds exactly this one plain-text value.
+    void copy(const QString& text);
+    // Activates the remembered window, sends it the paste keystroke and then
+    // brings back the window of ours that was active. A failure prints two lines
+    // and leaves the clipboard as it is; nothing is thrown.
+    void paste();
+    // Called just before the panel takes the focus.
+    void rememberActiveWindow();
+
+private:
+    PasteService& preparedPasteService();
+
+    Pasteboard& m_pasteboard;
+    PasteService& m_pasteService;
+    LineOutput& m_output;
+    std::future<void> m_preparation;
+};

@@ -1,0 +1,62 @@
+#include "Fakes.h"
+#include "TestEnvironment.h"
+#include "app/AppManager.h"
+
+#include <QApplication>
+#include <QTest>
+#include <QWidget>
+
+class AppManagerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void thePasteServiceIsPreparedOnceOffTheMainThreadBeforeItsFirstUse() {
+        RecordingPasteboard pasteboard;
+        FakePasteService service;
+        service.prepareDelayMs = 200;
+        RecordingLineOutput output;
+        AppManager manager(pasteboard, service, output);
+        manager.rememberActiveWindow();
+        manager.paste();
+        QCOMPARE(service.steps(), (QStringList{"prepare", "remember", "paste"}));
+    }
+
+    void aPasteActivatesTheRememberedWindowAndThenBringsOursBack_data() {
+        QTest::addColumn<QString>("failure");
+        QTest::addColumn<QStringList>("steps");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("a paste that succeeds re-activates our window")
+            << QString() << QStringList{"prepare", "remember", "paste", "activate"}
+            << QStringList();
+        QTest::newRow("a paste that fails prints two lines and re-activates nothing")
+            << "Autopaste needs an X11 session" << QStringList{"prepare", "remember", "paste"}
+            << QStringList{"Error message: Autopaste needs an X11 session",
+                           "Error: Autopaste needs an X11 session"};
+    }
+    void aPasteActivatesTheRememberedWindowAndThenBringsOursBack() {
+        QFETCH(QString, failure);
+        QFETCH(QStringList, steps);
+        QFETCH(QStringList, lines);
+        RecordingPasteboard pasteboard;
+        FakePasteService service;
+        service.failure = failure;
+        RecordingLineOutput output;
+        AppManager manager(pasteboard, service, output);
+        QWidget panel;
+        panel.show();
+        panel.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &panel);
+
+        manager.copy(QStringLiteral("💃"));
+        manager.rememberActiveWindow();
+        manager.paste();
+        QCOMPARE(service.steps(), steps);
+        QCOMPARE(output.lines(), lines);
+        QCOMPARE(service.activated, failure.isEmpty() ? panel.winId() : 0);
+        // The emoji stays on the clipboard either way, for pasting by hand.
+        QCOMPARE(pasteboard.texts, QStringList{QStringLiteral("💃")});
+    }
+};
+
+TESSELLE_TEST_MAIN(AppManagerTest, QApplication)
+#include "tst_appmanager.moc"
