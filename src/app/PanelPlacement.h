@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+// Where the picker panel goes: centred under the anchor (the tray icon, or the
+// pointer when the tray tells no geometry), above it when the anchor is in the
+// lower half of the screen, and moved as little as needed to stay on the screen.
+QPoint panelPosition(const QRect& anchor, const QSize& panel, const QRect& screen);

@@ -1,0 +1,97 @@
+#include "app/PickerPanel.h"
+
+#include "app/PanelPlacement.h"
+
+#include <QApplication>
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QScreen>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+constexpr qreal cornerRadius = 10;
+constexpr int contentMargin = 6;
+constexpr std::chrono::milliseconds focusLossClickWindow(300);
+} // namespace
+
+PickerPanel::PickerPanel(std::unique_ptr<QWidget> content, QWidget* parent)
+    : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
+                          Qt::NoDropShadowWindowHint) {
+    setWindowTitle(QStringLiteral("Tesselle"));
+    setAttribute(Qt::WA_TranslucentBackground);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(contentMargin, contentMargin, contentMargin, contentMargin);
+    layout->addWidget(content.release());
+}
+
+void PickerPanel::showAt(const QRect& anchor) {
+    adjustSize();
+    QScreen* screen = QGuiApplication::screenAt(anchor.center());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    move(panelPosition(anchor, size(), screen->availableGeometry()));
+    show();
+    raise();
+    activateWindow();
+}
+
+bool PickerPanel::closedByFocusLossJustNow() const {
+    return m_closedByFocusLoss.isValid() &&
+           m_closedByFocusLoss.elapsed() < focusLossClickWindow.count();
+}
+
+bool PickerPanel::event(QEvent* event) {
+    // Activation changes arrive in bursts (a hide and a quick reopening, a paste
+    // that activates another window and comes back): judge once they settle.
+    // A deactivation from before the latest opening is stale.
+    if (event->type() == QEvent::WindowDeactivate && isVisible()) {
+        QTimer::singleShot(0, this, [this, opening = m_openings] {
+            if (opening == m_openings)
+                closeIfFocusLeft();
+        });
+    } else if (event->type() == QEvent::Show) {
+        ++m_openings;
+    }
+    return QWidget::event(event);
+}
+
+void PickerPanel::closeIfFocusLeft() {
+    if (!isVisible() || isActiveWindow() || ownsWindow(QApplication::activeWindow()))
+        return;
+    close();
+    m_closedByFocusLoss.start();
+}
+
+void PickerPanel::keyPressEvent(QKeyEvent* event) {
+    // Reaches here only when no view inside wanted the key.
+    if (event->key() == Qt::Key_Escape) {
+        close();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void PickerPanel::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QColor background = palette().color(QPalette::Window);
+    background.setAlphaF(0.96);
+    QColor outline = palette().color(QPalette::WindowText);
+    outline.setAlphaF(0.15);
+    painter.setPen(QPen(outline, 1));
+    painter.setBrush(background);
+    painter.drawRoundedRect(QRectF(rect()).adjusted(0.5, 0.5, -0.5, -0.5), cornerRadius,
+                            cornerRadius);
+}
+
+// Dialogs and menus that the panel's views open belong to it: activating them
+// does not close it.
+bool PickerPanel::ownsWindow(const QWidget* window) const {
+    for (const QWidget* widget = window; widget; widget = widget->parentWidget()) {
+        if (widget == this)
+            return true;
+    }
+    return false;
+}

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QWidget>
+#include <memory>
+
+// The window of the picker, standing in for a popover under the tray icon:
+// frameless, translucent and rounded. It is transient: Escape closes it, and so
+// does any window outside it becoming active. Closing only hides it, so that
+// its content keeps its state for the next opening.
+class PickerPanel : public QWidget {
+    Q_OBJECT
+public:
+    explicit PickerPanel(std::unique_ptr<QWidget> content, QWidget* parent = nullptr);
+
+    // Shows and activates the panel next to the anchor, within its screen.
+    void showAt(const QRect& anchor);
+    // A click on the tray icon that made the panel lose the focus arrives just
+    // after it closed; that click must not open it again.
+    bool closedByFocusLossJustNow() const;
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void closeIfFocusLeft();
+    bool ownsWindow(const QWidget* window) const;
+
+    QElapsedTimer m_closedByFocusLoss;
+    int m_openings = 0;
+};

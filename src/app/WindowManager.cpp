@@ -1,0 +1,125 @@
+#include "app/WindowManager.h"
+
+#include "app/AppManager.h"
+#include "app/ModalWindow.h"
+#include "app/PickerPanel.h"
+#include "platform/ResourceLocator.h"
+#include "settings/SettingsKeys.h"
+
+#include <QCursor>
+#include <QIcon>
+#include <QSystemTrayIcon>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace {
+constexpr std::chrono::seconds popoverDelayAfterWelcome(1);
+}
+
+WindowManager::WindowManager(Preferences& preferences, DefaultsStore& defaults,
+                             AppManager& appManager, const ResourceLocator& resources,
+                             Contents contents, QObject* parent)
+    : QObject(parent), m_preferences(preferences), m_appManager(appManager), m_resources(resources),
+      m_contents(std::move(contents)),
+      m_isWelcomeWasPresented(defaults, SettingsKeys::isWelcomeWasPresented, false) {}
+
+WindowManager::~WindowManager() = default;
+
+void WindowManager::LaterDeleter::operator()(QObject* object) const {
+    object->deleteLater();
+}
+
+QSystemTrayIcon& WindowManager::statusItem() {
+    if (!m_statusItem)
+        m_statusItem = std::make_unique<QSystemTrayIcon>();
+    return *m_statusItem;
+}
+
+void WindowManager::setupStatusItem() {
+    QSystemTrayIcon& item = statusItem();
+    // The SVG is drawn afresh at whatever size the tray asks for; an installed
+    // copy in the icon theme serves when the resource folder lacks it.
+    const auto image = m_resources.path(QStringLiteral("Tesselle"), QStringLiteral("svg"));
+    item.setIcon(image ? QIcon(*image) : QIcon::fromTheme(QStringLiteral("tesselle")));
+    item.setToolTip(QStringLiteral("Tesselle"));
+    connect(&item, &QSystemTrayIcon::activated, this,
+            [this](QSystemTrayIcon::ActivationReason why) {
+                if (why == QSystemTrayIcon::Trigger)
+                    menuButtonToggle();
+            });
+    item.show();
+}
+
+void WindowManager::menuButtonToggle() {
+    PickerPanel& panel = popoverBuilt();
+    if (panel.isVisible())
+        panel.close();
+    else if (!panel.closedByFocusLossJustNow())
+        openPopover();
+}
+
+void WindowManager::openPopover() {
+    // Before the panel takes the focus: the window to paste into is the one the
+    // user worked in.
+    m_appManager.rememberActiveWindow();
+    popoverBuilt().showAt(anchor());
+}
+
+void WindowManager::closePopover() {
+    if (m_popover)
+        m_popover->close();
+}
+
+PickerPanel& WindowManager::popoverBuilt() {
+    if (!m_popover)
+        m_popover = std::make_unique<PickerPanel>(m_contents.panel(*this));
+    return *m_popover;
+}
+
+QRect WindowManager::anchor() const {
+    const QRect icon = m_statusItem ? m_statusItem->geometry() : QRect();
+    if (!icon.isEmpty())
+        return icon;
+    return QRect(QCursor::pos(), QSize(1, 1));
+}
+
+void WindowManager::openSettings() {
+    if (!m_settingsWindow) {
+        m_settingsWindow = std::make_unique<QWidget>();
+        m_settingsWindow->setWindowTitle(QStringLiteral("Tesselle Settings"));
+        auto* layout = new QVBoxLayout(m_settingsWindow.get());
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSizeConstraint(QLayout::SetFixedSize);
+        layout->addWidget(m_contents.settings(*this).release());
+    }
+    m_settingsWindow->show();
+    m_settingsWindow->raise();
+    m_settingsWindow->activateWindow();
+}
+
+std::unique_ptr<ModalWindow> WindowManager::makeWelcomeWindow() {
+    auto window = std::make_unique<ModalWindow>(m_contents.welcome(*this));
+    window->centerOnScreen();
+    return window;
+}
+
+void WindowManager::showWelcomeWindowIfNeeded() {
+    if (m_isWelcomeWasPresented.read())
+        return;
+    std::unique_ptr<ModalWindow> window = makeWelcomeWindow();
+    window->show();
+    window->raise();
+    window->activateWindow();
+    if (m_welcomeWindow)
+        m_welcomeWindow->close();
+    m_welcomeWindow.reset(window.release());
+}
+
+void WindowManager::finishWelcome() {
+    m_isWelcomeWasPresented.write(true);
+    if (m_welcomeWindow) {
+        m_welcomeWindow->close();
+        m_welcomeWindow.reset();
+    }
+    QTimer::singleShot(popoverDelayAfterWelcome, this, &WindowManager::openPopover);
+}

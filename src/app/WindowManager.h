@@ -1,0 +1,82 @@
+#pragma once
+
+#include "app/DesktopShell.h"
+#include "settings/StoredSetting.h"
+
+#include <QObject>
+#include <QRect>
+#include <functional>
+#include <memory>
+
+class AppManager;
+class ModalWindow;
+class PickerPanel;
+class Preferences;
+class QSystemTrayIcon;
+class QWidget;
+class ResourceLocator;
+
+// Every window of the program and the tray icon: the picker panel that a click
+// on the icon toggles, the settings window and the welcome window.
+class WindowManager : public QObject, public DesktopShell {
+    Q_OBJECT
+public:
+    // Builds a window's content; called once per window, when it is first needed.
+    using ContentFactory = std::function<std::unique_ptr<QWidget>(WindowManager&)>;
+    struct Contents {
+        ContentFactory panel;
+        ContentFactory welcome;
+        ContentFactory settings;
+    };
+
+    WindowManager(Preferences& preferences, DefaultsStore& defaults, AppManager& appManager,
+                  const ResourceLocator& resources, Contents contents, QObject* parent = nullptr);
+    ~WindowManager() override;
+
+    Preferences& preferences() { return m_preferences; }
+    AppManager& appManager() { return m_appManager; }
+
+    // Shows the tray icon; a click on it toggles the panel.
+    void setupStatusItem() override;
+    // Opens the welcome window unless the welcome flow was completed.
+    void showWelcomeWindowIfNeeded() override;
+
+    void menuButtonToggle();
+    // Opens the panel under the tray icon, or at the pointer where the tray
+    // tells no geometry.
+    void openPopover();
+    void closePopover();
+    // Shows and activates the one settings window.
+    void openSettings();
+    // A new welcome window, centred and not yet shown.
+    std::unique_ptr<ModalWindow> makeWelcomeWindow();
+    // Records the completed welcome, closes its window and opens the panel a
+    // second later.
+    void finishWelcome();
+
+    QSystemTrayIcon& statusItem();
+    // Null until they are first needed.
+    PickerPanel* popover() const { return m_popover.get(); }
+    ModalWindow* welcomeWindow() const { return m_welcomeWindow.get(); }
+    QWidget* settingsWindow() const { return m_settingsWindow.get(); }
+
+private:
+    // The welcome content that asks for its window to close is still running
+    // when it does, so windows are deleted on the event loop.
+    struct LaterDeleter {
+        void operator()(QObject* object) const;
+    };
+
+    PickerPanel& popoverBuilt();
+    QRect anchor() const;
+
+    Preferences& m_preferences;
+    AppManager& m_appManager;
+    const ResourceLocator& m_resources;
+    Contents m_contents;
+    StoredSetting<bool> m_isWelcomeWasPresented;
+    std::unique_ptr<QSystemTrayIcon> m_statusItem;
+    std::unique_ptr<PickerPanel> m_popover;
+    std::unique_ptr<ModalWindow, LaterDeleter> m_welcomeWindow;
+    std::unique_ptr<QWidget> m_settingsWindow;
+};

@@ -1,0 +1,45 @@
+#include "TestEnvironment.h"
+#include "app/PanelPlacement.h"
+
+#include <QCoreApplication>
+#include <QTest>
+
+class PanelPlacementTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void thePanelHangsFromItsAnchorWithinTheScreen_data() {
+        QTest::addColumn<QRect>("anchor");
+        QTest::addColumn<QSize>("panel");
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QPoint>("position");
+        const QRect screen(0, 0, 1280, 1024);
+        const QSize panel(360, 500);
+        QTest::newRow("a tray at the top centre: under the icon, centred on it")
+            << QRect(600, 0, 24, 24) << panel << screen << QPoint(431, 28);
+        QTest::newRow("a tray at the top right: pushed left to stay on screen")
+            << QRect(1250, 0, 24, 24) << panel << screen << QPoint(920, 28);
+        QTest::newRow("a tray at the bottom: above the icon")
+            << QRect(600, 1000, 24, 24) << panel << screen << QPoint(431, 496);
+        QTest::newRow("a tray at the bottom left: above it, pushed right")
+            << QRect(0, 1000, 24, 24) << panel << screen << QPoint(0, 496);
+        QTest::newRow("the pointer in the upper half, when the tray tells no geometry")
+            << QRect(100, 300, 1, 1) << panel << screen << QPoint(0, 305);
+        QTest::newRow("the pointer low on the screen: above it")
+            << QRect(640, 900, 1, 1) << panel << screen << QPoint(460, 396);
+        QTest::newRow("a second screen to the right")
+            << QRect(2000, 0, 22, 22) << panel << QRect(1280, 0, 1920, 1080) << QPoint(1830, 26);
+        QTest::newRow("a panel taller than the screen keeps its top visible")
+            << QRect(600, 0, 24, 24) << QSize(360, 900) << QRect(0, 0, 1280, 800) << QPoint(431, 0);
+    }
+    void thePanelHangsFromItsAnchorWithinTheScreen() {
+        QFETCH(QRect, anchor);
+        QFETCH(QSize, panel);
+        QFETCH(QRect, screen);
+        QFETCH(QPoint, position);
+        QCOMPARE(panelPosition(anchor, panel, screen), position);
+    }
+};
+
+TESSELLE_TEST_MAIN(PanelPlacementTest, QCoreApplication)
+#include "tst_panelplacement.moc"

@@ -1,0 +1,244 @@
+#include "Fakes.h"
+#include "TestEnvironment.h"
+#include "app/AppManager.h"
+#include "app/ModalWindow.h"
+#include "app/PickerPanel.h"
+#include "app/WindowManager.h"
+#include "platform/linux/ResourceFolder.h"
+#include "settings/Preferences.h"
+#include "settings/SettingsKeys.h"
+
+#include <QApplication>
+#include <QCursor>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QScreen>
+#include <QSystemTrayIcon>
+#include <QTest>
+#include <QWindow>
+
+namespace {
+
+// The shared objects and content factories that count how often they build.
+struct Fixture {
+    FakeDefaultsStore defaults;
+    FakeLoginItemService loginItems;
+    Preferences preferences{defaults, loginItems};
+    RecordingPasteboard pasteboard;
+    FakePasteService pasteService;
+    RecordingLineOutput output;
+    AppManager appManager{pasteboard, pasteService, output};
+    ResourceFolder resources{TESSELLE_SOURCE_RESOURCES};
+    int panelsBuilt = 0;
+    int welcomesBuilt = 0;
+    int settingsBuilt = 0;
+    WindowManager windowManager{
+        preferences, defaults, appManager, resources,
+        WindowManager::Contents{[this](WindowManager&) {
+                                    ++panelsBuilt;
+                                    auto search = std::make_unique<QLineEdit>();
+                                    search->setObjectName("search");
+                                    return std::unique_ptr<QWidget>(std::move(search));
+                                },
+                                [this](WindowManager& manager) {
+                                    ++welcomesBuilt;
+                                    auto install = std::make_unique<QPushButton>("Install");
+                                    QObject::connect(install.get(), &QPushButton::clicked, &manager,
+                                                     &WindowManager::finishWelcome);
+                                    return std::unique_ptr<QWidget>(std::move(install));
+                                },
+                                [this](WindowManager&) {
+                                    ++settingsBuilt;
+                                    auto page = std::make_unique<QWidget>();
+                                    page->setFixedSize(370, 200);
+                                    return page;
+                                }}};
+
+    Fixture() { windowManager.setupStatusItem(); }
+    void clickTrayIcon() { emit windowManager.statusItem().activated(QSystemTrayIcon::Trigger); }
+    PickerPanel* panel() const { return windowManager.popover(); }
+    QLineEdit* search() const { return panel()->findChild<QLineEdit*>("search"); }
+};
+
+bool isShownAndActive(QWidget* window) {
+    return window && window->isVisible() && QApplication::activeWindow() == window;
+}
+
+QString activeWindowName() {
+    QWidget* active = QApplication::activeWindow();
+    QWindow* focus = QGuiApplication::focusWindow();
+    return (active ? QString(active->metaObject()->className()) + " " + active->windowTitle()
+                   : "none") +
+           " focus " + (focus ? focus->title() : "none");
+}
+
+} // namespace
+
+class WindowManagerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void clicksOnTheTrayIconToggleOnePanelThatKeepsItsState() {
+        Fixture fixture;
+        QVERIFY(!fixture.panel());
+        fixture.clickTrayIcon();
+        QTRY_VERIFY(isShownAndActive(fixture.panel()));
+        QCOMPARE(fixture.pasteService.steps(), (QStringList{"prepare", "remember"}));
+        QTest::keyClicks(fixture.search(), "dance");
+
+        fixture.clickTrayIcon();
+        QVERIFY(!fixture.panel()->isVisible());
+        fixture.clickTrayIcon();
+        QTRY_VERIFY2(isShownAndActive(fixture.panel()),
+                     qPrintable(activeWindowName() +
+                                (fixture.panel()->isVisible() ? " visible" : " hidden")));
+        QCOMPARE(fixture.search()->text(), "dance");
+        QCOMPARE(fixture.panelsBuilt, 1);
+        QVERIFY(fixture.panel()->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QVERIFY(fixture.panel()->testAttribute(Qt::WA_TranslucentBackground));
+    }
+
+    void withoutTrayGeometryThePanelOpensAtThePointer() {
+        Fixture fixture;
+        QCursor::setPos(400, 100);
+        fixture.windowManager.openPopover();
+        QTRY_VERIFY(fixture.panel()->isVisible());
+        const QRect frame = fixture.panel()->geometry();
+        QVERIFY2(frame.top() > 100 && frame.top() < 110, qPrintable(QString::number(frame.top())));
+        QVERIFY2(qAbs(frame.center().x() - 400) <= 1,
+                 qPrintable(QString::number(frame.center().x())));
+    }
+
+    void thePanelIsTransient_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<bool>("staysOpen");
+        QTest::newRow("Escape closes it") << "escape" << false;
+        QTest::newRow("activating another window closes it") << "other window" << false;
+        QTest::newRow("a dialog the panel opens keeps it open") << "own dialog" << true;
+    }
+    void thePanelIsTransient() {
+        QFETCH(QString, action);
+        QFETCH(bool, staysOpen);
+        Fixture fixture;
+        QWidget other;
+        QDialog dialog;
+        fixture.clickTrayIcon();
+        QTRY_VERIFY(isShownAndActive(fixture.panel()));
+        QTest::keyClicks(fixture.search(), "cat");
+        if (action == "escape") {
+            QTest::keyClick(fixture.search(), Qt::Key_Escape);
+        } else {
+            QWidget* window = &other;
+            if (action == "own dialog") {
+                dialog.setParent(fixture.panel(), Qt::Dialog);
+                window = &dialog;
+            }
+            window->show();
+            window->activateWindow();
+            QTRY_COMPARE(QApplication::activeWindow(), window);
+        }
+        if (staysOpen) {
+            QTest::qWait(50);
+            QVERIFY(fixture.panel()->isVisible());
+            return;
+        }
+        QTRY_VERIFY(!fixture.panel()->isVisible());
+        QTest::qWait(400);
+        fixture.clickTrayIcon();
+        QTRY_VERIFY(isShownAndActive(fixture.panel()));
+        QCOMPARE(fixture.search()->text(), "cat");
+    }
+
+    // The click on the tray icon that took the focus away is the same click
+    // that would open the panel again.
+    void aClickRightAfterTheFocusLossClosedThePanelLeavesItClosed() {
+        Fixture fixture;
+        QWidget other;
+        fixture.clickTrayIcon();
+        QTRY_VERIFY(isShownAndActive(fixture.panel()));
+        other.show();
+        other.activateWindow();
+        QTRY_VERIFY(!fixture.panel()->isVisible());
+        fixture.clickTrayIcon();
+        QTest::qWait(50);
+        QVERIFY(!fixture.panel()->isVisible());
+    }
+
+    void theWelcomeWindowShowsUntilTheFlowIsFinished_data() {
+        QTest::addColumn<QVariant>("stored");
+        QTest::addColumn<bool>("shown");
+        QTest::newRow("nothing stored: a first start") << QVariant() << true;
+        QTest::newRow("the flow was finished") << QVariant(QByteArray("true")) << false;
+        QTest::newRow("stored false") << QVariant(QByteArray("false")) << true;
+        QTest::newRow("a value that is not data reads as not finished") << QVariant(true) << true;
+    }
+    void theWelcomeWindowShowsUntilTheFlowIsFinished() {
+        QFETCH(QVariant, stored);
+        QFETCH(bool, shown);
+        Fixture fixture;
+        if (stored.isValid())
+            fixture.defaults.setValue(SettingsKeys::isWelcomeWasPresented, stored);
+        fixture.windowManager.showWelcomeWindowIfNeeded();
+        ModalWindow* welcome = fixture.windowManager.welcomeWindow();
+        QCOMPARE(welcome != nullptr, shown);
+        QCOMPARE(fixture.welcomesBuilt, shown ? 1 : 0);
+        if (!shown)
+            return;
+        QTRY_VERIFY(isShownAndActive(welcome));
+        QVERIFY(welcome->windowFlags().testFlag(Qt::FramelessWindowHint));
+        QVERIFY(welcome->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+        QVERIFY((welcome->geometry().center() - screen.center()).manhattanLength() <= 2);
+    }
+
+    void showingTheWelcomeAgainReplacesTheOpenWindow() {
+        Fixture fixture;
+        fixture.windowManager.showWelcomeWindowIfNeeded();
+        QPointer<ModalWindow> first = fixture.windowManager.welcomeWindow();
+        fixture.windowManager.showWelcomeWindowIfNeeded();
+        QVERIFY(fixture.windowManager.welcomeWindow() != first);
+        QTRY_VERIFY(!first);
+        QTRY_VERIFY(isShownAndActive(fixture.windowManager.welcomeWindow()));
+    }
+
+    void finishingTheWelcomeClosesItAtOnceAndOpensThePanelASecondLater() {
+        Fixture fixture;
+        fixture.windowManager.showWelcomeWindowIfNeeded();
+        QPointer<ModalWindow> welcome = fixture.windowManager.welcomeWindow();
+        QTRY_VERIFY(isShownAndActive(welcome));
+        QElapsedTimer clock;
+        clock.start();
+        QTest::mouseClick(welcome->findChild<QPushButton*>(), Qt::LeftButton);
+        QVERIFY(!welcome || !welcome->isVisible());
+        QCOMPARE(fixture.windowManager.welcomeWindow(), nullptr);
+        QCOMPARE(fixture.defaults.value(SettingsKeys::isWelcomeWasPresented).toByteArray(), "true");
+        QTRY_VERIFY(!welcome);
+
+        QTest::qWait(900 - int(clock.elapsed()));
+        QVERIFY(!fixture.panel() || !fixture.panel()->isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(fixture.panel() && fixture.panel()->isVisible(), 1000);
+        QVERIFY2(clock.elapsed() >= 950, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void theSettingsWindowIsOneWindowShownAndActivated() {
+        Fixture fixture;
+        fixture.windowManager.openSettings();
+        QWidget* settings = fixture.windowManager.settingsWindow();
+        QTRY_VERIFY2(isShownAndActive(settings), qPrintable(activeWindowName()));
+        settings->close();
+        QWidget other;
+        other.show();
+        other.activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &other);
+        fixture.windowManager.openSettings();
+        QCOMPARE(fixture.windowManager.settingsWindow(), settings);
+        QTRY_VERIFY2(isShownAndActive(settings), qPrintable(activeWindowName()));
+        QCOMPARE(fixture.settingsBuilt, 1);
+    }
+};
+
+TESSELLE_TEST_MAIN(WindowManagerTest, QApplication)
+#include "tst_windowmanager.moc"
