@@ -1,0 +1,69 @@
+#include "Fakes.h"
+#include "TestEnvironment.h"
+#include "app/SingleInstance.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSignalSpy>
+#include <QTest>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+namespace {
+
+// A socket file with nobody listening, as a run that crashed leaves it.
+bool leaveDeadSocket(const QString& path) {
+    const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    const QByteArray name = QFile::encodeName(path);
+    std::copy(name.begin(), name.end(), address.sun_path);
+    const bool bound = bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    close(fd);
+    return bound;
+}
+
+} // namespace
+
+class SingleInstanceTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aLaterStartAsksTheRunningOneToToggleItsPanel_data() {
+        QTest::addColumn<QString>("leftover");
+        QTest::newRow("a clean runtime folder") << "nothing";
+        QTest::newRow("a socket left by a crashed run") << "dead socket";
+        QTest::newRow("a stray file where the socket goes") << "file";
+    }
+    void aLaterStartAsksTheRunningOneToToggleItsPanel() {
+        QFETCH(QString, leftover);
+        const QString path = SingleInstance::defaultSocketPath("test.tesselle." + leftover.left(4));
+        if (leftover == "dead socket")
+            QVERIFY(leaveDeadSocket(path));
+        if (leftover == "file") {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        RecordingLineOutput output;
+        SingleInstance first(path, output);
+        QVERIFY(first.claim());
+        QSignalSpy toggles(&first, &SingleInstance::toggleRequested);
+
+        SingleInstance second(path, output);
+        QVERIFY(!second.claim());
+        QTRY_COMPARE(toggles.size(), 1);
+        SingleInstance third(path, output);
+        QVERIFY(!third.claim());
+        QTRY_COMPARE(toggles.size(), 2);
+        QVERIFY(output.lines().isEmpty());
+    }
+
+    void theSocketIsInTheUsersRuntimeFolder() {
+        QCOMPARE(SingleInstance::defaultSocketPath("io.tesselle.Tesselle"),
+                 qEnvironmentVariable("XDG_RUNTIME_DIR") + "/io.tesselle.Tesselle.socket");
+    }
+};
+
+TESSELLE_TEST_MAIN(SingleInstanceTest, QCoreApplication)
+#include "tst_singleinstance.moc"
