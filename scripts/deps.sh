@@ -11,6 +11,7 @@ packages=(
   libxdo-dev libxtst-dev libx11-dev
   # tests and benchmarks
   libbenchmark-dev clang libclang-rt-14-dev
+  unicode-data  # emoji-test.txt, for the skin-tone test with the real font
   # running: platform plugins, emoji font, a virtual display with a tray host
   qt6-qpa-plugins libqt6svg6 fonts-noto-color-emoji
   xvfb xauth trayer xdotool xclip

@@ -1,0 +1,141 @@
+#include "TestEnvironment.h"
+#include "catalogue/ToneRules.h"
+#include "platform/linux/FontTextMeasurer.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QSet>
+#include <QTest>
+#include <QtConcurrent>
+#include <nlohmann/json.hpp>
+
+namespace {
+
+const QString emojiTestPath = QStringLiteral("/usr/share/unicode/emoji/emoji-test.txt");
+
+bool isModifier(char32_t scalar) {
+    return scalar >= 0x1F3FB && scalar <= 0x1F3FF;
+}
+
+// Without modifiers and variation selectors: the same for all forms of an emoji.
+QString baseKey(QList<char32_t> scalars) {
+    scalars.removeIf([](char32_t scalar) { return isModifier(scalar) || scalar == 0xFE0F; });
+    return QString::fromUcs4(scalars.constData(), scalars.size());
+}
+
+QString baseKey(const QString& symbol) {
+    const QList<uint> scalars = symbol.toUcs4();
+    return baseKey(QList<char32_t>(scalars.cbegin(), scalars.cend()));
+}
+
+// The emoji that emoji-test.txt lists in toned forms, by base key.
+QSet<QString> tonedInEmojiTest(const QByteArray& content) {
+    QSet<QString> keys;
+    for (const QByteArray& line : content.split('\n')) {
+        const qsizetype semicolon = line.indexOf(';');
+        if (line.startsWith('#') || semicolon < 0)
+            continue;
+        QList<char32_t> scalars;
+        for (const QByteArray& codePoint : line.left(semicolon).simplified().split(' '))
+            scalars << char32_t(codePoint.toUInt(nullptr, 16));
+        if (std::any_of(scalars.cbegin() + 1, scalars.cend(), isModifier))
+            keys.insert(baseKey(scalars));
+    }
+    return keys;
+}
+
+QStringList catalogueSymbols() {
+    QFile file(QStringLiteral(TESSELLE_SOURCE_RESOURCES "/emojis.json"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    QStringList symbols;
+    for (const auto& record : nlohmann::json::parse(file.readAll().toStdString()))
+        symbols << QString::fromStdString(record.at("emoji").get<std::string>());
+    return symbols;
+}
+
+QString scalars(std::initializer_list<char32_t> codePoints) {
+    return QString::fromUcs4(codePoints.begin(), qsizetype(codePoints.size()));
+}
+
+} // namespace
+
+class FontTextMeasurerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void oneGlyphMeasuresAsThumbsUpAndTwoDoNot_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("asThumbsUp");
+        QTest::newRow("a toned thumbs up") << scalars({0x1F44D, 0x1F3FF}) << true;
+        QTest::newRow("a base drawn as text by other fonts, toned")
+            << scalars({0x270C, 0x1F3FB, 0xFE0F}) << true;
+        QTest::newRow("a toned sequence with a sign")
+            << scalars({0x1F9D4, 0x1F3FB, 0x200D, 0x2642, 0xFE0F}) << true;
+        QTest::newRow("a flag beside a modifier") << scalars({0x1F1E9, 0x1F1EA, 0x1F3FB}) << false;
+        QTest::newRow("a dog beside a modifier") << scalars({0x1F436, 0x1F3FB}) << false;
+    }
+    void oneGlyphMeasuresAsThumbsUpAndTwoDoNot() {
+        QFETCH(QString, text);
+        QFETCH(bool, asThumbsUp);
+        const FontTextMeasurer measurer;
+        QCOMPARE(measurer.size(text) == measurer.size(QStringLiteral("👍")), asThumbsUp);
+    }
+
+    // The records that take a tone are those emoji-test.txt lists in toned
+    // forms, except where the tone rules build a form the font cannot join or
+    // the font joins a form that Unicode does not recommend.
+    void recordsTakeATonePreciselyWhereTheFontJoinsTheirTonedForm() {
+        QFile emojiTest(emojiTestPath);
+        if (!emojiTest.open(QIODevice::ReadOnly))
+            QSKIP("needs emoji-test.txt of the package unicode-data");
+        const QSet<QString> listed = tonedInEmojiTest(emojiTest.readAll());
+        const QStringList symbols = catalogueSymbols();
+        QCOMPARE(symbols.size(), 1870);
+
+        const FontTextMeasurer measurer;
+        int tonedThere = 0;
+        QStringList untonedHere;
+        QStringList tonedHere;
+        for (const QString& symbol : symbols) {
+            const bool there = listed.contains(baseKey(symbol));
+            const bool here = supportsSkinTone(measurer, symbol);
+            tonedThere += there;
+            if (there && !here)
+                untonedHere << symbol;
+            if (here && !there)
+                tonedHere << symbol;
+        }
+        QCOMPARE(tonedThere, 305);
+        // The modifier goes before the U+FE0F that follows the first scalar;
+        // Unicode's toned forms of these sequences drop that U+FE0F, and the
+        // font joins only those.
+        const QStringList keptVariationSelector{
+            "🕵️‍♂️", "🕵️‍♀️", "🏌️‍♂️", "🏌️‍♀️",
+            "⛹️‍♂️",  "⛹️‍♀️",  "🏋️‍♂️", "🏋️‍♀️"};
+        // Only the first person is toned; Unicode tones both.
+        const QStringList firstPersonOnly{
+            "🧑‍🤝‍🧑",          "👩‍❤️‍💋‍👨",
+            "👨‍❤️‍💋‍👨", "👩‍❤️‍💋‍👩",
+            "👩‍❤️‍👨",        "👨‍❤️‍👨",
+            "👩‍❤️‍👩"};
+        QCOMPARE(untonedHere, keptVariationSelector + firstPersonOnly);
+        // The font draws toned wrestlers, which Unicode no longer lists.
+        QCOMPARE(tonedHere, (QStringList{"🤼", "🤼‍♂️", "🤼‍♀️"}));
+    }
+
+    void sizesMeasuredOnWorkerThreadsEqualThoseOfTheMainThread() {
+        QStringList texts;
+        for (const QString& symbol : catalogueSymbols().first(300))
+            texts << applyTone(Tone::light, symbol);
+        const FontTextMeasurer shared;
+        const QList<QSizeF> onWorkers = QtConcurrent::blockingMapped(
+            texts, [&shared](const QString& text) { return shared.size(text); });
+        const FontTextMeasurer onMain;
+        for (qsizetype index = 0; index < texts.size(); ++index)
+            QCOMPARE(onWorkers[index], onMain.size(texts[index]));
+    }
+};
+
+TESSELLE_TEST_MAIN(FontTextMeasurerTest, QGuiApplication)
+#include "tst_fonttextmeasurer.moc"
