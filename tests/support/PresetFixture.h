@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Fakes.h"
+#include "RecordingReplacementService.h"
+#include "async/BackgroundTasks.h"
+#include "shortcuts/Preset.h"
+#include "shortcuts/ShortcutRegistry.h"
+
+// Time for a registry whose cool-downs pass at once.
+class InstantClock : public Clock {
+public:
+    TimePoint now() const override { return std::chrono::steady_clock::now(); }
+    QCoro::Task<> sleepFor(std::chrono::duration<double>) override { co_return; }
+};
+
+// A Preset over a real registry on an in-memory replacement list, or on the
+// list given. The registry's repair check does not come within a test.
+struct PresetFixture {
+    PresetFixture(DefaultsStore& defaults, const ResourceLocator& resources,
+                  const TextMeasurer& measurer, TextReplacementService* list = nullptr)
+        : client(list ? *list : service, output),
+          registry(defaults, client, clock, background, output, std::chrono::hours(1)),
+          preset(defaults, resources, measurer, registry, background) {}
+
+    RecordingReplacementService service;
+    RecordingLineOutput output;
+    TextReplacementClient client;
+    InstantClock clock;
+    BackgroundTasks background;
+    ShortcutRegistry registry;
+    Preset preset;
+};
