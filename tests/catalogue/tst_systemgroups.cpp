@@ -1,5 +1,7 @@
 #include "FakeTextMeasurer.h"
 #include "TestEnvironment.h"
+#include "WaitFor.h"
+#include "catalogue/MeasurementWarmUp.h"
 #include "catalogue/SystemGroups.h"
 #include "platform/MessageError.h"
 #include "platform/linux/ResourceFolder.h"
@@ -126,6 +128,24 @@ private slots:
         } catch (const MessageError& error) {
             QCOMPARE(error.message(), "No emojis resource found");
         }
+    }
+
+    void theWarmUpMeasuresWhatLoadingInAToneMeasures() {
+        writeCatalogue(catalogue({record("😀", "Smileys & Emotion"), record("👋", "People & Body"),
+                                  record("🐶", "Animals & Nature")}));
+        const FakeTextMeasurer warmed;
+        waitForTask(warmUpMeasurements(resources, warmed));
+        const FakeTextMeasurer loaded;
+        loadSystemGroups(resources, loaded, Tone::mediumDark);
+        QCOMPARE(warmed.texts(), loaded.texts());
+        QCOMPARE(warmed.texts().size(), 4); // with 👍 to compare with
+    }
+
+    void aWarmUpWithoutCatalogueEndsQuietly() {
+        QFile::remove(folder.filePath("emojis.json"));
+        const FakeTextMeasurer measurer;
+        waitForTask(warmUpMeasurements(resources, measurer));
+        QVERIFY(measurer.texts().isEmpty());
     }
 
     void everyLoadMakesNewEmojiAndGroupsCompareByTitle() {
