@@ -4,6 +4,7 @@
 #include <QDeadlineTimer>
 #include <QEventLoop>
 #include <QTest>
+#include <QTimer>
 #include <exception>
 #include <memory>
 #include <optional>
@@ -12,14 +13,12 @@
 // rethrowing its failure. A task that does not finish in time fails the test
 // by throwing, instead of hanging the suite.
 namespace detail {
-template <typename T>
-struct Outcome {
+template <typename T> struct Outcome {
     bool done = false;
     std::exception_ptr failure;
     std::optional<T> value;
 };
-template <>
-struct Outcome<void> {
+template <> struct Outcome<void> {
     bool done = false;
     std::exception_ptr failure;
 };
@@ -43,15 +42,16 @@ struct WaitTimedOut : std::runtime_error {
 };
 
 template <typename T>
-T waitFor(QCoro::Task<T> task, std::chrono::milliseconds timeout = std::chrono::seconds(10)) {
+T waitForTask(QCoro::Task<T> task, std::chrono::milliseconds timeout = std::chrono::seconds(10)) {
     auto outcome = std::make_shared<detail::Outcome<T>>();
     auto recorder = detail::record(std::move(task), outcome);
     QDeadlineTimer deadline(timeout);
+    QTimer heartbeat; // wakes the blocking wait below to look at the deadline
+    heartbeat.start(50);
     while (!outcome->done) {
         if (deadline.hasExpired())
             throw WaitTimedOut();
-        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
-        QTest::qSleep(1);
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
     }
     if (outcome->failure)
         std::rethrow_exception(outcome->failure);
