@@ -25,6 +25,10 @@ BackgroundTasks::BackgroundTasks() : m_context(new QObject) {
 }
 
 BackgroundTasks::~BackgroundTasks() {
+    stop();
+}
+
+void BackgroundTasks::stop() {
     m_thread.quit();
     m_thread.wait();
 }

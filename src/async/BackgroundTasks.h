@@ -26,6 +26,10 @@ public:
     // finished, successfully or not. Must not be called from the worker thread.
     void runAndWait(Job job);
 
+    // Ends the worker thread; tasks still waiting there never resume. Call it
+    // before the objects that pending tasks use are destroyed.
+    void stop();
+
     QThread* thread() { return &m_thread; }
 
 private:

@@ -1,0 +1,224 @@
+#include "Fakes.h"
+#include "RecordingReplacementService.h"
+#include "TestEnvironment.h"
+#include "WaitFor.h"
+#include "async/BackgroundTasks.h"
+#include "platform/MessageError.h"
+#include "settings/SettingsKeys.h"
+#include "shortcuts/ShortcutRegistry.h"
+
+#include <QTest>
+
+namespace {
+
+// Time that moves only when told to; a sleep moves it and returns at once.
+class FakeClock : public Clock {
+public:
+    TimePoint now() const override { return m_now; }
+    QCoro::Task<> sleepFor(std::chrono::duration<double> duration) override {
+        sleeps.append(duration.count());
+        advance(duration);
+        co_return;
+    }
+    void advance(std::chrono::duration<double> duration) {
+        m_now += std::chrono::duration_cast<std::chrono::steady_clock::duration>(duration);
+    }
+    QList<double> sleeps;
+
+private:
+    TimePoint m_now{std::chrono::seconds(1000)};
+};
+
+Shortcut preset(const QString& text, const QString& phrase) {
+    return {text, phrase, false};
+}
+
+} // namespace
+
+namespace QTest {
+template <> char* toString(const Shortcut& shortcut) {
+    return qstrdup(qPrintable(shortcut.text + " -> " + shortcut.phrase +
+                              (shortcut.isCustom ? " (custom)" : "")));
+}
+} // namespace QTest
+
+class ShortcutRegistryTest : public QObject {
+    Q_OBJECT
+
+    struct Fixture {
+        FakeDefaultsStore defaults;
+        RecordingReplacementService service;
+        RecordingLineOutput output;
+        FakeClock clock;
+        BackgroundTasks background;
+        TextReplacementClient client{service, output};
+        std::unique_ptr<ShortcutRegistry> registry = make();
+
+        std::unique_ptr<ShortcutRegistry>
+        make(std::chrono::milliseconds repairDelay = std::chrono::hours(1)) {
+            return std::make_unique<ShortcutRegistry>(defaults, client, clock, background, output,
+                                                      repairDelay);
+        }
+        QByteArray stored() const { return defaults.value(SettingsKeys::shortcuts).toByteArray(); }
+    };
+
+private slots:
+    void registeringWithOverrideMovesAShortcutToItsNewPhrase() {
+        Fixture f;
+        waitForTask(f.registry->registerShortcuts({preset("/wave", "🙋")}, true));
+        f.clock.advance(std::chrono::seconds(3));
+        waitForTask(f.registry->registerShortcuts({preset("/wave", "👋")}, true));
+        QCOMPARE(f.registry->shortcuts("🙋"), QList<Shortcut>());
+        QCOMPARE(f.registry->shortcuts("👋"), QList<Shortcut>{preset("/wave", "👋")});
+        QCOMPARE(f.service.currentEntries(), (QList<TextReplacementEntry>{{"/wave", "👋"}}));
+        QCOMPARE(f.stored(), QByteArray(R"({"👋":[{"isCustom":false,"phrase":"👋","text":"/wave"}],)"
+                                        R"("🙋":[]})"));
+    }
+
+    void registeringWithoutOverrideKeepsTheEarlierOwner() {
+        Fixture f;
+        waitForTask(f.registry->registerShortcuts({preset("/wave", "🙋")}, true));
+        f.clock.advance(std::chrono::seconds(3));
+        waitForTask(f.registry->registerShortcuts({{"/wave", "👋", true}}, false));
+        QCOMPARE(f.registry->allShortcuts(), QList<Shortcut>{preset("/wave", "🙋")});
+    }
+
+    void registeringWhatIsRecordedSendsNothingButStillPersists() {
+        Fixture f;
+        waitForTask(f.registry->registerShortcuts({preset("/fire", "🔥")}, true));
+        f.service.clearCalls();
+        f.defaults.clear();
+        f.clock.advance(std::chrono::seconds(3));
+        waitForTask(f.registry->registerShortcuts({preset("/fire", "🔥")}, true));
+        QVERIFY(f.service.calls().isEmpty());
+        QCOMPARE(f.registry->allShortcuts(), QList<Shortcut>{preset("/fire", "🔥")});
+        QVERIFY(!f.stored().isEmpty());
+    }
+
+    void unregisteringRemovesOnlyWhatIsRecordedUnderItsPhrase() {
+        Fixture f;
+        waitForTask(f.registry->registerShortcuts({preset("/a", "A"), preset("/b", "B")}, true));
+        f.service.clearCalls();
+        f.clock.advance(std::chrono::seconds(3));
+        waitForTask(f.registry->unregisterShortcuts({preset("/a", "elsewhere")}));
+        QVERIFY(f.service.calls().isEmpty());
+        waitForTask(f.registry->unregisterShortcuts({preset("/a", "A")}));
+        QCOMPARE(f.registry->shortcuts("A"), QList<Shortcut>());
+        QCOMPARE(f.registry->map().keys(), (QStringList{"A", "B"}));
+        QCOMPARE(f.service.currentEntries(), (QList<TextReplacementEntry>{{"/b", "B"}}));
+    }
+
+    void aChangeTouchingRecentTextsWaitsOutTheCoolDown_data() {
+        QTest::addColumn<QString>("secondText");
+        QTest::addColumn<double>("secondsLater");
+        QTest::addColumn<QList<double>>("sleeps");
+        QTest::newRow("the same text half a second later waits the remaining 1.5 seconds")
+            << "/dance" << 0.5 << QList<double>{1.5};
+        QTest::newRow("other texts do not wait") << "/other" << 0.5 << QList<double>{};
+        QTest::newRow("three seconds later nothing waits") << "/dance" << 3.0 << QList<double>{};
+    }
+    void aChangeTouchingRecentTextsWaitsOutTheCoolDown() {
+        QFETCH(QString, secondText);
+        QFETCH(double, secondsLater);
+        QFETCH(QList<double>, sleeps);
+        Fixture f;
+        waitForTask(f.registry->registerShortcuts({preset("/dance", "💃")}, true));
+        f.clock.advance(std::chrono::duration<double>(secondsLater));
+        waitForTask(f.registry->registerShortcuts({preset(secondText, "🕺")}, true));
+        QCOMPARE(f.clock.sleeps, sleeps);
+        QCOMPARE(f.output.lines(),
+                 sleeps.isEmpty() ? QStringList() : QStringList{"Waiting 1.5 sec"});
+    }
+
+    void aStoreFailureLeavesTheRegistryAsItWasAndReleasesTheLock() {
+        Fixture f;
+        waitForTask(f.registry->registerShortcuts({preset("/a", "A")}, true));
+        const QByteArray before = f.stored();
+        f.service.errorTexts.insert(7, "No room");
+        f.service.failCall({7, {}, {}});
+        f.clock.advance(std::chrono::seconds(3));
+        try {
+            waitForTask(f.registry->registerShortcuts({preset("/b", "B")}, true));
+            QFAIL("the failure was not passed on");
+        } catch (const MessageError& error) {
+            QCOMPARE(error.message(), "No room");
+        }
+        QCOMPARE(f.registry->allShortcuts(), QList<Shortcut>{preset("/a", "A")});
+        QCOMPARE(f.stored(), before);
+        waitForTask(f.registry->registerShortcuts({preset("/c", "C")}, true),
+                    std::chrono::seconds(2));
+        QCOMPARE(f.registry->allShortcuts().size(), 2);
+    }
+
+    void changesRunOneAtATimeInArrivalOrder() {
+        Fixture f;
+        std::vector<QCoro::Task<>> tasks;
+        for (int i = 0; i < 20; ++i)
+            tasks.push_back(
+                f.registry->registerShortcuts({preset(QString("/s%1").arg(i), "X")}, true));
+        for (auto& task : tasks)
+            waitForTask(std::move(task));
+        QStringList texts;
+        for (const Shortcut& shortcut : f.registry->shortcuts("X"))
+            texts << shortcut.text;
+        QStringList expected;
+        for (int i = 0; i < 20; ++i)
+            expected << QString("/s%1").arg(i);
+        QCOMPARE(texts, expected);
+    }
+
+    void theRepairLogsAndReAddsWhatTheListLost() {
+        Fixture f;
+        waitForTask(
+            f.registry->registerShortcuts({preset("/dance", "💃"), preset("/fire", "🔥")}, true));
+        f.service.setEntries({{"/fire", "🔥"}, {"/dance", "X"}});
+        waitForTask(f.registry->repairReplacements());
+        QCOMPARE(f.output.lines(), (QStringList{"Error - missing shortcut: /dance for Phrase: 💃",
+                                                "Trying to fix replacements"}));
+        QCOMPARE(f.service.currentEntries(),
+                 (QList<TextReplacementEntry>{{"/fire", "🔥"}, {"/dance", "💃"}}));
+    }
+
+    void aRepairRunsOnItsOwnAfterEveryChange() {
+        Fixture f;
+        f.registry = f.make(std::chrono::milliseconds(200));
+        waitForTask(f.registry->registerShortcuts({preset("/dance", "💃")}, true));
+        f.service.setEntries({});
+        QTRY_COMPARE_WITH_TIMEOUT(f.service.currentEntries().size(), 1, 3000);
+        QCOMPARE(f.output.lines().last(), "Trying to fix replacements");
+    }
+
+    void restoreAndRemovalFollowTheRecordWithoutChangingIt() {
+        Fixture f;
+        f.defaults.setValue(SettingsKeys::shortcuts,
+                            QByteArray(R"({"💃":[{"text":"/dance","phrase":"💃","isCustom":false},)"
+                                       R"({"text":"/party","phrase":"💃","isCustom":true}],)"
+                                       R"("🔥":[{"text":"/fire","phrase":"🔥","isCustom":false}]})"));
+        f.registry = f.make();
+        f.service.setEntries({{"/mine", "M"}});
+        waitForTask(f.registry->restoreShortcuts());
+        QCOMPARE(f.service.currentEntries().size(), 4);
+        waitForTask(f.registry->removeAllShortcuts());
+        QCOMPARE(f.service.currentEntries(), (QList<TextReplacementEntry>{{"/mine", "M"}}));
+        QCOMPARE(f.registry->allShortcuts().size(), 3);
+    }
+
+    void anUnreadableRecordLoadsAsEmpty_data() {
+        QTest::addColumn<QVariant>("stored");
+        QTest::newRow("not JSON") << QVariant(QByteArray("{\"💃\":["));
+        QTest::newRow("not data") << QVariant(QStringLiteral("{}"));
+        QTest::newRow("an entry without isCustom")
+            << QVariant(QByteArray(R"({"💃":[{"text":"/dance","phrase":"💃"}]})"));
+        QTest::newRow("a list instead of a map") << QVariant(QByteArray("[]"));
+    }
+    void anUnreadableRecordLoadsAsEmpty() {
+        QFETCH(QVariant, stored);
+        Fixture f;
+        f.defaults.setValue(SettingsKeys::shortcuts, stored);
+        f.registry = f.make();
+        QVERIFY(f.registry->allShortcuts().isEmpty());
+    }
+};
+
+TESSELLE_TEST_MAIN(ShortcutRegistryTest, QCoreApplication)
+#include "tst_shortcutregistry.moc"
