@@ -8,5 +8,6 @@ class ResourceLocator {
 public:
     virtual ~ResourceLocator() = default;
     // The path of the resource with this base name and extension, if it exists.
-    virtual std::optional<QString> path(const QString& baseName, const QString& extension) const = 0;
+    virtual std::optional<QString> path(const QString& baseName,
+                                        const QString& extension) const = 0;
 };

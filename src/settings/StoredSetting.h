@@ -10,8 +10,7 @@
 // A typed entry of the settings domain. Values are stored as data holding their
 // JSON; anything else under the key, or data that is not JSON of the type, reads
 // as the default and stays until the next write.
-template <typename T>
-class StoredSetting {
+template <typename T> class StoredSetting {
 public:
     StoredSetting(DefaultsStore& store, QString key, T defaultValue)
         : m_store(store), m_key(std::move(key)), m_defaultValue(std::move(defaultValue)) {}

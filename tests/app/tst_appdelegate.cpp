@@ -58,7 +58,6 @@ private:
 
 } // namespace
 
-
 class AppDelegateTest : public QObject {
     Q_OBJECT
 
@@ -74,8 +73,7 @@ class AppDelegateTest : public QObject {
 
         std::unique_ptr<AppDelegate> makeDelegate() {
             return std::make_unique<AppDelegate>(AppDelegate::Services{
-                defaults, loginItems, appInfo, usage, lifecycle, background,
-                [this](AppDelegate&) {
+                defaults, loginItems, appInfo, usage, lifecycle, background, [this](AppDelegate&) {
                     ++windowManagersBuilt;
                     return std::make_unique<RecordingShell>(journal);
                 }});

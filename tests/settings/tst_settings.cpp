@@ -69,7 +69,8 @@ private slots:
         QTest::addColumn<QByteArray>("json");
         QTest::newRow("an empty list is an empty array") << QStringList() << QByteArray("[]");
         QTest::newRow("emoji keep their code points")
-            << QStringList{"👍🏽", "🏳️‍🌈"} << QByteArray("[\"👍🏽\",\"🏳️‍🌈\"]");
+            << QStringList{"👍🏽", "🏳️‍🌈"}
+            << QByteArray("[\"👍🏽\",\"🏳️‍🌈\"]");
     }
     void valuesAreStoredAsDataHoldingTheirJson() {
         QFETCH(QStringList, list);

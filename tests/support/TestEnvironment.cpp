@@ -19,7 +19,7 @@ TestEnvironment::TestEnvironment() : m_home(QDir::tempPath() + "/tesselle-test-X
         QDir().mkpath(path);
         qputenv(name, path.toUtf8());
     }
-    QFile::setPermissions(runtime, QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                       QFileDevice::ExeOwner);
+    QFile::setPermissions(runtime,
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
     QStandardPaths::setTestModeEnabled(true);
 }
