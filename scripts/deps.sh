@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # build
-  build-essential cmake ninja-build pkg-config
+  build-essential cmake ninja-build pkg-config python3
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   qcoro-qt6-dev nlohmann-json3-dev libyaml-cpp-dev
   libxdo-dev libxtst-dev libx11-dev
@@ -14,7 +14,7 @@ packages=(
   unicode-data  # emoji-test.txt, for the skin-tone test with the real font
   # running: platform plugins, emoji font, a virtual display with a tray host
   qt6-qpa-plugins libqt6svg6 fonts-noto-color-emoji
-  xvfb xauth trayer xdotool xclip
+  xvfb xauth x11-utils trayer xdotool xclip
 )
 
 missing=()
