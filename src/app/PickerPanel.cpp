@@ -60,14 +60,14 @@ bool PickerPanel::event(QEvent* event) {
 void PickerPanel::closeIfFocusLeft() {
     if (!isVisible() || isActiveWindow() || ownsWindow(QApplication::activeWindow()))
         return;
-    close();
+    hide();
     m_closedByFocusLoss.start();
 }
 
 void PickerPanel::keyPressEvent(QKeyEvent* event) {
     // Reaches here only when no view inside wanted the key.
     if (event->key() == Qt::Key_Escape) {
-        close();
+        hide();
         return;
     }
     QWidget::keyPressEvent(event);

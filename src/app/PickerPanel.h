@@ -6,8 +6,9 @@
 
 // The window of the picker, standing in for a popover under the tray icon:
 // frameless, translucent and rounded. It is transient: Escape closes it, and so
-// does any window outside it becoming active. Closing only hides it, so that
-// its content keeps its state for the next opening.
+// does any window outside it becoming active. Closing only hides it (a close
+// would destroy the native window), so that its content keeps its state and the
+// next opening is quick.
 class PickerPanel : public QWidget {
     Q_OBJECT
 public:

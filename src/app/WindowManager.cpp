@@ -14,7 +14,8 @@
 
 namespace {
 constexpr std::chrono::seconds popoverDelayAfterWelcome(1);
-}
+constexpr std::chrono::milliseconds sameClickWindow(50);
+} // namespace
 
 WindowManager::WindowManager(Preferences& preferences, DefaultsStore& defaults,
                              AppManager& appManager, const ResourceLocator& resources,
@@ -42,18 +43,25 @@ void WindowManager::setupStatusItem() {
     const auto image = m_resources.path(QStringLiteral("Tesselle"), QStringLiteral("svg"));
     item.setIcon(image ? QIcon(*image) : QIcon::fromTheme(QStringLiteral("tesselle")));
     item.setToolTip(QStringLiteral("Tesselle"));
-    connect(&item, &QSystemTrayIcon::activated, this,
-            [this](QSystemTrayIcon::ActivationReason why) {
-                if (why == QSystemTrayIcon::Trigger)
-                    menuButtonToggle();
-            });
+    connect(&item, &QSystemTrayIcon::activated, this, &WindowManager::statusItemClicked);
     item.show();
+}
+
+// The XEmbed tray reports a second click that comes quickly as a double click
+// alone, so that one toggles too; a tray that reports it twice toggles once.
+void WindowManager::statusItemClicked(QSystemTrayIcon::ActivationReason why) {
+    const bool sameClick = why == QSystemTrayIcon::DoubleClick && m_lastClick.isValid() &&
+                           m_lastClick.elapsed() < sameClickWindow.count();
+    if ((why != QSystemTrayIcon::Trigger && why != QSystemTrayIcon::DoubleClick) || sameClick)
+        return;
+    m_lastClick.start();
+    menuButtonToggle();
 }
 
 void WindowManager::menuButtonToggle() {
     PickerPanel& panel = popoverBuilt();
     if (panel.isVisible())
-        panel.close();
+        panel.hide();
     else if (!panel.closedByFocusLossJustNow())
         openPopover();
 }
@@ -67,7 +75,7 @@ void WindowManager::openPopover() {
 
 void WindowManager::closePopover() {
     if (m_popover)
-        m_popover->close();
+        m_popover->hide();
 }
 
 PickerPanel& WindowManager::popoverBuilt() {

@@ -3,8 +3,10 @@
 #include "app/DesktopShell.h"
 #include "settings/StoredSetting.h"
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QRect>
+#include <QSystemTrayIcon>
 #include <functional>
 #include <memory>
 
@@ -12,7 +14,6 @@ class AppManager;
 class ModalWindow;
 class PickerPanel;
 class Preferences;
-class QSystemTrayIcon;
 class QWidget;
 class ResourceLocator;
 
@@ -67,6 +68,7 @@ private:
         void operator()(QObject* object) const;
     };
 
+    void statusItemClicked(QSystemTrayIcon::ActivationReason why);
     PickerPanel& popoverBuilt();
     QRect anchor() const;
 
@@ -76,6 +78,7 @@ private:
     Contents m_contents;
     StoredSetting<bool> m_isWelcomeWasPresented;
     std::unique_ptr<QSystemTrayIcon> m_statusItem;
+    QElapsedTimer m_lastClick;
     std::unique_ptr<PickerPanel> m_popover;
     std::unique_ptr<ModalWindow, LaterDeleter> m_welcomeWindow;
     std::unique_ptr<QWidget> m_settingsWindow;

@@ -58,7 +58,9 @@ struct Fixture {
                                 }}};
 
     Fixture() { windowManager.setupStatusItem(); }
-    void clickTrayIcon() { emit windowManager.statusItem().activated(QSystemTrayIcon::Trigger); }
+    void clickTrayIcon(QSystemTrayIcon::ActivationReason why = QSystemTrayIcon::Trigger) {
+        emit windowManager.statusItem().activated(why);
+    }
     PickerPanel* panel() const { return windowManager.popover(); }
     QLineEdit* search() const { return panel()->findChild<QLineEdit*>("search"); }
 };
@@ -99,6 +101,28 @@ private slots:
         QCOMPARE(fixture.panelsBuilt, 1);
         QVERIFY(fixture.panel()->windowFlags().testFlag(Qt::FramelessWindowHint));
         QVERIFY(fixture.panel()->testAttribute(Qt::WA_TranslucentBackground));
+    }
+
+    void aQuickSecondClickReportedAsADoubleClickTogglesOnce_data() {
+        QTest::addColumn<QList<QSystemTrayIcon::ActivationReason>>("secondClick");
+        QTest::addColumn<bool>("open");
+        QTest::newRow("reported as a double click alone")
+            << QList{QSystemTrayIcon::DoubleClick} << false;
+        QTest::newRow("reported as a click and a double click")
+            << QList{QSystemTrayIcon::Trigger, QSystemTrayIcon::DoubleClick} << false;
+        QTest::newRow("a middle click does nothing") << QList{QSystemTrayIcon::MiddleClick} << true;
+    }
+    void aQuickSecondClickReportedAsADoubleClickTogglesOnce() {
+        QFETCH(QList<QSystemTrayIcon::ActivationReason>, secondClick);
+        QFETCH(bool, open);
+        Fixture fixture;
+        fixture.clickTrayIcon();
+        QTRY_VERIFY(isShownAndActive(fixture.panel()));
+        QTest::qWait(100);
+        for (QSystemTrayIcon::ActivationReason why : secondClick)
+            fixture.clickTrayIcon(why);
+        QTest::qWait(50);
+        QCOMPARE(fixture.panel()->isVisible(), open);
     }
 
     void withoutTrayGeometryThePanelOpensAtThePointer() {
