@@ -1,14 +1,20 @@
 #include "app/AppDelegate.h"
+#include "app/AppManager.h"
+#include "app/LaunchAtLogin.h"
+#include "app/PlaceholderView.h"
+#include "app/SingleInstance.h"
 #include "app/WindowManager.h"
 #include "async/BackgroundTasks.h"
 #include "platform/linux/BuildAppInfo.h"
 #include "platform/linux/EspansoReplacementService.h"
 #include "platform/linux/LocalUsageReporting.h"
 #include "platform/linux/QSettingsDefaultsStore.h"
+#include "platform/linux/QtClipboardPasteboard.h"
 #include "platform/linux/QuitSignals.h"
 #include "platform/linux/ResourceFolder.h"
 #include "platform/linux/StandardOutput.h"
 #include "platform/linux/Syslog.h"
+#include "platform/linux/X11PasteService.h"
 #include "platform/linux/XdgAutostart.h"
 #include "shortcuts/ShortcutRegistry.h"
 #include "shortcuts/SystemClock.h"
@@ -16,20 +22,44 @@
 
 #include <QApplication>
 
+namespace {
+
+// The windows' contents until their views exist.
+WindowManager::Contents placeholderContents() {
+    auto placeholder = [](const char* title, QSize size) {
+        return [title, size](WindowManager&) -> std::unique_ptr<QWidget> {
+            return std::make_unique<PlaceholderView>(QString::fromUtf8(title), size);
+        };
+    };
+    return {placeholder("Emoji picker", {360, 480}), placeholder("Welcome to Tesselle", {400, 520}),
+            placeholder("Settings", {370, 300})};
+}
+
+} // namespace
+
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("tesselle"));
     app.setApplicationDisplayName(QStringLiteral("Tesselle"));
     app.setQuitOnLastWindowClosed(false);
+    app.setDesktopFileName(QStringLiteral("tesselle"));
 
     // Process-wide services, built once and handed to whoever needs them.
     BuildAppInfo appInfo;
     StandardOutput output;
+    // A second start hands over to the running program and ends.
+    SingleInstance instance(SingleInstance::defaultSocketPath(appInfo.identifier()), output);
+    if (!instance.claim())
+        return 0;
     Syslog systemLog(QStringLiteral("tesselle"));
     QSettingsDefaultsStore defaults(QStringLiteral("tesselle"), QStringLiteral("tesselle"));
     ResourceFolder resources = ResourceFolder::besideApplication();
     XdgAutostart loginItems(XdgAutostart::defaultEntryPath(appInfo.identifier()),
                             QCoreApplication::applicationFilePath(), systemLog);
+    LaunchAtLogin::Observable launchAtLogin(loginItems);
+    QtClipboardPasteboard pasteboard;
+    X11PasteService pasteService;
+    AppManager appManager(pasteboard, pasteService, output);
     LocalUsageReporting usageReporting;
     BackgroundTasks background;
     SystemClock clock;
@@ -38,9 +68,13 @@ int main(int argc, char** argv) {
     ShortcutRegistry registry(defaults, client, clock, background, output);
 
     AppDelegate delegate(AppDelegate::Services{
-        defaults, loginItems, appInfo, usageReporting, registry, background,
+        defaults, launchAtLogin, appInfo, usageReporting, registry, background,
         [&](AppDelegate& owner) {
-            return std::make_unique<WindowManager>(owner.preferences(), defaults, resources);
+            auto windowManager = std::make_unique<WindowManager>(
+                owner.preferences(), defaults, appManager, resources, placeholderContents());
+            QObject::connect(&instance, &SingleInstance::toggleRequested, windowManager.get(),
+                             &WindowManager::menuButtonToggle);
+            return windowManager;
         }});
 
     QuitSignals quitSignals;
@@ -53,5 +87,6 @@ int main(int argc, char** argv) {
     QMetaObject::invokeMethod(&delegate, &AppDelegate::applicationDidFinishLaunching,
                               Qt::QueuedConnection);
     app.exec();
+    background.stop();
     return 0;
 }
