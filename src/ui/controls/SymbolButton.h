@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QAbstractButton>
+#include <optional>
+
+// A button without bezel whose label is a symbol image (see SymbolImage), in
+// the text colour unless given one, inside `padding` on every side.
+class SymbolButton : public QAbstractButton {
+    Q_OBJECT
+public:
+    SymbolButton(const QString& symbolName, QSizeF symbolSize, QWidget* parent = nullptr);
+
+    const QString& symbolName() const { return m_symbolName; }
+    void setSymbolName(const QString& name);
+    // No colour: the palette's text colour.
+    void setColor(std::optional<QColor> color);
+    void setOpacity(qreal opacity);
+    void setPadding(QMargins padding);
+
+    QSize sizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QString m_symbolName;
+    QSizeF m_symbolSize;
+    std::optional<QColor> m_color;
+    qreal m_opacity = 1;
+    QMargins m_padding;
+};
