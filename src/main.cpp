@@ -7,6 +7,7 @@
 #include "async/BackgroundTasks.h"
 #include "platform/linux/BuildAppInfo.h"
 #include "platform/linux/EspansoReplacementService.h"
+#include "platform/linux/FontTextMeasurer.h"
 #include "platform/linux/LocalUsageReporting.h"
 #include "platform/linux/QSettingsDefaultsStore.h"
 #include "platform/linux/QtClipboardPasteboard.h"
@@ -66,9 +67,11 @@ int main(int argc, char** argv) {
     EspansoReplacementService replacementList(EspansoReplacementService::defaultMatchFile());
     TextReplacementClient client(replacementList, output);
     ShortcutRegistry registry(defaults, client, clock, background, output);
+    FontTextMeasurer measurer;
 
     AppDelegate delegate(AppDelegate::Services{
-        defaults, launchAtLogin, appInfo, usageReporting, registry, background,
+        defaults, launchAtLogin, appInfo, usageReporting, resources, measurer, registry, registry,
+        background,
         [&](AppDelegate& owner) {
             auto windowManager = std::make_unique<WindowManager>(
                 owner.preferences(), defaults, appManager, resources, placeholderContents());

@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 
 #include "async/BackgroundTasks.h"
+#include "catalogue/MeasurementWarmUp.h"
 #include "platform/AppInfo.h"
 #include "platform/UsageReporting.h"
 #include "shortcuts/ShortcutLifecycle.h"
@@ -10,7 +11,9 @@
 
 AppDelegate::AppDelegate(Services services, QObject* parent)
     : QObject(parent), m_services(std::move(services)),
-      m_preferences(m_services.defaults, m_services.loginItems) {}
+      m_preferences(m_services.defaults, m_services.loginItems),
+      m_preset(m_services.defaults, m_services.resources, m_services.measurer, m_services.registry,
+               m_services.background) {}
 
 AppDelegate::~AppDelegate() = default;
 
@@ -27,6 +30,12 @@ void AppDelegate::applicationDidFinishLaunching() {
                        [this] { windowManager().showWelcomeWindowIfNeeded(); });
     ShortcutLifecycle& shortcuts = m_services.shortcuts;
     m_services.background.start([&shortcuts] { return shortcuts.restoreShortcuts(); });
+    // Measuring every symbol once now, off the main thread, spares the first
+    // opening of the picker and the first installation that wait.
+    const ResourceLocator& resources = m_services.resources;
+    const TextMeasurer& measurer = m_services.measurer;
+    m_services.background.start(
+        [&resources, &measurer] { return warmUpMeasurements(resources, measurer); });
 }
 
 void AppDelegate::applicationWillTerminate() {

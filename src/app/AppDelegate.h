@@ -2,6 +2,7 @@
 
 #include "app/DesktopShell.h"
 #include "settings/Preferences.h"
+#include "shortcuts/Preset.h"
 
 #include <QObject>
 #include <functional>
@@ -9,7 +10,9 @@
 
 class AppInfo;
 class BackgroundTasks;
+class ResourceLocator;
 class ShortcutLifecycle;
+class TextMeasurer;
 class UsageReporting;
 
 // Owns the shared model objects and runs the launch and quit steps.
@@ -21,6 +24,10 @@ public:
         LoginItemService& loginItems;
         AppInfo& appInfo;
         UsageReporting& usageReporting;
+        ResourceLocator& resources;
+        TextMeasurer& measurer;
+        ShortcutRegistry& registry;
+        // What launch and quit ask of the registry (the registry itself in the program).
         ShortcutLifecycle& shortcuts;
         BackgroundTasks& background;
         // Builds the window manager on first use.
@@ -31,6 +38,7 @@ public:
     ~AppDelegate() override;
 
     Preferences& preferences() { return m_preferences; }
+    Preset& preset() { return m_preset; }
     DesktopShell& windowManager();
 
     void applicationDidFinishLaunching();
@@ -43,6 +51,7 @@ private:
 
     Services m_services;
     Preferences m_preferences;
+    Preset m_preset;
     std::unique_ptr<DesktopShell> m_windowManager;
     bool m_terminated = false;
 };

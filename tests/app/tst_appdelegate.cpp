@@ -1,9 +1,14 @@
+#include "FakeTextMeasurer.h"
 #include "Fakes.h"
+#include "RecordingReplacementService.h"
 #include "TestEnvironment.h"
 #include "app/AppDelegate.h"
 #include "async/BackgroundTasks.h"
 #include "platform/MessageError.h"
+#include "platform/linux/ResourceFolder.h"
 #include "shortcuts/ShortcutLifecycle.h"
+#include "shortcuts/ShortcutRegistry.h"
+#include "shortcuts/SystemClock.h"
 
 #include <QCoroTimer>
 #include <QElapsedTimer>
@@ -69,14 +74,22 @@ class AppDelegateTest : public QObject {
         RecordingUsageReporting usage;
         RecordingLifecycle lifecycle{journal};
         BackgroundTasks background;
+        ResourceFolder resources{QStringLiteral(TESSELLE_SOURCE_RESOURCES)};
+        FakeTextMeasurer measurer;
+        RecordingReplacementService list;
+        RecordingLineOutput output;
+        TextReplacementClient client{list, output};
+        SystemClock clock;
+        ShortcutRegistry registry{defaults, client, clock, background, output};
         int windowManagersBuilt = 0;
 
         std::unique_ptr<AppDelegate> makeDelegate() {
-            return std::make_unique<AppDelegate>(AppDelegate::Services{
-                defaults, loginItems, appInfo, usage, lifecycle, background, [this](AppDelegate&) {
-                    ++windowManagersBuilt;
-                    return std::make_unique<RecordingShell>(journal);
-                }});
+            return std::make_unique<AppDelegate>(
+                AppDelegate::Services{defaults, loginItems, appInfo, usage, resources, measurer,
+                                      registry, lifecycle, background, [this](AppDelegate&) {
+                                          ++windowManagersBuilt;
+                                          return std::make_unique<RecordingShell>(journal);
+                                      }});
         }
     };
 
@@ -116,6 +129,14 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(fixture.journal.all().size(), 3, 3000);
         QCOMPARE(fixture.journal.all().last(), "showWelcomeWindowIfNeeded");
         QVERIFY2(clock.elapsed() >= 950, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    void launchMeasuresTheCatalogueOffTheMainThread() {
+        Fixture fixture;
+        auto delegate = fixture.makeDelegate();
+        delegate->applicationDidFinishLaunching();
+        QTRY_VERIFY_WITH_TIMEOUT(fixture.measurer.texts().size() > 300, 10000);
+        QVERIFY(!fixture.measurer.threads().contains(QThread::currentThread()));
     }
 
     void theWindowManagerIsBuiltOnceWhoeverAsksFirst() {
