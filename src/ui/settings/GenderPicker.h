@@ -1,0 +1,38 @@
+#pragma once
+
+#include "catalogue/Gender.h"
+
+#include <QWidget>
+
+class Preferences;
+
+// The default appearance: the person, woman and man emoji side by side, the
+// chosen one highlighted. A click chooses; the owner keeps the choice.
+class GenderPicker : public QWidget {
+    Q_OBJECT
+public:
+    explicit GenderPicker(const Preferences& preferences, QWidget* parent = nullptr);
+
+    std::optional<Gender> selection() const { return m_selection; }
+    // Shows the owner's choice; announces nothing.
+    void setSelection(std::optional<Gender> selection);
+    QRect cellRect(Gender gender) const;
+
+    QSize sizeHint() const override;
+
+signals:
+    // A click chose another appearance than the one shown.
+    void selectionChanged(std::optional<Gender> selection);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    std::optional<Gender> genderAt(const QPoint& point) const;
+
+    const Preferences& m_preferences;
+    std::optional<Gender> m_selection;
+    std::optional<Gender> m_pressed;
+};
