@@ -135,11 +135,14 @@ bool X11PasteService::windowManagerActivates() const {
 }
 
 unsigned long X11PasteService::activeWindow() const {
+    Display* display = m_xdo->xdpy;
+    if (windowManagerActivates()) {
+        const auto active =
+            readProperty(display, DefaultRootWindow(display), "_NET_ACTIVE_WINDOW", XA_WINDOW);
+        return active.empty() ? 0 : active.front();
+    }
     Window window = 0;
-    if (windowManagerActivates())
-        xdo_get_active_window(m_xdo, &window);
-    else
-        xdo_get_focused_window_sane(m_xdo, &window);
+    xdo_get_focused_window_sane(m_xdo, &window);
     return window;
 }
 
