@@ -67,8 +67,13 @@ void WindowManager::menuButtonToggle() {
 }
 
 void WindowManager::openPopover() {
-    // Before the panel takes the focus: the window to paste into is the one the
-    // user worked in.
+    // An open panel is only brought forward: the window to paste into stays the
+    // one the user worked in before it took the focus.
+    if (m_popover && m_popover->isVisible()) {
+        m_popover->raise();
+        m_popover->activateWindow();
+        return;
+    }
     m_appManager.rememberActiveWindow();
     popoverBuilt().showAt(anchor());
 }
