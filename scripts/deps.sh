@@ -14,7 +14,7 @@ packages=(
   unicode-data  # emoji-test.txt, for the skin-tone test with the real font
   # running: platform plugins, emoji font, a virtual display with a tray host
   qt6-qpa-plugins libqt6svg6 fonts-noto-color-emoji
-  xvfb xauth x11-utils trayer xdotool xclip
+  xvfb xauth x11-utils trayer xdotool xclip openbox
 )
 
 missing=()

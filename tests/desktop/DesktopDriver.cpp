@@ -1,0 +1,158 @@
+// The shell on a real X11 desktop, for run-desktop-tests.sh: the tray icon, the
+// panel and the program's single instance, with one emoji cell standing in for
+// the picker grid; plus a text field to paste into, and a paste without X11.
+
+#include "Fakes.h"
+#include "app/AppManager.h"
+#include "app/PlaceholderView.h"
+#include "app/SingleInstance.h"
+#include "app/WindowManager.h"
+#include "platform/linux/QtClipboardPasteboard.h"
+#include "platform/linux/ResourceFolder.h"
+#include "platform/linux/StandardOutput.h"
+#include "platform/linux/X11PasteService.h"
+#include "settings/Preferences.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSystemTrayIcon>
+#include <QWindow>
+
+namespace {
+
+const QString emoji = QStringLiteral("💃");
+
+// A double click copies the emoji and, with autopaste on, pastes it: what the
+// picker grid does.
+class EmojiCell : public QLabel {
+public:
+    EmojiCell(AppManager& appManager, Preferences& preferences)
+        : QLabel(emoji), m_appManager(appManager), m_preferences(preferences) {
+        setAlignment(Qt::AlignCenter);
+        setFixedSize(360, 480);
+        QFont font = this->font();
+        font.setPointSize(48);
+        setFont(font);
+    }
+
+protected:
+    void mouseDoubleClickEvent(QMouseEvent*) override {
+        m_appManager.copy(text());
+        if (m_preferences.autoPaste())
+            m_appManager.paste();
+    }
+
+private:
+    AppManager& m_appManager;
+    Preferences& m_preferences;
+};
+
+// Prints when the tray icon is first on screen, counted from the start, and when
+// the panel is on screen after each click on the icon: the window system's
+// exposure of their windows, without the polling of the test script.
+class ExposureClock : public QObject {
+public:
+    ExposureClock(StandardOutput& output) : m_output(output) { m_sinceStart.start(); }
+    void clicked() { m_sinceClick.start(); }
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override {
+        auto* window = qobject_cast<QWindow*>(object);
+        if (event->type() != QEvent::Expose || !window)
+            return false;
+        const bool trayIcon = window->width() <= 64;
+        // A click that closed the panel starts nothing.
+        if (!window->isExposed()) {
+            if (!trayIcon)
+                m_sinceClick.invalidate();
+            return false;
+        }
+        if (trayIcon && !m_trayShown) {
+            m_trayShown = true;
+            m_output.writeLine(QStringLiteral("TIMING start to tray icon shown: %1 ms")
+                                   .arg(m_sinceStart.elapsed()));
+        } else if (!trayIcon && m_sinceClick.isValid()) {
+            m_output.writeLine(
+                QStringLiteral("TIMING click to panel shown: %1 ms").arg(m_sinceClick.elapsed()));
+            m_sinceClick.invalidate();
+        }
+        return false;
+    }
+
+private:
+    StandardOutput& m_output;
+    QElapsedTimer m_sinceStart;
+    QElapsedTimer m_sinceClick;
+    bool m_trayShown = false;
+};
+
+int runShell(QApplication& app, bool autoPaste, ExposureClock& clock) {
+    StandardOutput output;
+    SingleInstance instance(SingleInstance::defaultSocketPath("io.tesselle.DesktopDriver"), output);
+    if (!instance.claim())
+        return 0;
+    FakeDefaultsStore defaults;
+    FakeLoginItemService loginItems;
+    Preferences preferences(defaults, loginItems);
+    preferences.setAutoPaste(autoPaste);
+    QtClipboardPasteboard pasteboard;
+    X11PasteService pasteService;
+    AppManager appManager(pasteboard, pasteService, output);
+    ResourceFolder resources = ResourceFolder::besideApplication();
+    auto placeholder = [](WindowManager&) -> std::unique_ptr<QWidget> {
+        return std::make_unique<PlaceholderView>("Placeholder", QSize(300, 200));
+    };
+    WindowManager windowManager(
+        preferences, defaults, appManager, resources,
+        {[&](WindowManager&) { return std::make_unique<EmojiCell>(appManager, preferences); },
+         placeholder, placeholder});
+    QObject::connect(&instance, &SingleInstance::toggleRequested, &windowManager,
+                     &WindowManager::menuButtonToggle);
+    QObject::connect(&windowManager.statusItem(), &QSystemTrayIcon::activated, &clock,
+                     &ExposureClock::clicked);
+    app.installEventFilter(&clock);
+    windowManager.setupStatusItem();
+    return app.exec();
+}
+
+int runPasteTarget(QApplication& app) {
+    StandardOutput output;
+    QLineEdit field;
+    field.setWindowTitle("Paste target");
+    field.setGeometry(100, 400, 300, 40);
+    QObject::connect(&field, &QLineEdit::textChanged,
+                     [&output](const QString& text) { output.writeLine("text: " + text); });
+    field.show();
+    return app.exec();
+}
+
+int pasteWithoutDisplay() {
+    StandardOutput output;
+    QtClipboardPasteboard pasteboard;
+    X11PasteService pasteService;
+    AppManager appManager(pasteboard, pasteService, output);
+    appManager.copy(emoji);
+    appManager.rememberActiveWindow();
+    appManager.paste();
+    output.writeLine("clipboard: " + QGuiApplication::clipboard()->text());
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    StandardOutput output;
+    ExposureClock clock(output);
+    QApplication app(argc, argv);
+    app.setApplicationName("tesselle-driver");
+    app.setQuitOnLastWindowClosed(false);
+    const QStringList arguments = app.arguments();
+    if (arguments.contains("--paste-target"))
+        return runPasteTarget(app);
+    if (arguments.contains("--paste-without-display"))
+        return pasteWithoutDisplay();
+    return runShell(app, arguments.contains("--autopaste"), clock);
+}

@@ -1,0 +1,308 @@
+#!/usr/bin/env bash
+# The shell on a real X11 desktop: a virtual display (Xvfb) with a window
+# manager (openbox, when installed) and a tray host (trayer). Checks the tray
+# icon, the panel under it, copy and autopaste, the failure lines, a second
+# start, the installation, and the autostart log line as an unprivileged user.
+#
+# Usage: run-desktop-tests.sh BUILD_DIR
+# Set TESSELLE_SCREENSHOT to a file name to keep a picture of the open panel.
+# Exits 77 (skipped) when the desktop tools are missing: scripts/deps.sh
+# installs them.
+set -u
+
+build=$(cd "$1" && pwd)
+bin="$build/bin"
+
+for tool in Xvfb trayer xdotool xclip xwininfo; do
+    if ! command -v "$tool" > /dev/null; then
+        echo "SKIP: $tool is missing (scripts/deps.sh installs the desktop tools)"
+        exit 77
+    fi
+done
+
+work=$(mktemp -d)
+pids=()
+failed=0
+cleanup() {
+    for pid in "${pids[@]}"; do kill "$pid" 2> /dev/null; done
+    wait 2> /dev/null
+    if [ "$failed" -gt 0 ]; then
+        for log in "$work"/*.log; do echo "--- $log"; tail -20 "$log"; done
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# A private home, so that nothing of the real user's is read or written.
+export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
+export XDG_CACHE_HOME="$work/home/.cache" XDG_STATE_HOME="$work/home/.local/state"
+export XDG_RUNTIME_DIR="$work/runtime"
+mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+chmod 700 "$XDG_RUNTIME_DIR"
+unset WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
+# Named as its application, so that its windows' class is that name.
+driver="$work/tesselle-driver"
+ln -s "$bin/tesselle_desktop_driver" "$driver"
+
+passed=0
+check() { # description, then a command that succeeds when the check holds
+    local what=$1
+    shift
+    if "$@"; then
+        echo "PASS: $what"
+        passed=$((passed + 1))
+    else
+        echo "FAIL: $what"
+        failed=$((failed + 1))
+    fi
+}
+now_ms() { date +%s%3N; }
+wait_until() { # timeout in ms, then a command
+    local deadline=$(($(now_ms) + $1))
+    shift
+    until "$@"; do
+        [ "$(now_ms)" -ge "$deadline" ] && return 1
+        sleep 0.005
+    done
+}
+start() { # log file, then the command; the pid goes to $started
+    local log=$1
+    shift
+    "$@" > "$log" 2>&1 &
+    started=$!
+    pids+=("$started")
+}
+
+# --- the display -----------------------------------------------------------
+# Xvfb picks a free display number and writes it to descriptor 3.
+Xvfb -displayfd 3 -screen 0 1280x800x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
+pids+=($!)
+wait_until 10000 test -s "$work/display" || { echo "FAIL: Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -1 "$work/display")"
+if command -v openbox > /dev/null; then
+    OPENBOX=1
+    start "$work/openbox.log" openbox --sm-disable
+    wait_until 5000 sh -c 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window'
+fi
+
+# Windows of a class as "id width height x y", from the whole window tree;
+# with a name, only the windows of that name.
+windows_of() { # class [name]
+    xwininfo -root -tree | awk -v class="(\"$1\" \"$1\")" -v name="${2:+\"$2\":}" '
+        index($0, class) && (name == "" || index($0, name)) {
+            split($(NF-1), size, /[x+]/); split($NF, at, /\+/)
+            print $1, size[1], size[2], at[2], at[3] }'
+}
+tray_icon() { windows_of "$1" | awk '$2 <= 64 && $3 <= 64 && $4 > 0' | head -1; }
+has_tray_icon() { [ -n "$(tray_icon "$1")" ]; }
+is_viewable() { xwininfo -id "$1" 2> /dev/null | grep -q 'Map State: IsViewable'; }
+panel_id() { windows_of "$1" Tesselle | awk '$2 > 64 { print $1 }' | head -1; }
+panel_shown() { local id; id=$(panel_id "$1"); [ -n "$id" ] && is_viewable "$id"; }
+panel_hidden() { ! panel_shown "$1"; }
+panel_geometry() { # class; prints "x y width height"
+    xwininfo -id "$(panel_id "$1")" | awk '/Absolute upper-left X/ {x=$NF}
+        /Absolute upper-left Y/ {y=$NF} /Width/ {w=$NF} /Height/ {h=$NF} END {print x, y, w, h}'
+}
+# The name of the active window, as the window manager says (the input focus
+# where none runs); a stale id gives an empty name.
+active_name() {
+    local id
+    if [ -n "${OPENBOX:-}" ]; then
+        id=$(xprop -root _NET_ACTIVE_WINDOW 2> /dev/null | awk '{print $NF}')
+    else
+        id=$(xdotool getwindowfocus 2> /dev/null)
+    fi
+    xprop -id "$id" WM_NAME 2> /dev/null | sed -n 's/^WM_NAME([^)]*) = "\(.*\)"$/\1/p'
+}
+active_is() { [ "$(active_name)" = "$1" ]; }
+click_at() { xdotool mousemove "$1" "$2" click 1; }
+icon_center() { awk '{ print $4 + int($2 / 2), $5 + int($3 / 2) }' <<< "$1"; }
+
+# --- a desktop without a tray ------------------------------------------------
+# The first start still shows the welcome window, and a second start (bound to
+# a key by the user) opens the panel at the pointer.
+if [ -x "$bin/tesselle" ]; then
+    start "$work/notray.log" "$bin/tesselle"
+    notray=$started
+    check "without a tray the first start shows the welcome window" wait_until 5000 sh -c \
+        "xwininfo -name 'Welcome to Tesselle' 2> /dev/null | grep -q IsViewable"
+    xdotool mousemove 300 200
+    timeout 10 "$bin/tesselle" > /dev/null 2>&1
+    check "... and a second start opens the panel" wait_until 3000 panel_shown tesselle
+    read -r px py pw ph <<< "$(panel_geometry tesselle)"
+    check "... just under the pointer" test "$px" -le 300 -a $((px + pw)) -ge 300 \
+        -a "$py" -ge 200 -a "$py" -le 216
+    kill "$notray"
+    wait "$notray" 2> /dev/null
+fi
+
+start "$work/trayer.log" trayer --edge top --align right --widthtype request --height 24 \
+    --SetDockType true --transparent false
+sleep 0.5
+
+# --- the tray icon and the panel, timed ---------------------------------------
+shell_checks() { # program, class, and whether a first start shows the welcome window
+    local program=$1 class=$2 welcome=$3 icon x y t0 id
+    t0=$(now_ms)
+    start "$work/$class.log" "$program"
+    local shell=$started
+    if ! wait_until 10000 has_tray_icon "$class"; then
+        check "the tray icon of $class appears" false
+        return
+    fi
+    echo "FIGURE: $class start to tray icon shown: $(($(now_ms) - t0)) ms"
+    icon=$(tray_icon "$class")
+    check "the tray icon of $class appears" test -n "$icon"
+    read -r x y <<< "$(icon_center "$icon")"
+    if [ "$welcome" = welcome ]; then
+        check "a first start shows the welcome window" wait_until 5000 active_is "Welcome to Tesselle"
+        if [ -n "${OPENBOX:-}" ]; then
+            xdotool key alt+F4
+            sleep 0.3
+            check "... which refuses the desktop's close request" sh -c \
+                "xwininfo -name 'Welcome to Tesselle' | grep -q IsViewable"
+        fi
+    fi
+
+    t0=$(now_ms)
+    click_at "$x" "$y"
+    check "a click on the icon opens the panel" wait_until 5000 panel_shown "$class"
+    echo "FIGURE: $class click to panel shown, first opening: $(($(now_ms) - t0)) ms"
+    read -r px py pw ph <<< "$(panel_geometry "$class")"
+    read -r _ iw ih ix iy <<< "$icon"
+    check "the panel hangs under the icon, within the screen" \
+        test "$py" -ge $((iy + ih)) -a "$py" -le $((iy + ih + 16)) -a "$px" -le "$x" \
+        -a $((px + pw)) -ge "$x" -a $((px + pw)) -le 1280
+    if [ -n "${TESSELLE_SCREENSHOT:-}" ] && command -v import > /dev/null; then
+        import -window root "$TESSELLE_SCREENSHOT"
+    fi
+    click_at "$x" "$y"
+    check "a second click closes it" wait_until 3000 panel_hidden "$class"
+
+    local opening
+    for opening in 2 3 4; do
+        sleep 0.4
+        t0=$(now_ms)
+        click_at "$x" "$y"
+        wait_until 5000 panel_shown "$class" &&
+            echo "FIGURE: $class click to panel shown, opening $opening: $(($(now_ms) - t0)) ms"
+        click_at "$x" "$y"
+        wait_until 3000 panel_hidden "$class"
+    done
+
+    sleep 0.4
+    local code
+    timeout 10 "$program" > /dev/null 2>&1
+    code=$?
+    check "a second start exits 0" test "$code" -eq 0
+    check "... and opens the running one's panel" wait_until 3000 panel_shown "$class"
+    timeout 10 "$program" > /dev/null 2>&1
+    check "a third start closes it again" wait_until 3000 panel_hidden "$class"
+    kill "$shell"
+    wait "$shell" 2> /dev/null
+    sed -n 's/^TIMING /FIGURE: '"$class"', measured inside: /p' "$work/$class.log"
+}
+
+shell_checks "$driver" tesselle-driver none
+if [ -x "$bin/tesselle" ]; then
+    shell_checks "$bin/tesselle" tesselle welcome
+fi
+
+# --- copy, autopaste and its failures ---------------------------------------------
+class=tesselle-driver
+double_click_panel() {
+    read -r px py pw ph <<< "$(panel_geometry "$class")"
+    xdotool mousemove $((px + pw / 2)) $((py + ph / 2)) click --repeat 2 --delay 80 1
+}
+clipboard_is() { [ "$(xclip -o -selection clipboard 2> /dev/null)" = "$1" ]; }
+only_text_targets() {
+    local targets
+    targets=$(xclip -o -selection clipboard -t TARGETS 2> /dev/null) || return 1
+    ! grep -qvE '^(TARGETS|MULTIPLE|TIMESTAMP|SAVE_TARGETS|text/plain.*|UTF8_STRING|STRING|TEXT|COMPOUND_TEXT)$' <<< "$targets"
+}
+open_panel() {
+    read -r x y <<< "$(icon_center "$(tray_icon "$class")")"
+    click_at "$x" "$y"
+    wait_until 5000 panel_shown "$class"
+}
+
+echo "earlier" | xclip -selection clipboard -t text/html -i
+start "$work/copy.log" "$driver"
+wait_until 10000 has_tray_icon "$class"
+open_panel
+double_click_panel
+check "a double click puts exactly the emoji on the clipboard" wait_until 3000 clipboard_is "💃"
+check "... as plain text only" only_text_targets
+kill "$started"
+wait "$started" 2> /dev/null
+
+start "$work/target.log" "$driver" --paste-target
+target=$started
+wait_until 5000 sh -c "xdotool search --name '^Paste target$' > /dev/null"
+xdotool search --name '^Paste target$' windowactivate --sync 2> /dev/null
+start "$work/autopaste.log" "$driver" --autopaste
+shell=$started
+wait_until 10000 has_tray_icon "$class"
+check "the text field is active before the panel opens" wait_until 3000 active_is "Paste target"
+open_panel
+double_click_panel
+check "autopaste types the emoji into the field that was active" \
+    wait_until 5000 grep -q "^text: 💃$" "$work/target.log"
+check "... and brings the panel back to the front" wait_until 3000 active_is Tesselle
+check "the panel is still open after the paste" panel_shown "$class"
+
+# A click into another window closes the panel; then the field's window goes
+# away while the panel is open again.
+click_at 250 420
+check "a click into another window closes the panel" wait_until 3000 panel_hidden "$class"
+sleep 0.4
+open_panel
+kill "$target"
+wait "$target" 2> /dev/null
+double_click_panel
+check "a failed paste prints the reason twice" wait_until 3000 sh -c \
+    "grep -qx 'Error message: The window to paste into is gone' '$work/autopaste.log' &&
+     grep -qx 'Error: The window to paste into is gone' '$work/autopaste.log'"
+check "... and leaves the emoji on the clipboard" clipboard_is "💃"
+kill "$shell"
+wait "$shell" 2> /dev/null
+
+env -u DISPLAY QT_QPA_PLATFORM=offscreen "$driver" --paste-without-display > "$work/nox.log" 2>&1
+check "without X11 the failure lines say that autopaste needs an X11 session" \
+    test "$(grep -v '^clipboard' "$work/nox.log")" = "$(printf 'Error message: Autopaste needs an X11 session\nError: Autopaste needs an X11 session')"
+check "... and the clipboard keeps the emoji" grep -qx "clipboard: 💃" "$work/nox.log"
+
+# --- installation -------------------------------------------------------------------
+prefix="$work/prefix"
+if cmake --install "$build" --prefix "$prefix" > "$work/install.log" 2>&1; then
+    check "the installation has the menu entry, the icon and the resources" test \
+        -f "$prefix/share/applications/tesselle.desktop" \
+        -a -f "$prefix/share/icons/hicolor/scalable/apps/tesselle.svg" \
+        -a -f "$prefix/share/tesselle/Tesselle.svg" -a -f "$prefix/share/tesselle/emojis.json"
+    if [ -x "$prefix/bin/tesselle" ]; then
+        start "$work/installed.log" "$prefix/bin/tesselle"
+        # The icon only shows when the installed program found its resources.
+        check "the installed program shows its tray icon" wait_until 10000 \
+            sh -c "xwininfo -root -tree | grep -q '(\"tesselle\" \"tesselle\")  22x22'"
+        kill "$started"
+        wait "$started" 2> /dev/null
+    fi
+else
+    check "cmake --install succeeds" false
+fi
+
+# --- the autostart log line in a read-only folder ------------------------------------
+# Root writes into read-only folders, so that case runs as an unprivileged user.
+if [ "$(id -u)" -eq 0 ] && command -v setpriv > /dev/null && [ -x "$bin/tst_xdgautostart" ]; then
+    sandbox=$(mktemp -d)
+    chown 65534:65534 "$sandbox"
+    (cd "$sandbox" && setpriv --reuid=65534 --regid=65534 --clear-groups \
+        env -i PATH="$PATH" TMPDIR="$sandbox" "$bin/tst_xdgautostart" aFailedWriteOrRemovalIsLogged) \
+        > "$work/readonly.log" 2>&1
+    rm -rf "$sandbox"
+    check "turning launch at login on or off in a read-only folder logs the failure" \
+        grep -q 'Totals: 6 passed, 0 failed, 0 skipped' "$work/readonly.log"
+fi
+
+echo "$passed passed, $failed failed"
+[ "$failed" -eq 0 ]
