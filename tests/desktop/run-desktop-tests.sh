@@ -297,7 +297,7 @@ if [ "$(id -u)" -eq 0 ] && command -v setpriv > /dev/null && [ -x "$bin/tst_xdga
     sandbox=$(mktemp -d)
     chown 65534:65534 "$sandbox"
     (cd "$sandbox" && setpriv --reuid=65534 --regid=65534 --clear-groups \
-        env -i PATH="$PATH" TMPDIR="$sandbox" "$bin/tst_xdgautostart" aFailedWriteOrRemovalIsLogged) \
+        env -i PATH="$PATH" TMPDIR="$sandbox" ASAN_OPTIONS="${ASAN_OPTIONS:-}" "$bin/tst_xdgautostart" aFailedWriteOrRemovalIsLogged) \
         > "$work/readonly.log" 2>&1
     rm -rf "$sandbox"
     check "turning launch at login on or off in a read-only folder logs the failure" \
