@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QStringList>
-#include <nlohmann/json_fwd.hpp>
 
 // One record of the catalogue file, as the file holds it.
 struct EmojiRecord {
@@ -12,5 +11,8 @@ struct EmojiRecord {
     QStringList tags;
 };
 
-// All five keys are required and typed: strings, and arrays of strings.
-void from_json(const nlohmann::json& json, EmojiRecord& record);
+// The records of a catalogue file: a JSON array of objects, each with the
+// strings "emoji", "description" and "category" and the string arrays "aliases"
+// and "tags"; other keys are ignored. Fails with a MessageError naming the
+// first fault: there is no partial result.
+QList<EmojiRecord> readEmojiRecords(const QByteArray& json);

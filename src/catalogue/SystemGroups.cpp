@@ -7,11 +7,10 @@
 
 #include <QFile>
 #include <QHash>
-#include <nlohmann/json.hpp>
 
 namespace {
 
-std::vector<EmojiRecord> readRecords(const ResourceLocator& resources) {
+QList<EmojiRecord> readRecords(const ResourceLocator& resources) {
     const std::optional<QString> path =
         resources.path(QStringLiteral("emojis"), QStringLiteral("json"));
     if (!path)
@@ -19,15 +18,7 @@ std::vector<EmojiRecord> readRecords(const ResourceLocator& resources) {
     QFile file(*path);
     if (!file.open(QIODevice::ReadOnly))
         throw MessageError(file.errorString());
-    const QByteArray content = file.readAll();
-    try {
-        const nlohmann::json json = nlohmann::json::parse(content.cbegin(), content.cend());
-        if (!json.is_array())
-            throw nlohmann::json::type_error::create(302, "the catalogue is not an array", &json);
-        return json.get<std::vector<EmojiRecord>>();
-    } catch (const nlohmann::json::exception& error) {
-        throw MessageError(error.what());
-    }
+    return readEmojiRecords(file.readAll());
 }
 
 } // namespace

@@ -78,7 +78,8 @@ private slots:
             << QStringList{"Animals & Nature: 🐶 🐶"};
         QTest::newRow("other keys of a record are ignored")
             << QByteArray(R"([{"emoji": "🐶", "description": "d", "category": "Animals & Nature",
-                             "aliases": [], "tags": [], "unicode": "6.0"}])")
+                             "aliases": [], "tags": [], "unicode": "6.0",
+                             "skins": [{"tone": 1, "emoji": null}, [true]]}])")
             << QStringList{"Animals & Nature: 🐶"};
         QTest::newRow("an empty catalogue has no groups") << QByteArray("[]") << QStringList();
     }
@@ -97,27 +98,42 @@ private slots:
 
     void anyDecodingFaultFailsTheWholeLoad_data() {
         QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("fault");
+        const auto flag = [](const char* emoji, const char* aliases, const char* tags) {
+            return QByteArray(R"([{"emoji": )") + emoji +
+                   R"(, "description": "d", "category": "Flags", "aliases": )" + aliases +
+                   R"(, "tags": )" + tags + "}]";
+        };
         QTest::newRow("a record without tags")
             << catalogue({record("🐶", "Animals & Nature"),
                           R"({"emoji": "🐱", "description": "d", "category": "Animals & Nature",
-                              "aliases": ["cat"]})"});
+                              "aliases": ["cat"]})"})
+            << R"(record 2 has no "tags")";
         QTest::newRow("an emoji that is a number")
-            << QByteArray(R"([{"emoji": 1, "description": "d", "category": "Flags",
-                             "aliases": [], "tags": []}])");
+            << flag("1", "[]", "[]") << R"("emoji" of record 1 has the wrong type)";
         QTest::newRow("aliases that are a string")
-            << QByteArray(R"([{"emoji": "🐶", "description": "d", "category": "Flags",
-                             "aliases": "dog", "tags": []}])");
+            << flag(R"("🐶")", R"("dog")", "[]") << R"("aliases" of record 1 has the wrong type)";
         QTest::newRow("a tag that is not a string")
-            << QByteArray(R"([{"emoji": "🐶", "description": "d", "category": "Flags",
-                             "aliases": [], "tags": [null]}])");
-        QTest::newRow("an object instead of an array") << QByteArray(R"({"emoji": "🐶"})");
-        QTest::newRow("text that is not JSON") << QByteArray("[{");
+            << flag(R"("🐶")", "[]", "[null]") << R"("tags" of record 1 has the wrong type)";
+        QTest::newRow("tags that are null")
+            << flag(R"("🐶")", "[]", "null") << R"("tags" of record 1 has the wrong type)";
+        QTest::newRow("aliases holding a list") << flag(R"("🐶")", R"([["dog"]])", "[]")
+                                                << R"("aliases" of record 1 has the wrong type)";
+        QTest::newRow("an emoji that is an object")
+            << flag("{}", "[]", "[]") << R"("emoji" of record 1 has the wrong type)";
+        QTest::newRow("a record that is a string")
+            << QByteArray(R"(["🐶"])") << "record 1 is not an object";
+        QTest::newRow("an object instead of an array")
+            << QByteArray(R"({"emoji": "🐶"})") << "the catalogue is not an array";
+        QTest::newRow("a string instead of an array")
+            << QByteArray(R"("🐶")") << "the catalogue is not an array";
+        QTest::newRow("text that is not JSON") << QByteArray("[{") << "parse error";
     }
     void anyDecodingFaultFailsTheWholeLoad() {
         QFETCH(QByteArray, content);
+        QFETCH(QString, fault);
         const QString failure = failureOf(content);
-        QVERIFY2(failure != "no failure", qPrintable(failure));
-        QVERIFY(!failure.isEmpty());
+        QVERIFY2(failure.contains(fault), qPrintable(failure));
     }
 
     void aMissingCatalogueFailsWithItsMessage() {
