@@ -1,0 +1,95 @@
+// The catalogue as the picker and the preset installation use it, with the
+// shipped data and the emoji font.
+#include "FakeTextMeasurer.h"
+#include "PresetFixture.h"
+#include "TestEnvironment.h"
+#include "catalogue/EmojiStore.h"
+#include "catalogue/MeasurementWarmUp.h"
+#include "catalogue/SystemGroups.h"
+#include "platform/linux/FontTextMeasurer.h"
+#include "platform/linux/ResourceFolder.h"
+#include "shortcuts/PresetShortcuts.h"
+
+#include <QGuiApplication>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Shared by the benchmarks: measured once, as after the launch warm-up.
+struct Shared {
+    ResourceFolder resources = ResourceFolder::besideApplication();
+    FontTextMeasurer measurer;
+    FakeDefaultsStore defaults;
+    PresetFixture fixture{defaults, resources, measurer};
+
+    Shared() {
+        fixture.background.runAndWait([this] { return warmUp(); });
+    }
+    QCoro::Task<> warmUp() { return warmUpMeasurements(resources, measurer); }
+};
+
+Shared* shared = nullptr;
+
+void searchKeystroke(benchmark::State& state) {
+    EmojiStore store(shared->fixture.preset, shared->defaults, shared->resources, shared->measurer);
+    const QStringList typed{"f", "fa", "fac", "face"};
+    qsizetype keystroke = 0;
+    for (auto _ : state) {
+        store.setSearchText(typed[keystroke++ % typed.size()]);
+        benchmark::DoNotOptimize(store.systemGroups());
+    }
+}
+BENCHMARK(searchKeystroke)->Unit(benchmark::kMicrosecond);
+
+void loadCatalogueWithWarmMeasurements(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(loadSystemGroups(shared->resources, shared->measurer, Tone::dark));
+}
+BENCHMARK(loadCatalogueWithWarmMeasurements)->Unit(benchmark::kMillisecond);
+
+// Loading plus the search words and the favourites and recents.
+void constructStoreWithWarmMeasurements(benchmark::State& state) {
+    for (auto _ : state) {
+        EmojiStore store(shared->fixture.preset, shared->defaults, shared->resources,
+                         shared->measurer);
+        benchmark::DoNotOptimize(store.systemGroups());
+    }
+}
+BENCHMARK(constructStoreWithWarmMeasurements)->Unit(benchmark::kMillisecond);
+
+void buildFullPresetList(benchmark::State& state) {
+    const PresetConfiguration configuration{Gender::person, Tone::medium, Family::mwgb};
+    for (auto _ : state)
+        benchmark::DoNotOptimize(
+            buildPresetShortcuts(shared->resources, shared->measurer, configuration));
+}
+BENCHMARK(buildFullPresetList)->Unit(benchmark::kMillisecond);
+
+// The launch warm-up with nothing measured yet, on the background thread.
+void coldMeasurementOfTheCatalogue(benchmark::State& state) {
+    BackgroundTasks background;
+    for (auto _ : state) {
+        const FontTextMeasurer cold;
+        const ResourceLocator& resources = shared->resources;
+        background.runAndWait([&] { return warmUpMeasurements(resources, cold); });
+    }
+}
+BENCHMARK(coldMeasurementOfTheCatalogue)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Iterations(3);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    TestEnvironment environment;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    Shared data;
+    shared = &data;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
