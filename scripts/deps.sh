@@ -9,12 +9,16 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   qcoro-qt6-dev nlohmann-json3-dev libyaml-cpp-dev
   libxdo-dev libxtst-dev libx11-dev
+  qt6-multimedia-dev  # the welcome window's video
   # tests and benchmarks
   libbenchmark-dev clang libclang-rt-14-dev
   unicode-data  # emoji-test.txt, for the skin-tone test with the real font
   # running: platform plugins, emoji font, a virtual display with a tray host
   qt6-qpa-plugins libqt6svg6 fonts-noto-color-emoji
   xvfb xauth x11-utils trayer xdotool xclip openbox
+  # Qt Multimedia with its FFmpeg backend, which decodes the H.264 videos
+  # without GStreamer plugins; ffmpeg encodes them (tools/introvideo)
+  libqt6multimedia6 ffmpeg
 )
 
 missing=()

@@ -1,0 +1,128 @@
+#include "ui/welcome/WelcomeView.h"
+
+#include "app/LaunchAtLoginToggle.h"
+#include "app/WindowManager.h"
+#include "platform/MessageError.h"
+#include "shortcuts/Preset.h"
+#include "ui/controls/AccentColor.h"
+#include "ui/controls/AppButtonStyle.h"
+#include "ui/controls/BlurView.h"
+#include "ui/settings/GenderPicker.h"
+#include "ui/settings/TonePicker.h"
+#include "ui/welcome/PlayerView.h"
+#include "ui/welcome/WelcomeRowView.h"
+#include "ui/welcome/WelcomeViewModel.h"
+
+#include <QEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+constexpr int viewWidth = 400;
+constexpr int videoHeight = 310;
+constexpr int padding = 16;
+constexpr qreal cornerRadius = 10;
+} // namespace
+
+WelcomeView::WelcomeView(Services services, QWidget* parent)
+    : QWidget(parent), m_services(services),
+      m_model(new WelcomeViewModel(services.resources, services.output, this)),
+      m_playerView(new PlayerView), m_genderPicker(new GenderPicker(services.preferences)),
+      m_tonePicker(new TonePicker), m_installButton(new QPushButton("Install Tesselle")),
+      m_installStyle(new AppButtonStyle(Qt::gray, m_installButton)) {
+    setFixedWidth(viewWidth);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    auto* background = new BlurView(BlurView::sidebarMaterial);
+    background->setCornerRadius(cornerRadius);
+    outer->addWidget(background);
+
+    auto* stack = new QVBoxLayout(background);
+    stack->setContentsMargins(0, 0, 0, 0);
+    stack->setSpacing(0);
+    m_playerView->setFixedHeight(videoHeight);
+    m_playerView->setTopCornerRadius(cornerRadius);
+    stack->addWidget(m_playerView);
+
+    auto* rows = new QVBoxLayout;
+    rows->setContentsMargins(padding, padding, padding, padding);
+    rows->setSpacing(0);
+    rows->addWidget(new WelcomeRowView("Default appearance:", m_genderPicker, false));
+    rows->addWidget(new WelcomeRowView("Default skin tone:", m_tonePicker, false));
+    rows->addWidget(new WelcomeRowView(
+        "Open at Login:", new LaunchAtLogin::Toggle(services.launchAtLogin, QString()), true));
+    stack->addLayout(rows);
+
+    auto* buttonRow = new QVBoxLayout;
+    buttonRow->setContentsMargins(padding, padding, padding, padding);
+    m_installButton->setStyle(m_installStyle);
+    buttonRow->addWidget(m_installButton);
+    stack->addLayout(buttonRow);
+
+    connect(m_genderPicker, &GenderPicker::selectionChanged, this,
+            [this](std::optional<Gender> gender) {
+                m_selectedGender = gender;
+                showInstallState();
+            });
+    connect(m_tonePicker, &TonePicker::selectionChanged, this, [this](std::optional<Tone> tone) {
+        m_selectedTone = tone;
+        showInstallState();
+    });
+    connect(m_installButton, &QPushButton::clicked, this, &WelcomeView::installClicked);
+    showInstallState();
+    showVideo();
+}
+
+WelcomeView::~WelcomeView() = default;
+
+void WelcomeView::showInstallState() {
+    m_installButton->setEnabled(canInstall());
+    m_installStyle->setColor(canInstall() ? brandAccentColor() : QColor(Qt::gray));
+}
+
+// The desktop switched between light and dark: the other video, from its start.
+void WelcomeView::changeEvent(QEvent* event) {
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        showVideo();
+}
+
+void WelcomeView::showVideo() {
+    m_playerView->setPlayer(m_model->player(colorScheme(palette())));
+}
+
+void WelcomeView::installClicked() {
+    if (!canInstall())
+        return;
+    const PresetConfiguration configuration{*m_selectedGender, *m_selectedTone, std::nullopt};
+    install(this, m_services.preset, m_services.windowManager, configuration);
+}
+
+QCoro::Task<> WelcomeView::install(QPointer<WelcomeView> view, Preset& preset,
+                                   WindowManager& windowManager,
+                                   PresetConfiguration configuration) {
+    QString failure;
+    try {
+        co_await preset.install(configuration);
+    } catch (const std::exception& error) {
+        failure = QString::fromUtf8(error.what());
+    }
+    // The window may have gone while the installation ran.
+    if (!view)
+        co_return;
+    if (failure.isNull())
+        windowManager.finishWelcome();
+    else
+        view->showError(failure);
+}
+
+void WelcomeView::showError(const QString& message) {
+    if (m_errorAlert)
+        m_errorAlert->close();
+    auto* alert = new QMessageBox(QMessageBox::Warning, QStringLiteral("Error"), message,
+                                  QMessageBox::Ok, this);
+    alert->setAttribute(Qt::WA_DeleteOnClose);
+    m_errorAlert = alert;
+    alert->open();
+}

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "catalogue/Gender.h"
+#include "catalogue/Tone.h"
+
+#include <QCoroTask>
+#include <QMessageBox>
+#include <QPointer>
+#include <QWidget>
+
+class AppButtonStyle;
+class GenderPicker;
+class LineOutput;
+class Preferences;
+class Preset;
+class PlayerView;
+class QPushButton;
+class ResourceLocator;
+class TonePicker;
+class WelcomeViewModel;
+class WindowManager;
+struct PresetConfiguration;
+
+namespace LaunchAtLogin {
+class Observable;
+}
+
+// The welcome window's content: the introduction video, the choice of default
+// appearance and skin tone, the launch-at-login switch and "Install Tesselle".
+// A successful installation ends the welcome flow; a failed one shows an
+// "Error" alert and keeps the choices for another try.
+class WelcomeView : public QWidget {
+    Q_OBJECT
+public:
+    struct Services {
+        Preferences& preferences;
+        Preset& preset;
+        WindowManager& windowManager;
+        LaunchAtLogin::Observable& launchAtLogin;
+        const ResourceLocator& resources;
+        LineOutput& output;
+    };
+
+    explicit WelcomeView(Services services, QWidget* parent = nullptr);
+    ~WelcomeView() override;
+
+    bool canInstall() const { return m_selectedGender && m_selectedTone; }
+    // The alert shown while an installation failure is unread; null otherwise.
+    QMessageBox* errorAlert() const { return m_errorAlert; }
+    WelcomeViewModel& model() const { return *m_model; }
+
+protected:
+    void changeEvent(QEvent* event) override;
+
+private:
+    static QCoro::Task<> install(QPointer<WelcomeView> view, Preset& preset,
+                                 WindowManager& windowManager, PresetConfiguration configuration);
+    void installClicked();
+    void showInstallState();
+    void showVideo();
+    void showError(const QString& message);
+
+    Services m_services;
+    WelcomeViewModel* m_model;
+    PlayerView* m_playerView;
+    GenderPicker* m_genderPicker;
+    TonePicker* m_tonePicker;
+    QPushButton* m_installButton;
+    AppButtonStyle* m_installStyle;
+    QPointer<QMessageBox> m_errorAlert;
+    std::optional<Gender> m_selectedGender;
+    std::optional<Tone> m_selectedTone;
+};

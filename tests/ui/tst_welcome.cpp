@@ -1,0 +1,271 @@
+#include "FakeTextMeasurer.h"
+#include "Fakes.h"
+#include "PresetFixture.h"
+#include "TestEnvironment.h"
+#include "app/AppManager.h"
+#include "app/LaunchAtLogin.h"
+#include "app/LaunchAtLoginToggle.h"
+#include "app/ModalWindow.h"
+#include "app/WindowManager.h"
+#include "platform/linux/ResourceFolder.h"
+#include "settings/Preferences.h"
+#include "settings/SettingsKeys.h"
+#include "ui/controls/AccentColor.h"
+#include "ui/controls/AppButtonStyle.h"
+#include "ui/settings/GenderPicker.h"
+#include "ui/settings/TonePicker.h"
+#include "ui/welcome/PlayerView.h"
+#include "ui/welcome/WelcomeView.h"
+#include "ui/welcome/WelcomeViewModel.h"
+
+#include <QApplication>
+#include <QMediaPlayer>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+Q_DECLARE_METATYPE(std::optional<Tone>)
+Q_DECLARE_METATYPE(std::optional<Gender>)
+
+namespace {
+
+// The shared objects of the program around a welcome window, with the preset
+// over an in-memory replacement list. The videos come from `videos`.
+struct Fixture {
+    explicit Fixture(const QString& videos = TESSELLE_SOURCE_RESOURCES) : videoFolder(videos) {}
+
+    FakeDefaultsStore defaults;
+    FakeLoginItemService loginItems;
+    LaunchAtLogin::Observable launchAtLogin{loginItems};
+    Preferences preferences{defaults, launchAtLogin};
+    RecordingPasteboard pasteboard;
+    FakePasteService pasteService;
+    RecordingLineOutput output;
+    AppManager appManager{pasteboard, pasteService, output};
+    ResourceFolder resources{TESSELLE_SOURCE_RESOURCES};
+    ResourceFolder videoFolder;
+    FakeTextMeasurer measurer;
+    PresetFixture presets{defaults, resources, measurer};
+    WindowManager windowManager{
+        preferences, defaults, appManager, resources,
+        WindowManager::Contents{[](WindowManager&) { return std::make_unique<QWidget>(); },
+                                [this](WindowManager& manager) -> std::unique_ptr<QWidget> {
+                                    return std::make_unique<WelcomeView>(
+                                        WelcomeView::Services{preferences, presets.preset, manager,
+                                                              launchAtLogin, videoFolder, output});
+                                },
+                                [](WindowManager&) { return std::make_unique<QWidget>(); }}};
+
+    ~Fixture() { presets.background.stop(); }
+
+    WelcomeView* open() {
+        windowManager.showWelcomeWindowIfNeeded();
+        ModalWindow* window = windowManager.welcomeWindow();
+        return window ? window->findChild<WelcomeView*>() : nullptr;
+    }
+};
+
+QPushButton* installButton(WelcomeView& view) {
+    for (QPushButton* button : view.findChildren<QPushButton*>()) {
+        if (button->text() == "Install Tesselle")
+            return button;
+    }
+    return nullptr;
+}
+
+void choose(WelcomeView& view, std::optional<Gender> gender, std::optional<Tone> tone) {
+    auto* genders = view.findChild<GenderPicker*>();
+    auto* tones = view.findChild<TonePicker*>();
+    if (gender)
+        QTest::mouseClick(genders, Qt::LeftButton, {}, genders->cellRect(*gender).center());
+    if (tone)
+        QTest::mouseClick(tones, Qt::LeftButton, {}, tones->swatchRect(*tone).center());
+}
+
+QColor buttonColour(QPushButton& button) {
+    return static_cast<AppButtonStyle*>(button.style())->color();
+}
+
+// The mean lightness of a frame, 0 (black) to 255 (white).
+int lightness(const QImage& frame) {
+    const QImage small = frame.scaled(40, 31).convertToFormat(QImage::Format_RGB32);
+    qint64 sum = 0;
+    for (int y = 0; y < small.height(); ++y) {
+        for (int x = 0; x < small.width(); ++x)
+            sum += QColor(small.pixel(x, y)).lightness();
+    }
+    return int(sum / (small.width() * small.height()));
+}
+
+QString sourceName(QMediaPlayer* player) {
+    return player ? player->source().fileName() : QString();
+}
+
+} // namespace
+
+class WelcomeTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() {
+        // The backend the program uses: it plays H.264 without GStreamer plugins.
+        qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    }
+
+    void theInstallButtonNeedsAnAppearanceAndATone_data() {
+        QTest::addColumn<std::optional<Gender>>("gender");
+        QTest::addColumn<std::optional<Tone>>("tone");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("nothing chosen")
+            << std::optional<Gender>() << std::optional<Tone>() << false;
+        QTest::newRow("only a tone")
+            << std::optional<Gender>() << std::optional(Tone::dark) << false;
+        QTest::newRow("only an appearance")
+            << std::optional(Gender::female) << std::optional<Tone>() << false;
+        QTest::newRow("both") << std::optional(Gender::female) << std::optional(Tone::yellow)
+                              << true;
+    }
+    void theInstallButtonNeedsAnAppearanceAndATone() {
+        QFETCH(std::optional<Gender>, gender);
+        QFETCH(std::optional<Tone>, tone);
+        QFETCH(bool, enabled);
+        Fixture fixture;
+        WelcomeView* view = fixture.open();
+        QVERIFY(view);
+        choose(*view, gender, tone);
+        QPushButton* button = installButton(*view);
+        QCOMPARE(button->isEnabled(), enabled);
+        QCOMPARE(buttonColour(*button), enabled ? brandAccentColor() : QColor(Qt::gray));
+        if (enabled)
+            return;
+        QTest::mouseClick(button, Qt::LeftButton);
+        QTest::qWait(100);
+        QCOMPARE(fixture.presets.preset.installedConfiguration(), std::nullopt);
+        QVERIFY(fixture.presets.service.calls().isEmpty());
+        QVERIFY(fixture.windowManager.welcomeWindow());
+    }
+
+    void installingEndsTheWelcomeFlow() {
+        Fixture fixture;
+        WelcomeView* view = fixture.open();
+        choose(*view, Gender::person, Tone::medium);
+        QTest::mouseClick(installButton(*view), Qt::LeftButton);
+        const PresetConfiguration installed{Gender::person, Tone::medium, std::nullopt};
+        QTRY_COMPARE(fixture.presets.preset.installedConfiguration(), installed);
+        QTRY_VERIFY(!fixture.windowManager.welcomeWindow());
+        QCOMPARE(fixture.defaults.value(SettingsKeys::isWelcomeWasPresented), QByteArray("true"));
+        QVERIFY(!fixture.presets.service.currentEntries().isEmpty());
+    }
+
+    void aFailedInstallationShowsTheErrorAndKeepsBothChoices() {
+        Fixture fixture;
+        fixture.presets.service.errorTexts.insert(7, "The replacement list is read-only");
+        fixture.presets.service.failCall({7, {}, {}});
+        WelcomeView* view = fixture.open();
+        choose(*view, Gender::male, Tone::light);
+        QTest::mouseClick(installButton(*view), Qt::LeftButton);
+        QTRY_VERIFY(view->errorAlert());
+        QMessageBox* alert = view->errorAlert();
+        QTRY_VERIFY(alert->isVisible());
+        QCOMPARE(alert->windowTitle(), "Error");
+        QCOMPARE(alert->text(), "The replacement list is read-only");
+        QCOMPARE(alert->buttons().size(), 1);
+        QCOMPARE(alert->buttons().first()->text().remove('&'), "OK");
+
+        QTest::mouseClick(alert->buttons().first(), Qt::LeftButton);
+        QTRY_VERIFY(!view->errorAlert());
+        QVERIFY(fixture.windowManager.welcomeWindow()->isVisible());
+        QCOMPARE(view->findChild<GenderPicker*>()->selection(), Gender::male);
+        QCOMPARE(view->findChild<TonePicker*>()->selection(), Tone::light);
+        QVERIFY(installButton(*view)->isEnabled());
+        QCOMPARE(fixture.presets.preset.installedConfiguration(), std::nullopt);
+
+        // Another try goes through.
+        QTest::mouseClick(installButton(*view), Qt::LeftButton);
+        QTRY_VERIFY(!fixture.windowManager.welcomeWindow());
+        QCOMPARE(fixture.presets.preset.installedConfiguration(),
+                 (PresetConfiguration{Gender::male, Tone::light, std::nullopt}));
+    }
+
+    void theOpenAtLoginSwitchActsAtOnce() {
+        Fixture fixture;
+        WelcomeView* view = fixture.open();
+        auto* toggle = view->findChild<LaunchAtLogin::Toggle*>();
+        QVERIFY(toggle->text().isEmpty());
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QVERIFY(fixture.loginItems.enabled);
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QCOMPARE(fixture.loginItems.assignments, (QList<bool>{true, false}));
+        QVERIFY(fixture.presets.service.calls().isEmpty());
+    }
+
+    void theModelKeepsOnePlayerForTheSchemeItWasMadeFor() {
+        ResourceFolder resources(TESSELLE_SOURCE_RESOURCES);
+        RecordingLineOutput output;
+        WelcomeViewModel model(resources, output);
+        QCOMPARE(output.lines(), QStringList{"Init"});
+        QMediaPlayer* light = model.player(ColorScheme::light);
+        QCOMPARE(sourceName(light), "intro-light.mp4");
+        QCOMPARE(model.player(ColorScheme::light), light);
+        QMediaPlayer* dark = model.player(ColorScheme::dark);
+        QCOMPARE(sourceName(dark), "intro-dark.mp4");
+        QCOMPARE(model.scheme(), ColorScheme::dark);
+        QCOMPARE(model.player(ColorScheme::dark), dark);
+        QCOMPARE(sourceName(model.player(ColorScheme::light)), "intro-light.mp4");
+        // Made for playing at once, and only once.
+        QCOMPARE(model.player(ColorScheme::light)->loops(), 1);
+    }
+
+    void theVideoPlaysAndFollowsTheDesktopAppearance() {
+        Fixture fixture;
+        WelcomeView* view = fixture.open();
+        auto* player = view->findChild<PlayerView*>();
+        QCOMPARE(player->height(), 310);
+        QCOMPARE(view->width(), 400);
+        QTRY_VERIFY_WITH_TIMEOUT(!player->currentFrame().isNull(), 10000);
+        QCOMPARE(player->currentFrame().size(), QSize(800, 620));
+        QVERIFY2(lightness(player->currentFrame()) > 180,
+                 qPrintable(QString::number(lightness(player->currentFrame()))));
+        QCOMPARE(sourceName(player->player()), "intro-light.mp4");
+
+        const QPalette light = QApplication::palette();
+        QPalette dark = light;
+        dark.setColor(QPalette::Window, QColor(0x1E, 0x1E, 0x1E));
+        dark.setColor(QPalette::WindowText, Qt::white);
+        QApplication::setPalette(dark);
+        QTRY_COMPARE(sourceName(player->player()), "intro-dark.mp4");
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !player->currentFrame().isNull() && lightness(player->currentFrame()) < 80, 10000);
+
+        QApplication::setPalette(light);
+        QTRY_COMPARE(sourceName(player->player()), "intro-light.mp4");
+        QTRY_VERIFY_WITH_TIMEOUT(
+            !player->currentFrame().isNull() && lightness(player->currentFrame()) > 180, 10000);
+    }
+
+    void theVideoPlaysOnceAndStopsOnItsLastFrame() {
+        Fixture fixture;
+        WelcomeView* view = fixture.open();
+        auto* player = view->findChild<PlayerView*>();
+        QTRY_COMPARE_WITH_TIMEOUT(player->player()->mediaStatus(), QMediaPlayer::EndOfMedia, 15000);
+        QTest::qWait(300);
+        QCOMPARE(player->player()->playbackState(), QMediaPlayer::StoppedState);
+        QVERIFY(!player->currentFrame().isNull());
+    }
+
+    void withoutTheVideosTheRestOfTheWindowWorks() {
+        QTemporaryDir empty;
+        Fixture fixture(empty.path());
+        WelcomeView* view = fixture.open();
+        QVERIFY(view);
+        auto* player = view->findChild<PlayerView*>();
+        QVERIFY(!player->player());
+        choose(*view, Gender::female, Tone::mediumDark);
+        QTest::mouseClick(installButton(*view), Qt::LeftButton);
+        QTRY_VERIFY(!fixture.windowManager.welcomeWindow());
+    }
+};
+
+TESSELLE_TEST_MAIN(WelcomeTest, QApplication)
+#include "tst_welcome.moc"
