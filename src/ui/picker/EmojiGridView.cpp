@@ -1,0 +1,401 @@
+#include "ui/picker/EmojiGridView.h"
+
+#include "app/AppManager.h"
+#include "catalogue/EmojiStore.h"
+#include "settings/Preferences.h"
+#include "ui/controls/AccentColor.h"
+#include "ui/controls/EmojiFont.h"
+#include "ui/controls/Toast.h"
+
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPainter>
+#include <QScrollBar>
+
+using namespace std::chrono_literals;
+
+namespace {
+
+constexpr int cellPadding = 3; // above and below each cell
+constexpr int rowHeight = EmojiGridView::cellSize + 2 * cellPadding;
+constexpr int gridWidth = EmojiGridView::columns * EmojiGridView::cellSize;
+constexpr int headerTopPadding = 16;
+constexpr int headerSidePadding = 16;
+constexpr int headerFontSize = 12;
+constexpr int symbolFontSize = 28;
+constexpr qreal selectionRadius = 6;
+constexpr auto toastDuration = 1500ms;
+
+QFont headerFont(const QFont& base) {
+    QFont font = base;
+    font.setPixelSize(headerFontSize);
+    font.setWeight(QFont::Normal);
+    return font;
+}
+
+} // namespace
+
+int EmojiGridView::Section::bottom() const {
+    return cellsTop + rows * rowHeight;
+}
+
+EmojiGridView::EmojiGridView(EmojiStore& store, AppManager& appManager, Preferences& preferences,
+                             QWidget* parent)
+    : QAbstractScrollArea(parent), m_store(store), m_appManager(appManager),
+      m_preferences(preferences) {
+    setFrameShape(QFrame::NoFrame);
+    setFocusPolicy(Qt::StrongFocus);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The panel's background shows through.
+    viewport()->setAutoFillBackground(false);
+    viewport()->setFont(emojiFont(symbolFontSize));
+    verticalScrollBar()->setSingleStep(rowHeight);
+    setFixedWidth(gridWidth + verticalScrollBar()->sizeHint().width());
+
+    connect(&m_store, &EmojiStore::systemGroupsChanged, this, &EmojiGridView::relayout);
+    connect(&m_store, &EmojiStore::favoriteGroupChanged, this, &EmojiGridView::relayout);
+    connect(&m_store, &EmojiStore::recentGroupChanged, this, &EmojiGridView::relayout);
+    connect(&m_preferences, &Preferences::useSystemColorChanged, viewport(),
+            qOverload<>(&QWidget::update));
+    relayout();
+}
+
+QSize EmojiGridView::sizeHint() const {
+    return QSize(width(), qMin(m_contentHeight, 480));
+}
+
+void EmojiGridView::relayout() {
+    m_headerTextHeight = QFontMetrics(headerFont(font())).height();
+    m_sections.clear();
+    int y = 0;
+    for (const EmojiGroup& group : m_store.allGroups()) {
+        Section section{group, y, y + headerTopPadding + m_headerTextHeight, 0};
+        section.rows = int((group.emojis.size() + columns - 1) / columns);
+        y = section.bottom();
+        m_sections << section;
+    }
+    m_contentHeight = y;
+    updateScrollRange();
+    viewport()->update();
+}
+
+void EmojiGridView::updateScrollRange() {
+    QScrollBar* bar = verticalScrollBar();
+    bar->setPageStep(viewport()->height());
+    bar->setRange(0, qMax(0, m_contentHeight - viewport()->height()));
+}
+
+void EmojiGridView::resizeEvent(QResizeEvent* event) {
+    QAbstractScrollArea::resizeEvent(event);
+    updateScrollRange();
+}
+
+void EmojiGridView::scrollContentsBy(int, int dy) {
+    viewport()->scroll(0, dy);
+    // Notices stay by their cells.
+    for (auto toast = m_toasts.cbegin(); toast != m_toasts.cend(); ++toast) {
+        if (const auto cell = cellRect(toast.key()))
+            toast.value()->setAnchor(*cell);
+    }
+}
+
+void EmojiGridView::setSelectedEmoji(const std::optional<Emoji>& emoji) {
+    const bool same = emoji.has_value() == m_selectedEmoji.has_value() &&
+                      (!emoji || emoji->id == m_selectedEmoji->id);
+    m_selectedEmoji = emoji;
+    if (same)
+        return;
+    viewport()->update();
+    emit selectedEmojiChanged();
+}
+
+void EmojiGridView::scrollToGroup(const QString& title) {
+    for (const Section& section : std::as_const(m_sections)) {
+        if (section.group.id() == title) {
+            verticalScrollBar()->setValue(section.top);
+            return;
+        }
+    }
+}
+
+QStringList EmojiGridView::headers() const {
+    QStringList titles;
+    for (const Section& section : m_sections)
+        titles << section.group.id().toUpper();
+    return titles;
+}
+
+std::optional<QRect> EmojiGridView::headerRect(const QString& title) const {
+    const int offset = verticalScrollBar()->value();
+    for (const Section& section : m_sections) {
+        if (section.group.id() == title)
+            return QRect(headerSidePadding, section.top + headerTopPadding - offset,
+                         gridWidth - 2 * headerSidePadding, m_headerTextHeight);
+    }
+    return std::nullopt;
+}
+
+std::optional<QRect> EmojiGridView::cellRect(const QUuid& id) const {
+    const auto position = positionOf(id);
+    if (!position)
+        return std::nullopt;
+    return contentCellRect(*position).translated(0, -verticalScrollBar()->value());
+}
+
+QRect EmojiGridView::contentCellRect(const Position& position) const {
+    const Section& section = m_sections[position.section];
+    const int row = position.index / columns;
+    const int column = position.index % columns;
+    return QRect(column * cellSize, section.cellsTop + row * rowHeight + cellPadding, cellSize,
+                 cellSize);
+}
+
+std::optional<EmojiGridView::Position> EmojiGridView::positionOf(const QUuid& id) const {
+    for (int section = 0; section < m_sections.size(); ++section) {
+        const QList<Emoji>& emojis = m_sections[section].group.emojis;
+        for (int index = 0; index < emojis.size(); ++index) {
+            if (emojis[index].id == id)
+                return Position{section, index};
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<Emoji> EmojiGridView::emojiAt(const QPoint& position) const {
+    const int y = position.y() + verticalScrollBar()->value();
+    if (position.x() < 0 || position.x() >= gridWidth)
+        return std::nullopt;
+    for (const Section& section : m_sections) {
+        if (y < section.cellsTop || y >= section.bottom())
+            continue;
+        const qsizetype index =
+            qsizetype((y - section.cellsTop) / rowHeight) * columns + position.x() / cellSize;
+        if (index < section.group.emojis.size())
+            return section.group.emojis[index];
+        return std::nullopt;
+    }
+    return std::nullopt;
+}
+
+const QStaticText& EmojiGridView::staticText(const QString& symbol) {
+    auto found = m_texts.find(symbol);
+    if (found == m_texts.end()) {
+        QStaticText text(symbol);
+        text.setTextFormat(Qt::PlainText);
+        text.setPerformanceHint(QStaticText::AggressiveCaching);
+        text.prepare(QTransform(), viewport()->font());
+        found = m_texts.insert(symbol, text);
+    }
+    return *found;
+}
+
+void EmojiGridView::paintEvent(QPaintEvent* event) {
+    QPainter painter(viewport());
+    const int offset = verticalScrollBar()->value();
+    const QRect exposed = event->rect().translated(0, offset);
+    const QColor accent = appAccentColor(m_preferences.useSystemColor());
+    const QFont symbolFont = viewport()->font();
+    const QFont titleFont = headerFont(font());
+
+    painter.translate(0, -offset);
+    for (const Section& section : std::as_const(m_sections)) {
+        if (section.bottom() <= exposed.top())
+            continue;
+        if (section.top > exposed.bottom())
+            break;
+        const QRect header(headerSidePadding, section.top + headerTopPadding,
+                           gridWidth - 2 * headerSidePadding, m_headerTextHeight);
+        if (header.intersects(exposed)) {
+            painter.setFont(titleFont);
+            painter.setPen(palette().color(QPalette::WindowText));
+            painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter,
+                             section.group.id().toUpper());
+        }
+        painter.setFont(symbolFont);
+        const int firstRow = qMax(0, (exposed.top() - section.cellsTop) / rowHeight);
+        const int lastRow =
+            qMin(section.rows - 1, (exposed.bottom() - section.cellsTop) / rowHeight);
+        const QList<Emoji>& emojis = section.group.emojis;
+        for (int row = firstRow; row <= lastRow; ++row) {
+            for (int column = 0; column < columns; ++column) {
+                const qsizetype index = qsizetype(row) * columns + column;
+                if (index >= emojis.size())
+                    break;
+                const Emoji& emoji = emojis[index];
+                const QRect cell(column * cellSize,
+                                 section.cellsTop + row * rowHeight + cellPadding, cellSize,
+                                 cellSize);
+                if (m_selectedEmoji && m_selectedEmoji->id == emoji.id) {
+                    painter.setRenderHint(QPainter::Antialiasing);
+                    QColor fill = accent;
+                    fill.setAlphaF(0.1);
+                    painter.setBrush(fill);
+                    painter.setPen(QPen(accent, 1));
+                    painter.drawRoundedRect(QRectF(cell).adjusted(1.5, 1.5, -1.5, -1.5),
+                                            selectionRadius, selectionRadius);
+                    painter.setRenderHint(QPainter::Antialiasing, false);
+                }
+                const QStaticText& text = staticText(emoji.symbol);
+                const QSizeF size = text.size();
+                painter.drawStaticText(QPointF(cell.center().x() + 0.5 - size.width() / 2,
+                                               cell.center().y() + 0.5 - size.height() / 2),
+                                       text);
+            }
+        }
+    }
+}
+
+void EmojiGridView::mousePressEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton) {
+        if (const auto emoji = emojiAt(event->position().toPoint()))
+            setSelectedEmoji(emoji);
+    }
+    QAbstractScrollArea::mousePressEvent(event);
+}
+
+void EmojiGridView::mouseDoubleClickEvent(QMouseEvent* event) {
+    if (event->button() != Qt::LeftButton)
+        return;
+    if (const auto emoji = emojiAt(event->position().toPoint())) {
+        setSelectedEmoji(emoji);
+        activate(*emoji);
+    }
+}
+
+void EmojiGridView::contextMenuEvent(QContextMenuEvent* event) {
+    const auto emoji = emojiAt(event->pos());
+    if (!emoji)
+        return;
+    auto* menu = new QMenu(this);
+    menu->setAttribute(Qt::WA_DeleteOnClose);
+    connect(menu->addAction(QStringLiteral("Copy")), &QAction::triggered, this,
+            [this, emoji = *emoji] { copyAndRecord(emoji); });
+    menu->popup(event->globalPos());
+}
+
+void EmojiGridView::activate(const Emoji& emoji) {
+    const QRect cell = cellRect(emoji.id).value_or(QRect());
+    copyAndRecord(emoji);
+    if (m_preferences.autoPaste())
+        m_appManager.paste();
+    else
+        showCopiedToast(emoji, cellRect(emoji.id).value_or(cell));
+}
+
+void EmojiGridView::copyAndRecord(const Emoji& emoji) {
+    m_appManager.copy(emoji.symbol);
+    m_store.addRecent(emoji);
+}
+
+// Each cell has its own notice, gone once hidden.
+void EmojiGridView::showCopiedToast(const Emoji& emoji, const QRect& cell) {
+    Toast*& toast = m_toasts[emoji.id];
+    if (!toast) {
+        toast = new Toast(QStringLiteral("Copied!"), toastDuration, viewport());
+        connect(toast, &Toast::isShowingChanged, this, [this, id = emoji.id](bool showing) {
+            if (!showing)
+                m_toasts.take(id)->deleteLater();
+        });
+    }
+    toast->setAnchor(cell);
+    toast->setShowing(true);
+}
+
+void EmojiGridView::keyPressEvent(QKeyEvent* event) {
+    switch (event->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+        moveSelection(event->key());
+        return;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_selectedEmoji && positionOf(m_selectedEmoji->id))
+            activate(*m_selectedEmoji);
+        return;
+    default:
+        QAbstractScrollArea::keyPressEvent(event);
+    }
+}
+
+// Left and right go through the emoji in order, up and down keep the column;
+// both go on into the next or previous group with emoji.
+void EmojiGridView::moveSelection(int key) {
+    const std::optional<Position> current =
+        m_selectedEmoji ? positionOf(m_selectedEmoji->id) : std::nullopt;
+    std::optional<Position> next;
+    if (!current) {
+        next = firstVisiblePosition();
+    } else {
+        const int count = int(m_sections[current->section].group.emojis.size());
+        const int column = current->index % columns;
+        auto nonEmpty = [this](int section, int step) -> std::optional<int> {
+            for (section += step; section >= 0 && section < m_sections.size(); section += step) {
+                if (!m_sections[section].group.emojis.isEmpty())
+                    return section;
+            }
+            return std::nullopt;
+        };
+        auto lastIn = [this](int section) {
+            return int(m_sections[section].group.emojis.size()) - 1;
+        };
+        switch (key) {
+        case Qt::Key_Right:
+            if (current->index + 1 < count)
+                next = Position{current->section, current->index + 1};
+            else if (const auto section = nonEmpty(current->section, 1))
+                next = Position{*section, 0};
+            break;
+        case Qt::Key_Left:
+            if (current->index > 0)
+                next = Position{current->section, current->index - 1};
+            else if (const auto section = nonEmpty(current->section, -1))
+                next = Position{*section, lastIn(*section)};
+            break;
+        case Qt::Key_Down:
+            if (current->index / columns < (count - 1) / columns)
+                next = Position{current->section, qMin(current->index + columns, count - 1)};
+            else if (const auto section = nonEmpty(current->section, 1))
+                next = Position{*section, qMin(column, lastIn(*section))};
+            break;
+        case Qt::Key_Up:
+            if (current->index >= columns)
+                next = Position{current->section, current->index - columns};
+            else if (const auto section = nonEmpty(current->section, -1))
+                next = Position{*section, qMin(lastIn(*section) / columns * columns + column,
+                                               lastIn(*section))};
+            break;
+        }
+    }
+    if (!next)
+        return;
+    setSelectedEmoji(m_sections[next->section].group.emojis[next->index]);
+    scrollToShow(*next);
+}
+
+std::optional<EmojiGridView::Position> EmojiGridView::firstVisiblePosition() const {
+    const int top = verticalScrollBar()->value();
+    std::optional<Position> first;
+    for (int section = 0; section < m_sections.size(); ++section) {
+        const qsizetype count = m_sections[section].group.emojis.size();
+        for (qsizetype index = 0; index < count; index += columns) {
+            const Position position{section, int(index)};
+            if (!first)
+                first = position;
+            if (contentCellRect(position).top() >= top)
+                return position;
+        }
+    }
+    return first;
+}
+
+void EmojiGridView::scrollToShow(const Position& position) {
+    const QRect cell = contentCellRect(position).adjusted(0, -cellPadding, 0, cellPadding);
+    QScrollBar* bar = verticalScrollBar();
+    if (cell.top() < bar->value())
+        bar->setValue(cell.top());
+    else if (cell.bottom() >= bar->value() + viewport()->height())
+        bar->setValue(cell.bottom() + 1 - viewport()->height());
+}

@@ -1,0 +1,95 @@
+#pragma once
+
+#include "catalogue/EmojiGroup.h"
+
+#include <QAbstractScrollArea>
+#include <QHash>
+#include <QStaticText>
+#include <optional>
+
+class AppManager;
+class EmojiStore;
+class Preferences;
+class Toast;
+
+// Every group of the store as one scrolling grid: per group a header (its
+// title in upper case) and its emoji in rows of eight 42-point cells. One
+// painted view, which draws only what is in sight.
+//
+// A click selects an emoji; a double click (or Return on the selection)
+// copies it, records it as recent and then pastes it (autopaste on) or shows
+// "Copied!" by its cell; the context menu's "Copy" copies and records only.
+// Arrow keys move the selection.
+class EmojiGridView : public QAbstractScrollArea {
+    Q_OBJECT
+public:
+    static constexpr int columns = 8;
+    static constexpr int cellSize = 42;
+
+    EmojiGridView(EmojiStore& store, AppManager& appManager, Preferences& preferences,
+                  QWidget* parent = nullptr);
+
+    // Selection is by id: a copy of an emoji in "Recent" is not the catalogue's.
+    const std::optional<Emoji>& selectedEmoji() const { return m_selectedEmoji; }
+    void setSelectedEmoji(const std::optional<Emoji>& emoji);
+
+    // Puts the group's header at the top, as far as the content allows.
+    void scrollToGroup(const QString& title);
+
+    // The headers in order, as shown.
+    QStringList headers() const;
+    // In viewport coordinates, wherever they are scrolled to; none when absent.
+    std::optional<QRect> headerRect(const QString& title) const;
+    std::optional<QRect> cellRect(const QUuid& id) const;
+    std::optional<Emoji> emojiAt(const QPoint& position) const;
+
+    QSize sizeHint() const override;
+
+signals:
+    void selectedEmojiChanged();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void contextMenuEvent(QContextMenuEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollContentsBy(int dx, int dy) override;
+
+private:
+    struct Section {
+        EmojiGroup group;
+        int top = 0;      // of the header
+        int cellsTop = 0; // of the first row
+        int rows = 0;
+        int bottom() const;
+    };
+    struct Position {
+        int section;
+        int index;
+    };
+
+    void relayout();
+    void updateScrollRange();
+    void activate(const Emoji& emoji);
+    void copyAndRecord(const Emoji& emoji);
+    void showCopiedToast(const Emoji& emoji, const QRect& cell);
+    void moveSelection(int key);
+    void scrollToShow(const Position& position);
+    std::optional<Position> positionOf(const QUuid& id) const;
+    std::optional<Position> firstVisiblePosition() const;
+    QRect contentCellRect(const Position& position) const;
+    const QStaticText& staticText(const QString& symbol);
+
+    EmojiStore& m_store;
+    AppManager& m_appManager;
+    Preferences& m_preferences;
+    QList<Section> m_sections;
+    int m_contentHeight = 0;
+    int m_headerTextHeight = 0;
+    std::optional<Emoji> m_selectedEmoji;
+    QHash<QUuid, Toast*> m_toasts;
+    // Laid out once per symbol: shaping the text is most of a cell's cost.
+    QHash<QString, QStaticText> m_texts;
+};

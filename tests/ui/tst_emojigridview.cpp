@@ -1,0 +1,233 @@
+#include "PickerFixture.h"
+#include "TestEnvironment.h"
+#include "ui/controls/AccentColor.h"
+#include "ui/controls/Popover.h"
+#include "ui/controls/Toast.h"
+#include "ui/picker/EmojiGridView.h"
+
+#include <QApplication>
+#include <QContextMenuEvent>
+#include <QMenu>
+#include <QScrollBar>
+#include <QTest>
+
+namespace {
+
+enum class Action { doubleClick, returnKey, contextMenuCopy };
+
+// Whether the selection outline runs along the cell's left edge.
+bool looksSelected(EmojiGridView& grid, const QRect& cell) {
+    QImage image(grid.viewport()->size(), QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    grid.viewport()->render(&image);
+    const QColor edge = image.pixelColor(cell.left() + 1, cell.center().y());
+    const QColor accent = brandAccentColor();
+    return qAbs(edge.red() - accent.red()) < 40 && qAbs(edge.green() - accent.green()) < 40 &&
+           qAbs(edge.blue() - accent.blue()) < 60;
+}
+
+QList<Toast*> shownToasts(const EmojiGridView& grid) {
+    QList<Toast*> shown;
+    for (Toast* toast : grid.findChildren<Toast*>()) {
+        if (toast->isShowing())
+            shown << toast;
+    }
+    return shown;
+}
+
+} // namespace
+
+Q_DECLARE_METATYPE(Action)
+
+class EmojiGridViewTest : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<PickerFixture> fixture;
+    std::unique_ptr<EmojiGridView> grid;
+
+    QPoint centreOf(const Emoji& emoji) const { return grid->cellRect(emoji.id)->center(); }
+
+private slots:
+    void init() {
+        fixture = std::make_unique<PickerFixture>();
+        grid = std::make_unique<EmojiGridView>(*fixture->store, fixture->appManager,
+                                               fixture->preferences);
+        grid->resize(grid->width(), 400);
+        grid->show();
+        QVERIFY(QTest::qWaitForWindowExposed(grid.get()));
+    }
+    void cleanup() {
+        grid.reset();
+        fixture.reset();
+    }
+
+    void everyGroupHasItsHeaderInUpperCaseAndItsCellsInRowsOfEight() {
+        QCOMPARE(grid->headers(),
+                 (QStringList{"FAVORITES", "RECENT", "SMILEYS & PEOPLE", "ANIMALS & NATURE",
+                              "FOOD & DRINK", "TRAVEL & PLACES", "ACTIVITIES", "OBJECTS", "SYMBOLS",
+                              "FLAGS"}));
+        const EmojiGroup& smileys = fixture->store->systemGroups().first();
+        const QRect first = *grid->cellRect(smileys.emojis[0].id);
+        const QRect ninth = *grid->cellRect(smileys.emojis[8].id);
+        QCOMPARE(first.size(), QSize(42, 42));
+        QCOMPARE(grid->cellRect(smileys.emojis[7].id)->left(), 7 * 42);
+        QCOMPARE(ninth.topLeft(), first.topLeft() + QPoint(0, 48));
+        QCOMPARE(first.top() - grid->headerRect("Smileys & People")->bottom() - 1, 3);
+    }
+
+    void theThreeActionsOfACell_data() {
+        QTest::addColumn<Action>("action");
+        QTest::addColumn<bool>("autoPaste");
+        QTest::addColumn<bool>("pastes");
+        QTest::addColumn<bool>("notice");
+        QTest::newRow("a double click without autopaste shows Copied!")
+            << Action::doubleClick << false << false << true;
+        QTest::newRow("a double click with autopaste pastes and shows nothing")
+            << Action::doubleClick << true << true << false;
+        QTest::newRow("Return on the selection acts as a double click")
+            << Action::returnKey << false << false << true;
+        QTest::newRow("Return on the selection pastes with autopaste")
+            << Action::returnKey << true << true << false;
+        QTest::newRow("Copy in the context menu neither pastes nor shows a notice")
+            << Action::contextMenuCopy << false << false << false;
+        QTest::newRow("Copy in the context menu does not paste with autopaste either")
+            << Action::contextMenuCopy << true << false << false;
+    }
+    void theThreeActionsOfACell() {
+        QFETCH(Action, action);
+        QFETCH(bool, autoPaste);
+        QFETCH(bool, pastes);
+        QFETCH(bool, notice);
+        fixture->preferences.setAutoPaste(autoPaste);
+        fixture->store->addRecent(fixture->catalogueEmoji("🐶"));
+        const Emoji cat = fixture->catalogueEmoji("🐈");
+
+        switch (action) {
+        case Action::doubleClick:
+            QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centreOf(cat));
+            QCOMPARE(grid->selectedEmoji()->id, cat.id);
+            break;
+        case Action::returnKey:
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centreOf(cat));
+            QTest::keyClick(grid.get(), Qt::Key_Return);
+            break;
+        case Action::contextMenuCopy: {
+            QContextMenuEvent event(QContextMenuEvent::Mouse, centreOf(cat),
+                                    grid->viewport()->mapToGlobal(centreOf(cat)));
+            QApplication::sendEvent(grid->viewport(), &event);
+            auto* menu = grid->findChild<QMenu*>();
+            QVERIFY(menu);
+            QCOMPARE(menu->actions().size(), 1);
+            QCOMPARE(menu->actions().first()->text(), "Copy");
+            menu->actions().first()->trigger();
+            break;
+        }
+        }
+
+        QCOMPARE(fixture->pasteboard.texts, QStringList{"🐈"});
+        const QList<Emoji>& recent = fixture->store->recentGroup().emojis;
+        QCOMPARE(recent.size(), 2);
+        QCOMPARE(recent.first().symbol, "🐈");
+        QCOMPARE(fixture->pasteService.steps().contains("paste"), pastes);
+        const QList<Toast*> toasts = shownToasts(*grid);
+        QCOMPARE(toasts.size(), notice ? 1 : 0);
+        if (notice)
+            QVERIFY(toasts.first()->bubble().isVisible());
+    }
+
+    void theNoticeOfACellHidesAfterOneAndAHalfSeconds() {
+        const Emoji cat = fixture->catalogueEmoji("🐈");
+        QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centreOf(cat));
+        QCOMPARE(shownToasts(*grid).size(), 1);
+        QTest::qWait(1200);
+        QCOMPARE(shownToasts(*grid).size(), 1);
+        QTRY_COMPARE_WITH_TIMEOUT(shownToasts(*grid).size(), 0, 3000);
+    }
+
+    void selectingInRecentHighlightsOnlyThatCell_data() {
+        QTest::addColumn<bool>("clickRecent");
+        QTest::newRow("the copy in Recent") << true;
+        QTest::newRow("the emoji in its catalogue group") << false;
+    }
+    void selectingInRecentHighlightsOnlyThatCell() {
+        QFETCH(bool, clickRecent);
+        fixture->store->addRecent(fixture->catalogueEmoji("🐈"));
+        const Emoji recent = fixture->store->recentGroup().emojis.first();
+        const Emoji catalogue = fixture->catalogueEmoji("🐈");
+        const Emoji& clicked = clickRecent ? recent : catalogue;
+        const Emoji& other = clickRecent ? catalogue : recent;
+
+        QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centreOf(clicked));
+        QCOMPARE(grid->selectedEmoji()->id, clicked.id);
+        QVERIFY(looksSelected(*grid, *grid->cellRect(clicked.id)));
+        QVERIFY(!looksSelected(*grid, *grid->cellRect(other.id)));
+    }
+
+    // Smileys & People holds 24 emoji (three rows), Animals & Nature 12 (two rows).
+    void arrowKeysMoveTheSelection_data() {
+        QTest::addColumn<QString>("fromGroup");
+        QTest::addColumn<int>("fromIndex");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("toGroup");
+        QTest::addColumn<int>("toIndex");
+        const QString smileys = "Smileys & People";
+        const QString animals = "Animals & Nature";
+        QTest::newRow("right to the next emoji")
+            << smileys << 0 << int(Qt::Key_Right) << smileys << 1;
+        QTest::newRow("down by a row of eight")
+            << smileys << 2 << int(Qt::Key_Down) << smileys << 10;
+        QTest::newRow("left from a group's first into the one before")
+            << animals << 0 << int(Qt::Key_Left) << smileys << 23;
+        QTest::newRow("right from a group's last into the next")
+            << smileys << 23 << int(Qt::Key_Right) << animals << 0;
+        QTest::newRow("down from the last row into the next group's first row")
+            << smileys << 17 << int(Qt::Key_Down) << animals << 1;
+        QTest::newRow("down into a shorter last row stops at its end")
+            << animals << 7 << int(Qt::Key_Down) << animals << 11;
+        QTest::newRow("up from the first row into the last row of the group before")
+            << animals << 1 << int(Qt::Key_Up) << smileys << 17;
+        QTest::newRow("up past the empty Recent and Favorites goes nowhere")
+            << smileys << 3 << int(Qt::Key_Up) << smileys << 3;
+    }
+    void arrowKeysMoveTheSelection() {
+        QFETCH(QString, fromGroup);
+        QFETCH(int, fromIndex);
+        QFETCH(int, key);
+        QFETCH(QString, toGroup);
+        QFETCH(int, toIndex);
+        auto emojiOf = [this](const QString& title, int index) {
+            for (const EmojiGroup& group : fixture->store->systemGroups()) {
+                if (group.id() == title)
+                    return group.emojis[index];
+            }
+            return Emoji();
+        };
+        grid->setSelectedEmoji(emojiOf(fromGroup, fromIndex));
+        QTest::keyClick(grid.get(), Qt::Key(key));
+        QCOMPARE(grid->selectedEmoji()->id, emojiOf(toGroup, toIndex).id);
+    }
+
+    void anArrowKeyWithoutSelectionSelectsTheFirstEmojiInSight() {
+        grid->scrollToGroup("Animals & Nature");
+        QTest::keyClick(grid.get(), Qt::Key_Right);
+        QCOMPARE(grid->selectedEmoji()->symbol, "🐈");
+    }
+
+    void aSelectionMovedOutOfSightIsScrolledIntoIt() {
+        const EmojiGroup& flags = fixture->store->systemGroups().last();
+        grid->setSelectedEmoji(flags.emojis[flags.emojis.size() - 9]);
+        QTest::keyClick(grid.get(), Qt::Key_Down);
+        const QRect cell = *grid->cellRect(grid->selectedEmoji()->id);
+        QVERIFY(grid->viewport()->rect().contains(cell));
+        QVERIFY(grid->verticalScrollBar()->value() > 0);
+    }
+
+    void escapeIsLeftToThePanel() {
+        QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+        QApplication::sendEvent(grid.get(), &escape);
+        QVERIFY(!escape.isAccepted());
+    }
+};
+
+TESSELLE_TEST_MAIN(EmojiGridViewTest, QApplication)
+#include "tst_emojigridview.moc"
