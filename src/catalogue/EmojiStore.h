@@ -30,6 +30,8 @@ public:
     const EmojiGroup& recentGroup() const { return m_recentGroup; }
     // Favourites, recents (both even when empty), then the catalogue groups.
     QList<EmojiGroup> allGroups() const;
+    // Every favourite, whatever the search shows.
+    const EmojiGroup& allFavoriteGroup() const { return m_allFavoriteGroup; }
 
     // Shown at once, even when it does not match the search.
     void addFavorite(const Emoji& emoji);

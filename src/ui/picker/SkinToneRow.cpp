@@ -1,0 +1,82 @@
+#include "ui/picker/SkinToneRow.h"
+
+#include "settings/Preferences.h"
+#include "ui/controls/AccentColor.h"
+#include "ui/controls/EmojiFont.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace {
+constexpr int fontSize = 18;
+constexpr int padding = 3;
+constexpr qreal markRadius = 6;
+} // namespace
+
+SkinToneRow::SkinToneRow(Preferences& preferences, QWidget* parent)
+    : QWidget(parent), m_preferences(preferences) {
+    setFont(emojiFont(fontSize));
+    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+}
+
+void SkinToneRow::setForms(const QStringList& forms, const QString& current) {
+    m_forms = forms;
+    m_current = current;
+    updateGeometry();
+    update();
+}
+
+QSize SkinToneRow::formSize() const {
+    const QFontMetrics metrics(font());
+    int width = 0;
+    for (const QString& form : m_forms)
+        width = qMax(width, metrics.horizontalAdvance(form));
+    return QSize(width, metrics.height()).grownBy(QMargins(padding, padding, padding, padding));
+}
+
+QRect SkinToneRow::formRect(int index) const {
+    const QSize size = formSize();
+    return QRect(QPoint(index * size.width(), 0), size);
+}
+
+QSize SkinToneRow::sizeHint() const {
+    const QSize size = formSize();
+    return QSize(size.width() * int(m_forms.size()), size.height());
+}
+
+int SkinToneRow::formAt(const QPoint& position) const {
+    for (int index = 0; index < m_forms.size(); ++index) {
+        if (formRect(index).contains(position))
+            return index;
+    }
+    return -1;
+}
+
+void SkinToneRow::mousePressEvent(QMouseEvent* event) {
+    const int index = formAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && index >= 0)
+        emit formClicked(m_forms[index]);
+}
+
+void SkinToneRow::mouseDoubleClickEvent(QMouseEvent* event) {
+    const int index = formAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && index >= 0)
+        emit formDoubleClicked(m_forms[index]);
+}
+
+void SkinToneRow::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    QColor mark = appAccentColor(m_preferences.useSystemColor());
+    mark.setAlphaF(0.1);
+    for (int index = 0; index < m_forms.size(); ++index) {
+        const QRect rect = formRect(index);
+        if (m_forms[index] == m_current) {
+            painter.setPen(Qt::NoPen);
+            painter.setBrush(mark);
+            painter.drawRoundedRect(rect, markRadius, markRadius);
+        }
+        painter.setPen(palette().color(QPalette::WindowText));
+        painter.drawText(rect, Qt::AlignCenter, m_forms[index]);
+    }
+}
