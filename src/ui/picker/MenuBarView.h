@@ -1,0 +1,82 @@
+#pragma once
+
+#include "catalogue/EmojiGroupType.h"
+
+#include <QWidget>
+#include <optional>
+
+class AppManager;
+class BackgroundTasks;
+class BlurView;
+class CancellableSearchField;
+class EmojiGridView;
+class EmojiPanelView;
+class EmojiStore;
+class GroupTabBar;
+class ImageButton;
+class Popover;
+class Preferences;
+class ResourceLocator;
+class ShortcutRegistry;
+class TextMeasurer;
+class WindowManager;
+
+// The whole picker, the content of the panel under the tray icon: the search
+// field and the small menu ("Settings", "Quit"), the group tabs, the grid of
+// every group and, once an emoji is selected, its detail panel. Each keystroke
+// in the search field filters at once; a tab scrolls its group to the top.
+// Down in the search field goes on to the grid.
+class MenuBarView : public QWidget {
+    Q_OBJECT
+public:
+    static constexpr int fixedHeight = 816;
+
+    struct Services {
+        EmojiStore& emojiStore;
+        Preferences& preferences;
+        AppManager& appManager;
+        ShortcutRegistry& registry;
+        BackgroundTasks& background;
+        WindowManager& windowManager;
+        const ResourceLocator& resources;
+        const TextMeasurer& measurer;
+    };
+
+    explicit MenuBarView(Services services, QWidget* parent = nullptr);
+
+    CancellableSearchField& searchField() const { return *m_searchField; }
+    GroupTabBar& tabBar() const { return *m_tabBar; }
+    EmojiGridView& grid() const { return *m_grid; }
+    // Shown only while an emoji is selected.
+    EmojiPanelView& detailPanel() const { return *m_detailPanel; }
+    QWidget& detailArea() const { return *m_detailArea; }
+    ImageButton& menuButton() const { return *m_menuButton; }
+    // Built when first opened.
+    Popover* menuPopover() const { return m_menuPopover; }
+
+    bool isMenuPopoverPresented() const;
+    void setMenuPopoverPresented(bool presented);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    QLayout* buildHeader();
+    void buildMenu();
+    void selectGroup(EmojiGroupType group);
+    void showSelection();
+    void refreshTabs();
+    void paintDetailBackground();
+
+    Services m_services;
+    std::optional<EmojiGroupType> m_selectedGroup;
+    BlurView* m_background;
+    CancellableSearchField* m_searchField;
+    ImageButton* m_menuButton;
+    Popover* m_menuPopover = nullptr;
+    GroupTabBar* m_tabBar;
+    EmojiGridView* m_grid;
+    QWidget* m_detailArea;
+    EmojiPanelView* m_detailPanel;
+};
