@@ -108,10 +108,6 @@ class WelcomeTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase() {
-        // The backend the program uses: it plays H.264 without GStreamer plugins.
-        qputenv("QT_MEDIA_BACKEND", "ffmpeg");
-    }
 
     void theInstallButtonNeedsAnAppearanceAndATone_data() {
         QTest::addColumn<std::optional<Gender>>("gender");
@@ -205,6 +201,8 @@ private slots:
         RecordingLineOutput output;
         WelcomeViewModel model(resources, output);
         QCOMPARE(output.lines(), QStringList{"Init"});
+        // The backend that plays H.264 without GStreamer plugins.
+        QCOMPARE(qgetenv("QT_MEDIA_BACKEND"), "ffmpeg");
         QMediaPlayer* light = model.player(ColorScheme::light);
         QCOMPARE(sourceName(light), "intro-light.mp4");
         QCOMPARE(model.player(ColorScheme::light), light);

@@ -10,6 +10,12 @@ WelcomeViewModel::WelcomeViewModel(const ResourceLocator& resources, LineOutput&
                                    QObject* parent)
     : QObject(parent), m_resources(resources) {
     output.writeLine(QStringLiteral("Init"));
+    // Qt Multimedia picks its backend at its first use, and this is the
+    // program's only use. The FFmpeg backend plays H.264 with what Qt
+    // Multimedia brings; GStreamer, the default, needs plugins that are often
+    // missing and then crashes building its pipeline.
+    if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND"))
+        qputenv("QT_MEDIA_BACKEND", "ffmpeg");
 }
 
 WelcomeViewModel::~WelcomeViewModel() = default;
