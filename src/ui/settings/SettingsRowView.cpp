@@ -1,0 +1,29 @@
+#include "ui/settings/SettingsRowView.h"
+
+#include "ui/controls/PopoverButton.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace {
+constexpr int titleWidth = 130;
+constexpr qreal hintSize = 20;
+constexpr qreal hintOpacity = 0.6;
+} // namespace
+
+SettingsRowView::SettingsRowView(const QString& title, const QString& hint, QWidget* content,
+                                 QWidget* parent)
+    : QWidget(parent), m_hintButton(new PopoverButton(QStringLiteral("questionmark.circle"), hint,
+                                                      QSizeF(hintSize, hintSize))) {
+    auto* row = new QHBoxLayout(this);
+    row->setContentsMargins(0, 0, 0, 0);
+    auto* label = new QLabel(title + QLatin1Char(':'));
+    label->setTextFormat(Qt::PlainText);
+    label->setFixedWidth(titleWidth);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    row->addWidget(label);
+    row->addWidget(content, 0, Qt::AlignVCenter);
+    row->addStretch(1);
+    m_hintButton->setOpacity(hintOpacity);
+    row->addWidget(m_hintButton, 0, Qt::AlignVCenter);
+}

@@ -1,0 +1,43 @@
+#include "ui/settings/SettingsView.h"
+
+#include "ui/controls/SymbolImage.h"
+#include "ui/settings/AboutSettingsView.h"
+#include "ui/settings/SupportSettingsView.h"
+
+#include <QPainter>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int viewWidth = 370;
+constexpr int padding = 16;
+constexpr int symbolSize = 16;
+
+QIcon symbolIcon(const QString& name, const QColor& color) {
+    QPixmap pixmap(symbolSize * 2, symbolSize * 2);
+    pixmap.setDevicePixelRatio(2);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    SymbolImage::paint(painter, QRectF(0, 0, symbolSize, symbolSize), name, color);
+    painter.end();
+    return QIcon(pixmap);
+}
+
+} // namespace
+
+SettingsView::SettingsView(GeneralSettingsView::Services general, const AppInfo& appInfo,
+                           const ResourceLocator& resources, QWidget* parent)
+    : QWidget(parent), m_tabs(new QTabWidget) {
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(padding, padding, padding, padding);
+    layout->addWidget(m_tabs);
+    setFixedWidth(viewWidth);
+    const QColor symbolColor = palette().color(QPalette::WindowText);
+    m_tabs->addTab(new GeneralSettingsView(general), symbolIcon("gearshape", symbolColor),
+                   QStringLiteral("General"));
+    m_tabs->addTab(new SupportSettingsView, symbolIcon("bubble.left.and.bubble.right", symbolColor),
+                   QStringLiteral("Support"));
+    m_tabs->addTab(new AboutSettingsView(appInfo, resources), symbolIcon("bolt", symbolColor),
+                   QStringLiteral("About"));
+}

@@ -1,0 +1,583 @@
+#include "FakeTextMeasurer.h"
+#include "Fakes.h"
+#include "PresetFixture.h"
+#include "TestEnvironment.h"
+#include "WaitFor.h"
+#include "app/AppManager.h"
+#include "app/LaunchAtLogin.h"
+#include "app/LaunchAtLoginToggle.h"
+#include "app/ModalWindow.h"
+#include "app/WindowManager.h"
+#include "platform/linux/ResourceFolder.h"
+#include "settings/Preferences.h"
+#include "settings/SettingsKeys.h"
+#include "ui/controls/Popover.h"
+#include "ui/controls/PopoverButton.h"
+#include "ui/settings/FamilyGrid.h"
+#include "ui/settings/FamilyPicker.h"
+#include "ui/settings/GenderPicker.h"
+#include "ui/settings/GeneralSettingsView.h"
+#include "ui/settings/PresetActionButton.h"
+#include "ui/settings/ProgressIndicator.h"
+#include "ui/settings/SettingsRowView.h"
+#include "ui/settings/SettingsView.h"
+#include "ui/settings/TonePicker.h"
+#include "ui/welcome/WelcomeView.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QCoroTimer>
+#include <QGraphicsOpacityEffect>
+#include <QLabel>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+
+using Configuration = std::optional<PresetConfiguration>;
+Q_DECLARE_METATYPE(Configuration)
+
+namespace {
+
+using Seconds = std::chrono::duration<double>;
+
+// The page's pause between removing and installing: recorded, as long as the
+// test wants it to take, or failing as a cancelled pause would.
+class PauseClock : public Clock {
+public:
+    TimePoint now() const override { return std::chrono::steady_clock::now(); }
+    QCoro::Task<> sleepFor(Seconds duration) override {
+        pauses << duration;
+        if (fails)
+            throw MessageError("The pause was cancelled");
+        isSleeping = true;
+        co_await QCoro::sleepFor(realPause);
+        isSleeping = false;
+    }
+    QList<Seconds> pauses;
+    std::chrono::milliseconds realPause{0};
+    bool isSleeping = false;
+    bool fails = false;
+};
+
+// The program's shared objects with the preset over an in-memory list, the
+// settings window and the welcome window built with their real views.
+struct Fixture {
+    FakeDefaultsStore defaults;
+    FakeLoginItemService loginItems;
+    LaunchAtLogin::Observable launchAtLogin{loginItems};
+    Preferences preferences{defaults, launchAtLogin};
+    RecordingPasteboard pasteboard;
+    FakePasteService pasteService;
+    RecordingLineOutput output;
+    AppManager appManager{pasteboard, pasteService, output};
+    ResourceFolder resources{TESSELLE_SOURCE_RESOURCES};
+    FakeAppInfo appInfo;
+    FakeTextMeasurer measurer;
+    PresetFixture presets{defaults, resources, measurer};
+    PauseClock clock;
+    WindowManager windowManager{
+        preferences, defaults, appManager, resources,
+        WindowManager::Contents{
+            [](WindowManager&) { return std::make_unique<QWidget>(); },
+            [this](WindowManager& manager) -> std::unique_ptr<QWidget> {
+                return std::make_unique<WelcomeView>(WelcomeView::Services{
+                    preferences, presets.preset, manager, launchAtLogin, resources, output});
+            },
+            [this](WindowManager& manager) -> std::unique_ptr<QWidget> {
+                return std::make_unique<SettingsView>(
+                    GeneralSettingsView::Services{manager, preferences, presets.preset,
+                                                  launchAtLogin, clock, output},
+                    appInfo, resources);
+            }}};
+
+    ~Fixture() { presets.background.stop(); }
+
+    GeneralSettingsView& open() {
+        windowManager.openSettings();
+        return *windowManager.settingsWindow()->findChild<GeneralSettingsView*>();
+    }
+    void install(const PresetConfiguration& configuration) {
+        waitForTask(presets.preset.install(configuration));
+    }
+    Configuration installed() const { return presets.preset.installedConfiguration(); }
+};
+
+GenderPicker& genders(QWidget& page) {
+    return *page.findChild<GenderPicker*>();
+}
+TonePicker& tones(QWidget& page) {
+    return *page.findChild<TonePicker*>();
+}
+FamilyPicker& families(QWidget& page) {
+    return *page.findChild<FamilyPicker*>();
+}
+PresetActionButton& action(QWidget& page) {
+    return *page.findChild<PresetActionButton*>();
+}
+
+void pick(QWidget& page, Gender gender) {
+    QTest::mouseClick(&genders(page), Qt::LeftButton, {}, genders(page).cellRect(gender).center());
+}
+void pick(QWidget& page, Tone tone) {
+    QTest::mouseClick(&tones(page), Qt::LeftButton, {}, tones(page).swatchRect(tone).center());
+}
+void pick(QWidget& page, std::optional<Family> family) {
+    FamilyPicker& picker = families(page);
+    QTest::mouseClick(&picker, Qt::LeftButton, {}, QPoint(16, 16));
+    QTRY_VERIFY(picker.popover().isVisible());
+    QTest::mouseClick(&picker.grid(), Qt::LeftButton, {}, picker.grid().cellRect(family).center());
+    picker.setPickerPresented(false);
+}
+
+void clickAction(QWidget& page) {
+    QTest::mouseClick(&action(page).button(), Qt::LeftButton);
+}
+
+qreal opacity(PresetActionButton& button) {
+    return static_cast<QGraphicsOpacityEffect*>(button.button().graphicsEffect())->opacity();
+}
+
+QPushButton* pushButton(QWidget& page, const QString& text) {
+    for (QPushButton* button : page.findChildren<QPushButton*>()) {
+        if (button->text() == text)
+            return button;
+    }
+    return nullptr;
+}
+
+QCheckBox* checkBox(QWidget& page, const QString& text) {
+    for (QCheckBox* box : page.findChildren<QCheckBox*>()) {
+        if (box->text() == text)
+            return box;
+    }
+    return nullptr;
+}
+
+SettingsRowView* row(QWidget& page, const QString& title) {
+    for (SettingsRowView* candidate : page.findChildren<SettingsRowView*>()) {
+        for (QLabel* label : candidate->findChildren<QLabel*>()) {
+            if (label->text() == title + ":")
+                return candidate;
+        }
+    }
+    return nullptr;
+}
+
+// The list a fresh installation of the configuration gives, in order of text.
+QList<TextReplacementEntry> sorted(QList<TextReplacementEntry> entries) {
+    std::sort(entries.begin(), entries.end(), [](const auto& a, const auto& b) {
+        return std::tie(a.shortcut, a.phrase) < std::tie(b.shortcut, b.phrase);
+    });
+    return entries;
+}
+QList<TextReplacementEntry> freshList(const PresetConfiguration& configuration) {
+    FakeDefaultsStore defaults;
+    ResourceFolder resources(TESSELLE_SOURCE_RESOURCES);
+    FakeTextMeasurer measurer;
+    PresetFixture presets(defaults, resources, measurer);
+    waitForTask(presets.preset.install(configuration));
+    presets.background.stop();
+    return sorted(presets.service.currentEntries());
+}
+
+const PresetConfiguration personMedium{Gender::person, Tone::medium, std::nullopt};
+
+} // namespace
+
+class SettingsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void theSettingsHaveThreeTabs() {
+        Fixture fixture;
+        fixture.open();
+        auto* view = fixture.windowManager.settingsWindow()->findChild<SettingsView*>();
+        QCOMPARE(view->width(), 370);
+        QTabWidget& tabs = view->tabs();
+        QCOMPARE(tabs.count(), 3);
+        QCOMPARE(tabs.tabText(0), "General");
+        QCOMPARE(tabs.tabText(1), "Support");
+        QCOMPARE(tabs.tabText(2), "About");
+        for (int index = 0; index < 3; ++index)
+            QVERIFY(!tabs.tabIcon(index).isNull());
+    }
+
+    void installNeedsAnAppearanceAndATone_data() {
+        QTest::addColumn<std::optional<Gender>>("gender");
+        QTest::addColumn<std::optional<Tone>>("tone");
+        QTest::addColumn<std::optional<Family>>("family");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("nothing chosen")
+            << std::optional<Gender>() << std::optional<Tone>() << std::optional<Family>() << false;
+        QTest::newRow("only an appearance") << std::optional(Gender::male) << std::optional<Tone>()
+                                            << std::optional<Family>() << false;
+        QTest::newRow("only a tone and a family")
+            << std::optional<Gender>() << std::optional(Tone::light) << std::optional(Family::wg)
+            << false;
+        QTest::newRow("an appearance and a tone, the family is optional")
+            << std::optional(Gender::male) << std::optional(Tone::light) << std::optional<Family>()
+            << true;
+        QTest::newRow("all three") << std::optional(Gender::male) << std::optional(Tone::light)
+                                   << std::optional(Family::wg) << true;
+    }
+    void installNeedsAnAppearanceAndATone() {
+        QFETCH(std::optional<Gender>, gender);
+        QFETCH(std::optional<Tone>, tone);
+        QFETCH(std::optional<Family>, family);
+        QFETCH(bool, enabled);
+        Fixture fixture;
+        GeneralSettingsView& page = fixture.open();
+        QCOMPARE(action(page).button().text(), "Install");
+        QVERIFY(!action(page).button().isEnabled());
+        if (gender)
+            pick(page, *gender);
+        if (tone)
+            pick(page, *tone);
+        if (family)
+            pick(page, family);
+        QCOMPARE(action(page).button().isEnabled(), enabled);
+        // Choosing alone installs nothing.
+        QTest::qWait(50);
+        QVERIFY(fixture.presets.service.calls().isEmpty());
+        QVERIFY(!fixture.defaults.keys().contains(SettingsKeys::configuration));
+    }
+
+    void installShowsTheBusyStateUntilItEnds() {
+        Fixture fixture;
+        GeneralSettingsView& page = fixture.open();
+        pick(page, Gender::person);
+        pick(page, Tone::medium);
+        QVERIFY(!action(page).indicator().isVisible());
+        clickAction(page);
+        QVERIFY(page.isInstallationProcess());
+        QCOMPARE(opacity(action(page)), 0.5);
+        QVERIFY(action(page).indicator().isVisible());
+        // A second click while busy is ignored.
+        clickAction(page);
+        QTRY_COMPARE(action(page).button().text(), "Uninstall");
+        QTRY_VERIFY(!page.isInstallationProcess());
+        QCOMPARE(opacity(action(page)), 1.0);
+        QVERIFY(!action(page).indicator().isVisible());
+        QCOMPARE(fixture.installed(), personMedium);
+        QCOMPARE(sorted(fixture.presets.service.currentEntries()), freshList(personMedium));
+    }
+
+    void uninstallTakesThePresetOut() {
+        Fixture fixture;
+        fixture.install(personMedium);
+        GeneralSettingsView& page = fixture.open();
+        QCOMPARE(action(page).button().text(), "Uninstall");
+        clickAction(page);
+        QTRY_COMPARE(action(page).button().text(), "Install");
+        QTRY_VERIFY(!page.isInstallationProcess());
+        QCOMPARE(fixture.installed(), std::nullopt);
+        QVERIFY(fixture.presets.service.currentEntries().isEmpty());
+        QCOMPARE(genders(page).selection(), std::nullopt);
+        QVERIFY(!action(page).button().isEnabled());
+    }
+
+    void aNewChoiceWhileInstalledReinstallsAtOnce_data() {
+        QTest::addColumn<PresetConfiguration>("before");
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<PresetConfiguration>("after");
+        const PresetConfiguration withFamily{Gender::person, Tone::medium, Family::mwgb};
+        QTest::newRow("another skin tone")
+            << personMedium << "tone dark" << PresetConfiguration{Gender::person, Tone::dark};
+        QTest::newRow("another appearance")
+            << personMedium << "gender female" << PresetConfiguration{Gender::female, Tone::medium};
+        QTest::newRow("a family") << personMedium << "family mwgb" << withFamily;
+        QTest::newRow("no family after a family")
+            << withFamily << "no family" << PresetConfiguration{Gender::person, Tone::medium};
+    }
+    void aNewChoiceWhileInstalledReinstallsAtOnce() {
+        QFETCH(PresetConfiguration, before);
+        QFETCH(QString, choice);
+        QFETCH(PresetConfiguration, after);
+        Fixture fixture;
+        fixture.clock.realPause = std::chrono::milliseconds(300);
+        fixture.install(before);
+        GeneralSettingsView& page = fixture.open();
+        if (choice == "tone dark")
+            pick(page, Tone::dark);
+        else if (choice == "gender female")
+            pick(page, Gender::female);
+        else if (choice == "family mwgb")
+            pick(page, Family::mwgb);
+        else
+            pick(page, std::optional<Family>());
+
+        // While it pauses nothing is installed: empty pickers, a disabled,
+        // busy "Install".
+        QTRY_VERIFY(fixture.clock.isSleeping);
+        QTRY_COMPARE(action(page).button().text(), "Install");
+        QVERIFY(!action(page).button().isEnabled());
+        QVERIFY(action(page).indicator().isVisible());
+        QCOMPARE(tones(page).selection(), std::nullopt);
+
+        QTRY_VERIFY(!page.isInstallationProcess());
+        QCOMPARE(fixture.installed(), after);
+        QCOMPARE(page.selectedConfiguration(), after);
+        QCOMPARE(action(page).button().text(), "Uninstall");
+        QCOMPARE(fixture.clock.pauses, QList<Seconds>{Seconds(3.5)});
+        QCOMPARE(sorted(fixture.presets.service.currentEntries()), freshList(after));
+    }
+
+    void choosingWhatIsInstalledChangesNothing_data() {
+        QTest::addColumn<QString>("choice");
+        QTest::newRow("the same skin tone") << "tone";
+        QTest::newRow("the same appearance") << "gender";
+        QTest::newRow("the same family") << "family";
+    }
+    void choosingWhatIsInstalledChangesNothing() {
+        QFETCH(QString, choice);
+        Fixture fixture;
+        const PresetConfiguration installed{Gender::male, Tone::light, Family::wwg};
+        fixture.install(installed);
+        fixture.presets.service.clearCalls();
+        GeneralSettingsView& page = fixture.open();
+        if (choice == "tone")
+            pick(page, Tone::light);
+        else if (choice == "gender")
+            pick(page, Gender::male);
+        else
+            pick(page, Family::wwg);
+        QTest::qWait(100);
+        QVERIFY(!page.isInstallationProcess());
+        QVERIFY(fixture.clock.pauses.isEmpty());
+        QVERIFY(fixture.presets.service.calls().isEmpty());
+        QCOMPARE(fixture.installed(), installed);
+    }
+
+    // The page follows the preset wherever the change comes from, without
+    // reinstalling what it shows.
+    void showingTheInstalledConfigurationStartsNoReinstall() {
+        Fixture fixture;
+        fixture.install(personMedium);
+        GeneralSettingsView& page = fixture.open();
+        QCOMPARE(page.selectedConfiguration(), personMedium);
+        QVERIFY(page.isConfigurationInstalled());
+
+        const PresetConfiguration other{Gender::female, Tone::dark, Family::mg};
+        waitForTask(fixture.presets.preset.uninstall());
+        QTRY_VERIFY(!page.isConfigurationInstalled());
+        fixture.install(other);
+        QTRY_COMPARE(page.selectedConfiguration(), other);
+        QVERIFY(page.isConfigurationInstalled());
+        QTest::qWait(100);
+        QVERIFY(fixture.clock.pauses.isEmpty());
+        QVERIFY(!page.isInstallationProcess());
+        QCOMPARE(fixture.installed(), other);
+        QCOMPARE(sorted(fixture.presets.service.currentEntries()), freshList(other));
+    }
+
+    void choicesWhileNothingIsInstalledAreForgotten_data() {
+        QTest::addColumn<QString>("how");
+        QTest::newRow("switching tabs and back") << "tabs";
+        QTest::newRow("reopening the window") << "window";
+    }
+    void choicesWhileNothingIsInstalledAreForgotten() {
+        QFETCH(QString, how);
+        Fixture fixture;
+        GeneralSettingsView& page = fixture.open();
+        pick(page, Gender::female);
+        pick(page, Tone::dark);
+        QVERIFY(action(page).button().isEnabled());
+        if (how == "tabs") {
+            QTabWidget& tabs =
+                fixture.windowManager.settingsWindow()->findChild<SettingsView*>()->tabs();
+            tabs.setCurrentIndex(2);
+            tabs.setCurrentIndex(0);
+        } else {
+            fixture.windowManager.settingsWindow()->close();
+            fixture.open();
+        }
+        QCOMPARE(page.selectedConfiguration(), std::nullopt);
+        QCOMPARE(genders(page).selection(), std::nullopt);
+        QVERIFY(!action(page).button().isEnabled());
+        QVERIFY(fixture.presets.service.calls().isEmpty());
+    }
+
+    void aFailedOperationEndsTheBusyStateAndShowsWhatIsInstalled_data() {
+        QTest::addColumn<QString>("failing");
+        QTest::addColumn<Configuration>("before");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("the installation") << "install" << Configuration() << "The list is locked";
+        QTest::newRow("the pause of a reinstall leaves nothing installed")
+            << "pause" << Configuration(personMedium) << "The pause was cancelled";
+    }
+    void aFailedOperationEndsTheBusyStateAndShowsWhatIsInstalled() {
+        QFETCH(QString, failing);
+        QFETCH(Configuration, before);
+        QFETCH(QString, line);
+        Fixture fixture;
+        if (before)
+            fixture.install(*before);
+        GeneralSettingsView& page = fixture.open();
+        if (failing == "install") {
+            fixture.presets.service.errorTexts.insert(3, "The list is locked");
+            fixture.presets.service.failCall({3, {}, {}});
+            pick(page, Gender::person);
+            pick(page, Tone::medium);
+            clickAction(page);
+        } else {
+            fixture.clock.fails = true;
+            pick(page, Tone::dark);
+        }
+        QTRY_VERIFY(fixture.output.lines().contains(line));
+        QTRY_VERIFY(!page.isInstallationProcess());
+        QCOMPARE(fixture.installed(), std::nullopt);
+        QTRY_COMPARE(action(page).button().text(), "Install");
+        QVERIFY(fixture.presets.service.currentEntries().isEmpty());
+    }
+
+    // Two reinstalls at once would each install their configuration and
+    // leave the shortcuts of the first behind.
+    void aChoiceWhileAReinstallRunsIsIgnored() {
+        Fixture fixture;
+        fixture.clock.realPause = std::chrono::milliseconds(300);
+        fixture.install(personMedium);
+        GeneralSettingsView& page = fixture.open();
+        pick(page, Tone::dark);
+        QVERIFY(page.isInstallationProcess());
+        pick(page, Gender::female);
+        QTRY_VERIFY(!page.isInstallationProcess());
+        const PresetConfiguration dark{Gender::person, Tone::dark};
+        QCOMPARE(fixture.installed(), dark);
+        QCOMPARE(page.selectedConfiguration(), dark);
+        QCOMPARE(fixture.clock.pauses.size(), 1);
+        QCOMPARE(sorted(fixture.presets.service.currentEntries()), freshList(dark));
+    }
+
+    void resetAppReturnsToTheFirstRun_data() {
+        QTest::addColumn<Configuration>("installed");
+        QTest::newRow("with a configuration installed") << Configuration(personMedium);
+        QTest::newRow("with nothing installed") << Configuration();
+    }
+    void resetAppReturnsToTheFirstRun() {
+        QFETCH(Configuration, installed);
+        Fixture fixture;
+        if (installed)
+            fixture.install(*installed);
+        fixture.defaults.setValue(SettingsKeys::isWelcomeWasPresented, QByteArray("true"));
+        fixture.defaults.setValue(SettingsKeys::favorites, QByteArray("[\"🕺\"]"));
+        fixture.defaults.setValue(SettingsKeys::recent, QByteArray("[\"🕺\"]"));
+        fixture.preferences.setAutoPaste(true);
+        fixture.preferences.setUseSystemColor(true);
+        fixture.launchAtLogin.setEnabled(true);
+        GeneralSettingsView& page = fixture.open();
+        QWidget* settings = fixture.windowManager.settingsWindow();
+        QTRY_VERIFY(settings->isVisible());
+
+        QTest::mouseClick(pushButton(page, "Reset App"), Qt::LeftButton);
+        QTRY_VERIFY(!settings->isVisible());
+        QTRY_VERIFY(fixture.windowManager.welcomeWindow());
+        QVERIFY(fixture.windowManager.welcomeWindow()->isVisible());
+        QVERIFY(fixture.presets.service.currentEntries().isEmpty());
+        QVERIFY(!fixture.preferences.autoPaste());
+        QVERIFY(!fixture.preferences.useSystemColor());
+        QVERIFY(!fixture.loginItems.enabled);
+        QTest::qWait(50);
+        for (const char* key :
+             {SettingsKeys::configuration, SettingsKeys::shortcuts, SettingsKeys::favorites,
+              SettingsKeys::recent, SettingsKeys::isWelcomeWasPresented})
+            QVERIFY2(!fixture.defaults.keys().contains(key), key);
+        QVERIFY(!checkBox(page, "Autopaste")->isChecked());
+    }
+
+    void resetAppStopsWhenTheUninstallFails() {
+        Fixture fixture;
+        fixture.install(personMedium);
+        fixture.preferences.setAutoPaste(true);
+        GeneralSettingsView& page = fixture.open();
+        fixture.presets.service.failCall({3, {}, {}});
+        QTest::mouseClick(pushButton(page, "Reset App"), Qt::LeftButton);
+        QTest::qWait(300);
+        QVERIFY(fixture.windowManager.settingsWindow()->isVisible());
+        QVERIFY(!fixture.windowManager.welcomeWindow());
+        QVERIFY(fixture.preferences.autoPaste());
+        QCOMPARE(fixture.installed(), personMedium);
+    }
+
+    void eachRowShowsItsHintInAPopover_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("hint");
+        QTest::newRow("appearance")
+            << "Default appearance"
+            << "Choose your default appearance for shortcuts with multiple options, like which "
+               "/raisinghand emoji to use. \U0001F64B \U0001F64B\u200D\u2640\uFE0F "
+               "\U0001F64B\u200D\u2642\uFE0F";
+        QTest::newRow("skin tone")
+            << "Default skin tone"
+            << "Set your personal skin tone for people emojis that have multiple options, like "
+               "which /dance emoji to use. 🕺🕺🏻🕺🏼🕺🏽🕺🏾🕺🏿";
+        QTest::newRow("family") << "Default /family"
+                                << "Select a default /family emoji to use for quick access. We "
+                                   "plan to add more customizable options in the future.";
+        QTest::newRow("autopaste")
+            << "Advanced"
+            << "Double-clicking an emoji will copy it by default. With Autopaste, selected emojis "
+               "will automatically paste into your most recent text field. Note: this requires "
+               "some one-time system permissions.";
+        QTest::newRow("startup") << "Startup"
+                                 << "Automatically open Tesselle when you log in to your "
+                                    "computer. (Psst… here's an easter egg for reading tooltips! "
+                                    "🐇🥚)";
+        QTest::newRow("colour") << "Color"
+                                << "Some highlight colors will use your system's default accent "
+                                   "color instead of Verbena Yellow. 🎨";
+    }
+    void eachRowShowsItsHintInAPopover() {
+        QFETCH(QString, title);
+        QFETCH(QString, hint);
+        Fixture fixture;
+        GeneralSettingsView& page = fixture.open();
+        SettingsRowView* settingsRow = row(page, title);
+        QVERIFY(settingsRow);
+        PopoverButton& button = settingsRow->hintButton();
+        QCOMPARE(button.symbolName(), "questionmark.circle");
+        QCOMPARE(button.sizeHint(), QSize(20, 20));
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QVERIFY(button.isPopoverPresented());
+        QTRY_VERIFY(button.popover()->isVisible());
+        auto* text = button.popover()->findChild<QLabel*>();
+        QCOMPARE(text->text(), hint);
+        QCOMPARE(text->width(), 200);
+    }
+
+    void theSwitchesChangeThePreferencesAtOnce_data() {
+        QTest::addColumn<QString>("label");
+        QTest::newRow("Autopaste") << "Autopaste";
+        QTest::newRow("system colour") << "Use default system color";
+    }
+    void theSwitchesChangeThePreferencesAtOnce() {
+        QFETCH(QString, label);
+        Fixture fixture;
+        GeneralSettingsView& page = fixture.open();
+        auto value = [&] {
+            return label == "Autopaste" ? fixture.preferences.autoPaste()
+                                        : fixture.preferences.useSystemColor();
+        };
+        QTest::mouseClick(checkBox(page, label), Qt::LeftButton);
+        QVERIFY(value());
+        QTest::mouseClick(checkBox(page, label), Qt::LeftButton);
+        QVERIFY(!value());
+    }
+
+    void theTwoLaunchAtLoginSwitchesStayInStep() {
+        Fixture fixture;
+        GeneralSettingsView& page = fixture.open();
+        fixture.windowManager.showWelcomeWindowIfNeeded();
+        auto* welcome = fixture.windowManager.welcomeWindow()->findChild<LaunchAtLogin::Toggle*>();
+        auto* settings = page.findChild<LaunchAtLogin::Toggle*>();
+        QCOMPARE(settings->text(), "Open at login");
+        QTest::mouseClick(settings, Qt::LeftButton);
+        QVERIFY(fixture.loginItems.enabled);
+        QVERIFY(welcome->isChecked());
+        QTest::mouseClick(welcome, Qt::LeftButton);
+        QVERIFY(!fixture.loginItems.enabled);
+        QVERIFY(!settings->isChecked());
+    }
+};
+
+TESSELLE_TEST_MAIN(SettingsTest, QApplication)
+#include "tst_settingsgeneral.moc"
