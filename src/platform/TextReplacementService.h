@@ -34,6 +34,8 @@ public:
     virtual void modifyEntry(const TextReplacementEntry& original,
                              const TextReplacementEntry& replacement, Completion completion) = 0;
     virtual QString errorString(int code) const = 0;
-    // The list as it is now, in its order.
+    // The list as it is now, in its order; a list that does not exist yet is
+    // empty. Throws MessageError when the list exists but cannot be read, so
+    // that no caller mistakes it for an empty one.
     virtual QList<TextReplacementEntry> currentEntries() const = 0;
 };

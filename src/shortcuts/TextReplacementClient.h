@@ -15,6 +15,8 @@ class TextReplacementClient {
 public:
     TextReplacementClient(TextReplacementService& service, LineOutput& output);
 
+    // Fail with the list's message when it cannot be read: an unreadable list
+    // is not an empty one, and a removal must not report success over it.
     QList<TextReplacementEntry> readSystemEntries() const;
     QList<Replacement> readSystemReplacements() const;
 

@@ -1,4 +1,5 @@
 #include "TestEnvironment.h"
+#include "platform/MessageError.h"
 #include "platform/linux/EspansoReplacementService.h"
 
 #include <QCoreApplication>
@@ -495,7 +496,12 @@ private slots:
         QCOMPARE(m_service->errorString(code),
                  QStringLiteral("Could not %1 the espanso match file %2: %3")
                      .arg(verb, matchFile(), reason));
-        QCOMPARE(m_service->currentEntries(), Entries());
+        // A list that cannot be read is a failure, never an empty list.
+        if (code == EspansoReplacementService::ReadFailed) {
+            QVERIFY_THROWS_EXCEPTION(MessageError, m_service->currentEntries());
+        } else {
+            QCOMPARE(m_service->currentEntries(), Entries());
+        }
     }
 
     void completionMayCallBackIntoTheService() {

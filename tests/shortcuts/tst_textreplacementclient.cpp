@@ -143,6 +143,15 @@ private slots:
         QCOMPARE(service.calls().size(), 1);
     }
 
+    void anUnreadableListFailsInsteadOfPassingForEmpty() {
+        service.setEntries({{"/x", "A"}});
+        service.failReads("Could not read the list");
+        QCOMPARE(failureOf(client.removeReplacements({"/x"})), "Could not read the list");
+        QCOMPARE(failureOf(client.addReplacements({{"/y", "B"}}, true)), "Could not read the list");
+        service.failReads({});
+        QVERIFY(service.calls().isEmpty());
+    }
+
     void storeErrorsBecomeMessages_data() {
         QTest::addColumn<int>("code");
         QTest::addColumn<int>("deleteErrors");

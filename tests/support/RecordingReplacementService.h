@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/MessageError.h"
 #include "platform/TextReplacementService.h"
 
 #include <QHash>
@@ -48,7 +49,14 @@ public:
 
     QList<TextReplacementEntry> currentEntries() const override {
         QMutexLocker lock(&m_mutex);
+        if (!m_readFailure.isEmpty())
+            throw MessageError(m_readFailure);
         return m_entries;
+    }
+    // Reading the list fails with this message until it is set back to empty.
+    void failReads(const QString& message) {
+        QMutexLocker lock(&m_mutex);
+        m_readFailure = message;
     }
 
     void setEntries(QList<TextReplacementEntry> entries) {
@@ -88,4 +96,5 @@ private:
     QList<Call> m_calls;
     std::optional<TextReplacementError> m_failure;
     int m_callsBeforeFailure = 0;
+    QString m_readFailure;
 };

@@ -1,5 +1,7 @@
 #include "platform/linux/EspansoReplacementService.h"
 
+#include "platform/MessageError.h"
+
 #include "platform/linux/EspansoMatchFormat.h"
 
 #include <QDateTime>
@@ -189,7 +191,8 @@ QList<TextReplacementEntry> EspansoReplacementService::currentEntries() const {
     QMutexLocker lock(&m_mutex);
     QString reason;
     if (!load(&reason))
-        return {};
+        throw MessageError(
+            QStringLiteral("Could not read the espanso match file %1: %2").arg(m_path, reason));
     return m_file.entries;
 }
 
