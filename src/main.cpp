@@ -20,6 +20,8 @@
 #include "shortcuts/ShortcutRegistry.h"
 #include "shortcuts/SystemClock.h"
 #include "shortcuts/TextReplacementClient.h"
+#include "ui/settings/SettingsView.h"
+#include "ui/welcome/WelcomeView.h"
 
 #include <QApplication>
 
@@ -73,8 +75,22 @@ int main(int argc, char** argv) {
         defaults, launchAtLogin, appInfo, usageReporting, resources, measurer, registry, registry,
         background,
         [&](AppDelegate& owner) {
+            WindowManager::Contents contents = placeholderContents();
+            contents.welcome = [&shared = owner, &launchAtLogin, &resources,
+                                &output](WindowManager& manager) -> std::unique_ptr<QWidget> {
+                return std::make_unique<WelcomeView>(
+                    WelcomeView::Services{shared.preferences(), shared.preset(), manager,
+                                          launchAtLogin, resources, output});
+            };
+            contents.settings = [&shared = owner, &launchAtLogin, &clock, &output, &appInfo,
+                                 &resources](WindowManager& manager) -> std::unique_ptr<QWidget> {
+                return std::make_unique<SettingsView>(
+                    GeneralSettingsView::Services{manager, shared.preferences(), shared.preset(),
+                                                  launchAtLogin, clock, output},
+                    appInfo, resources);
+            };
             auto windowManager = std::make_unique<WindowManager>(
-                owner.preferences(), defaults, appManager, resources, placeholderContents());
+                owner.preferences(), defaults, appManager, resources, std::move(contents));
             QObject::connect(&instance, &SingleInstance::toggleRequested, windowManager.get(),
                              &WindowManager::menuButtonToggle);
             return windowManager;
