@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextDocumentFragment>
 #include <QUrlQuery>
 
 namespace {
@@ -43,8 +44,11 @@ QPushButton* button(QWidget& page, const QString& text) {
 
 QStringList labelTexts(QWidget& page) {
     QStringList texts;
-    for (QLabel* label : page.findChildren<QLabel*>())
-        texts << label->text();
+    for (QLabel* label : page.findChildren<QLabel*>()) {
+        texts << (label->textFormat() == Qt::RichText
+                      ? QTextDocumentFragment::fromHtml(label->text()).toPlainText()
+                      : label->text());
+    }
     return texts;
 }
 

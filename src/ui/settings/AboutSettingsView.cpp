@@ -20,6 +20,7 @@ constexpr int noticePixelSize = 12;
 constexpr qreal noticeOpacity = 0.6;
 constexpr int horizontalMargin = 16;
 constexpr int verticalMargin = 8;
+const QString emojiSign = QStringLiteral("\u26A1\uFE0F");
 
 // The image the information values name, in any of the formats we ship.
 std::optional<QIcon> namedIcon(const AppInfo& appInfo, const ResourceLocator& resources) {
@@ -62,7 +63,14 @@ AboutSettingsView::AboutSettingsView(const AppInfo& appInfo, const ResourceLocat
 
     auto* column = new QVBoxLayout;
     column->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    column->addWidget(textLabel(title(appInfo), titlePixelSize));
+    // The desktop's text font draws the high-voltage sign as a plain glyph;
+    // the emoji font gives it its emoji form.
+    QLabel* titleLabel = textLabel(QString(), titlePixelSize);
+    titleLabel->setTextFormat(Qt::RichText);
+    titleLabel->setText(title(appInfo).toHtmlEscaped().replace(
+        emojiSign, QStringLiteral("<span style=\"font-family: 'Noto Color Emoji'\">%1</span>")
+                       .arg(emojiSign)));
+    column->addWidget(titleLabel);
     QLabel* noticeLabel =
         textLabel(notice(appInfo.value(QStringLiteral("NSHumanReadableCopyright")),
                          QDate::currentDate().year()),
@@ -84,7 +92,7 @@ AboutSettingsView::AboutSettingsView(const AppInfo& appInfo, const ResourceLocat
 QString AboutSettingsView::title(const AppInfo& appInfo) {
     return appInfo.value(QStringLiteral("CFBundleExecutable"))
                .value_or(QStringLiteral("Tesselle")) +
-           QStringLiteral(" \u26A1\uFE0F Version ") +
+           QLatin1Char(' ') + emojiSign + QStringLiteral(" Version ") +
            appInfo.value(QStringLiteral("CFBundleShortVersionString"))
                .value_or(QStringLiteral("???"));
 }

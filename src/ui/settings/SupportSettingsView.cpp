@@ -21,7 +21,7 @@ const QByteArray queryAllowed = "!$'()*,;:@/?";
 SupportSettingsView::SupportSettingsView(QWidget* parent) : QWidget(parent) {
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, verticalMargin, 0, verticalMargin);
-    column->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    column->setAlignment(Qt::AlignTop);
     auto* text = new QLabel(
         QStringLiteral("Get in touch for any feedback, questions or features requests!"));
     text->setTextFormat(Qt::PlainText);
