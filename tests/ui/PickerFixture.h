@@ -8,6 +8,8 @@
 #include "catalogue/EmojiStore.h"
 #include "platform/linux/ResourceFolder.h"
 #include "settings/Preferences.h"
+#include "ui/picker/EmojiGridView.h"
+#include "ui/picker/EmojiImageCache.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -84,4 +86,5 @@ struct PickerFixture {
     AppManager appManager{pasteboard, pasteService, output};
     std::unique_ptr<PresetFixture> shortcuts;
     std::unique_ptr<EmojiStore> store;
+    EmojiImageCache images{EmojiGridView::symbolSize, EmojiGridView::cellSize, 1};
 };

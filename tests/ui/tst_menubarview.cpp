@@ -62,10 +62,10 @@ private slots:
             return std::make_unique<QWidget>();
         };
         auto picker = [this](WindowManager& manager) -> std::unique_ptr<QWidget> {
-            return std::make_unique<MenuBarView>(
-                MenuBarView::Services{*fixture->store, fixture->preferences, fixture->appManager,
-                                      fixture->shortcuts->registry, fixture->shortcuts->background,
-                                      manager, fixture->resources, fixture->measurer});
+            return std::make_unique<MenuBarView>(MenuBarView::Services{
+                *fixture->store, fixture->images, fixture->preferences, fixture->appManager,
+                fixture->shortcuts->registry, fixture->shortcuts->background, manager,
+                fixture->resources, fixture->measurer});
         };
         windowManager = std::make_unique<WindowManager>(
             fixture->preferences, fixture->defaults, fixture->appManager, fixture->resources,

@@ -4,8 +4,8 @@
 #include "catalogue/EmojiStore.h"
 #include "settings/Preferences.h"
 #include "ui/controls/AccentColor.h"
-#include "ui/controls/EmojiFont.h"
 #include "ui/controls/Toast.h"
+#include "ui/picker/EmojiImageCache.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -22,7 +22,6 @@ constexpr int gridWidth = EmojiGridView::columns * EmojiGridView::cellSize;
 constexpr int headerTopPadding = 16;
 constexpr int headerSidePadding = 16;
 constexpr int headerFontSize = 12;
-constexpr int symbolFontSize = 28;
 constexpr qreal selectionRadius = 6;
 constexpr auto toastDuration = 1500ms;
 
@@ -39,9 +38,9 @@ int EmojiGridView::Section::bottom() const {
     return cellsTop + rows * rowHeight;
 }
 
-EmojiGridView::EmojiGridView(EmojiStore& store, AppManager& appManager, Preferences& preferences,
-                             QWidget* parent)
-    : QAbstractScrollArea(parent), m_store(store), m_appManager(appManager),
+EmojiGridView::EmojiGridView(EmojiStore& store, EmojiImageCache& images, AppManager& appManager,
+                             Preferences& preferences, QWidget* parent)
+    : QAbstractScrollArea(parent), m_store(store), m_images(images), m_appManager(appManager),
       m_preferences(preferences) {
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
@@ -49,16 +48,30 @@ EmojiGridView::EmojiGridView(EmojiStore& store, AppManager& appManager, Preferen
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The panel's background shows through.
     viewport()->setAutoFillBackground(false);
-    viewport()->setFont(emojiFont(symbolFontSize));
     verticalScrollBar()->setSingleStep(rowHeight);
     setFixedWidth(gridWidth + verticalScrollBar()->sizeHint().width());
 
     connect(&m_store, &EmojiStore::systemGroupsChanged, this, &EmojiGridView::relayout);
+    connect(&m_store, &EmojiStore::systemGroupsChanged, this, &EmojiGridView::prepareImages);
     connect(&m_store, &EmojiStore::favoriteGroupChanged, this, &EmojiGridView::relayout);
     connect(&m_store, &EmojiStore::recentGroupChanged, this, &EmojiGridView::relayout);
     connect(&m_preferences, &Preferences::useSystemColorChanged, viewport(),
             qOverload<>(&QWidget::update));
     relayout();
+    prepareImages();
+}
+
+// Every emoji is drawn ahead on a worker thread, in the order of the grid.
+// Searches only narrow the groups: there is nothing new to draw then.
+void EmojiGridView::prepareImages() {
+    if (!m_store.searchText().isEmpty())
+        return;
+    QStringList symbols;
+    for (const Section& section : std::as_const(m_sections)) {
+        for (const Emoji& emoji : section.group.emojis)
+            symbols << emoji.symbol;
+    }
+    m_images.prepareInBackground(symbols);
 }
 
 QSize EmojiGridView::sizeHint() const {
@@ -178,24 +191,11 @@ std::optional<Emoji> EmojiGridView::emojiAt(const QPoint& position) const {
     return std::nullopt;
 }
 
-const QStaticText& EmojiGridView::staticText(const QString& symbol) {
-    auto found = m_texts.find(symbol);
-    if (found == m_texts.end()) {
-        QStaticText text(symbol);
-        text.setTextFormat(Qt::PlainText);
-        text.setPerformanceHint(QStaticText::AggressiveCaching);
-        text.prepare(QTransform(), viewport()->font());
-        found = m_texts.insert(symbol, text);
-    }
-    return *found;
-}
-
 void EmojiGridView::paintEvent(QPaintEvent* event) {
     QPainter painter(viewport());
     const int offset = verticalScrollBar()->value();
     const QRect exposed = event->rect().translated(0, offset);
     const QColor accent = appAccentColor(m_preferences.useSystemColor());
-    const QFont symbolFont = viewport()->font();
     const QFont titleFont = headerFont(font());
 
     painter.translate(0, -offset);
@@ -212,7 +212,6 @@ void EmojiGridView::paintEvent(QPaintEvent* event) {
             painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter,
                              section.group.id().toUpper());
         }
-        painter.setFont(symbolFont);
         const int firstRow = qMax(0, (exposed.top() - section.cellsTop) / rowHeight);
         const int lastRow =
             qMin(section.rows - 1, (exposed.bottom() - section.cellsTop) / rowHeight);
@@ -236,11 +235,11 @@ void EmojiGridView::paintEvent(QPaintEvent* event) {
                                             selectionRadius, selectionRadius);
                     painter.setRenderHint(QPainter::Antialiasing, false);
                 }
-                const QStaticText& text = staticText(emoji.symbol);
-                const QSizeF size = text.size();
-                painter.drawStaticText(QPointF(cell.center().x() + 0.5 - size.width() / 2,
-                                               cell.center().y() + 0.5 - size.height() / 2),
-                                       text);
+                const QImage image = m_images.image(emoji.symbol);
+                const QSizeF size = image.deviceIndependentSize();
+                painter.drawImage(QPointF(cell.center().x() + 0.5 - size.width() / 2,
+                                          cell.center().y() + 0.5 - size.height() / 2),
+                                  image);
             }
         }
     }

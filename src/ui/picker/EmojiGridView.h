@@ -4,10 +4,10 @@
 
 #include <QAbstractScrollArea>
 #include <QHash>
-#include <QStaticText>
 #include <optional>
 
 class AppManager;
+class EmojiImageCache;
 class EmojiStore;
 class Preferences;
 class Toast;
@@ -26,8 +26,11 @@ public:
     static constexpr int columns = 8;
     static constexpr int cellSize = 42;
 
-    EmojiGridView(EmojiStore& store, AppManager& appManager, Preferences& preferences,
-                  QWidget* parent = nullptr);
+    static constexpr int symbolSize = 28;
+
+    // The images are drawn at symbolSize in squares of cellSize.
+    EmojiGridView(EmojiStore& store, EmojiImageCache& images, AppManager& appManager,
+                  Preferences& preferences, QWidget* parent = nullptr);
 
     // Selection is by id: a copy of an emoji in "Recent" is not the catalogue's.
     const std::optional<Emoji>& selectedEmoji() const { return m_selectedEmoji; }
@@ -80,9 +83,10 @@ private:
     std::optional<Position> positionOf(const QUuid& id) const;
     std::optional<Position> firstVisiblePosition() const;
     QRect contentCellRect(const Position& position) const;
-    const QStaticText& staticText(const QString& symbol);
+    void prepareImages();
 
     EmojiStore& m_store;
+    EmojiImageCache& m_images;
     AppManager& m_appManager;
     Preferences& m_preferences;
     QList<Section> m_sections;
@@ -90,6 +94,4 @@ private:
     int m_headerTextHeight = 0;
     std::optional<Emoji> m_selectedEmoji;
     QHash<QUuid, Toast*> m_toasts;
-    // Laid out once per symbol: shaping the text is most of a cell's cost.
-    QHash<QString, QStaticText> m_texts;
 };

@@ -39,8 +39,8 @@ MenuBarView::MenuBarView(Services services, QWidget* parent)
     stack->addSpacing(dividerTopPadding);
     stack->addWidget(new Divider);
 
-    m_grid =
-        new EmojiGridView(m_services.emojiStore, m_services.appManager, m_services.preferences);
+    m_grid = new EmojiGridView(m_services.emojiStore, m_services.images, m_services.appManager,
+                               m_services.preferences);
     stack->addWidget(m_grid, 1, Qt::AlignHCenter);
 
     m_detailArea = new QWidget;

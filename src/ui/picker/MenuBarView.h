@@ -10,6 +10,7 @@ class BackgroundTasks;
 class BlurView;
 class CancellableSearchField;
 class EmojiGridView;
+class EmojiImageCache;
 class EmojiPanelView;
 class EmojiStore;
 class GroupTabBar;
@@ -33,6 +34,8 @@ public:
 
     struct Services {
         EmojiStore& emojiStore;
+        // The grid's emoji images, kept for the whole run.
+        EmojiImageCache& images;
         Preferences& preferences;
         AppManager& appManager;
         ShortcutRegistry& registry;

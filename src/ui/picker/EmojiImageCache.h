@@ -1,0 +1,50 @@
+#pragma once
+
+#include <QHash>
+#include <QImage>
+#include <QReadWriteLock>
+#include <QStringList>
+#include <atomic>
+#include <thread>
+
+// The grid's emoji, each drawn once per process and then only copied. The
+// colour emoji font decodes a symbol's bitmap every time it lays the symbol
+// out and again when it first draws it, about a millisecond a symbol: drawn
+// as text, a new page of the grid would take tens of milliseconds.
+//
+// Images are drawn on demand on any thread, or ahead of use on a worker
+// thread of their own, which ends when it is done so that the fonts it loaded
+// go with it.
+class EmojiImageCache {
+public:
+    // Symbols at `pixelSize`, centred in squares of `side` logical pixels, for
+    // screens of this pixel ratio.
+    EmojiImageCache(int pixelSize, int side, qreal devicePixelRatio);
+    // Stops a preparation in progress and waits for it.
+    ~EmojiImageCache();
+    EmojiImageCache(const EmojiImageCache&) = delete;
+    EmojiImageCache& operator=(const EmojiImageCache&) = delete;
+
+    int side() const { return m_side; }
+    // The symbol's image, drawn now unless it was drawn before.
+    QImage image(const QString& symbol) const;
+    bool contains(const QString& symbol) const;
+
+    // Draws the symbols not drawn yet, in this order, on the worker thread.
+    // Replaces a preparation that is still running. Call from one thread.
+    void prepareInBackground(QStringList symbols);
+    // Waits until the current preparation is done.
+    void waitForPreparation();
+
+private:
+    QImage draw(const QString& symbol) const;
+    void stopPreparation();
+
+    int m_pixelSize;
+    int m_side;
+    qreal m_devicePixelRatio;
+    mutable QReadWriteLock m_lock;
+    mutable QHash<QString, QImage> m_images;
+    std::atomic<bool> m_stopping = false;
+    std::thread m_preparation;
+};
