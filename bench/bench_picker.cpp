@@ -1,0 +1,180 @@
+// The picker panel with the shipped catalogue, drawn in the emoji font on the
+// offscreen platform (or the display given in QT_QPA_PLATFORM).
+#include "Fakes.h"
+#include "PresetFixture.h"
+#include "TestEnvironment.h"
+#include "app/AppManager.h"
+#include "app/PickerPanel.h"
+#include "app/WindowManager.h"
+#include "catalogue/EmojiStore.h"
+#include "catalogue/MeasurementWarmUp.h"
+#include "platform/linux/FontTextMeasurer.h"
+#include "platform/linux/ResourceFolder.h"
+#include "settings/Preferences.h"
+#include "ui/controls/CancellableSearchField.h"
+#include "ui/picker/EmojiGridView.h"
+#include "ui/picker/EmojiImageCache.h"
+#include "ui/picker/MenuBarView.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QScrollBar>
+#include <QWindow>
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// The program's shared objects over fakes, with every symbol measured, as
+// after the launch warm-up.
+struct Shared {
+    ResourceFolder resources = ResourceFolder::besideApplication();
+    FontTextMeasurer measurer;
+    FakeDefaultsStore defaults;
+    FakeLoginItemService loginItems;
+    Preferences preferences{defaults, loginItems};
+    RecordingPasteboard pasteboard;
+    FakePasteService pasteService;
+    RecordingLineOutput output;
+    AppManager appManager{pasteboard, pasteService, output};
+    PresetFixture fixture{defaults, resources, measurer};
+    EmojiImageCache images{EmojiGridView::symbolSize, EmojiGridView::cellSize, 1};
+    WindowManager windowManager{preferences, defaults, appManager, resources,
+                                WindowManager::Contents{nullptr, nullptr, nullptr}};
+
+    Shared() {
+        fixture.background.runAndWait([this] { return warmUp(); });
+    }
+    QCoro::Task<> warmUp() { return warmUpMeasurements(resources, measurer); }
+};
+
+Shared* shared = nullptr;
+
+// The panel as the window manager builds it on the first opening.
+struct OpenPanel {
+    std::unique_ptr<EmojiStore> store = std::make_unique<EmojiStore>(
+        shared->fixture.preset, shared->defaults, shared->resources, shared->measurer);
+    MenuBarView* view = new MenuBarView(MenuBarView::Services{
+        *store, shared->images, shared->preferences, shared->appManager, shared->fixture.registry,
+        shared->fixture.background, shared->windowManager, shared->resources, shared->measurer});
+    PickerPanel panel{std::unique_ptr<QWidget>(view)};
+
+    OpenPanel() {
+        panel.showAt(QRect(0, 0, 1, 1));
+        // The window is exposed, and then painted, on the event loop.
+        while (!panel.windowHandle()->isExposed())
+            QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+        panel.repaint();
+    }
+    EmojiGridView& grid() const { return view->grid(); }
+};
+
+long residentKilobytes() {
+    QFile status(QStringLiteral("/proc/self/status"));
+    status.open(QIODevice::ReadOnly);
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').first().toLong();
+    }
+    return 0;
+}
+
+// Runs first, while no emoji has been drawn yet in this process: the visible
+// cells are drawn while the panel opens.
+void firstOpening(benchmark::State& state) {
+    for (auto _ : state)
+        OpenPanel open;
+}
+BENCHMARK(firstOpening)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+// With every image drawn ahead, as after the launch.
+void openingWithPreparedImages(benchmark::State& state) {
+    shared->images.waitForPreparation();
+    for (auto _ : state)
+        OpenPanel open;
+}
+BENCHMARK(openingWithPreparedImages)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// Drawing every image of the catalogue on the worker thread.
+void prepareEveryImage(benchmark::State& state) {
+    QStringList symbols;
+    {
+        OpenPanel open;
+        for (const EmojiGroup& group : open.store->allGroups()) {
+            for (const Emoji& emoji : group.emojis)
+                symbols << emoji.symbol;
+        }
+    }
+    for (auto _ : state) {
+        EmojiImageCache images(EmojiGridView::symbolSize, EmojiGridView::cellSize, 1);
+        images.prepareInBackground(symbols);
+        images.waitForPreparation();
+    }
+    state.counters["symbols"] = symbols.size();
+}
+BENCHMARK(prepareEveryImage)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+
+// A keystroke in the search field: the whole catalogue filtered, the grid laid
+// out again and its visible part repainted.
+void keystrokeFilterAndRepaint(benchmark::State& state) {
+    OpenPanel open;
+    const QStringList typed{"f", "fa", "fac", "face", "fac", "fa", "f", ""};
+    qsizetype keystroke = 0;
+    for (auto _ : state) {
+        open.view->searchField().setQuery(typed[keystroke++ % typed.size()]);
+        open.grid().viewport()->repaint();
+    }
+}
+BENCHMARK(keystrokeFilterAndRepaint)->Unit(benchmark::kMillisecond);
+
+void paintFullViewport(benchmark::State& state) {
+    OpenPanel open;
+    shared->images.waitForPreparation();
+    open.grid().scrollToGroup(QStringLiteral("Travel & Places"));
+    open.grid().viewport()->repaint();
+    state.counters["viewport_height"] = open.grid().viewport()->height();
+    for (auto _ : state)
+        open.grid().viewport()->repaint();
+}
+BENCHMARK(paintFullViewport)->Unit(benchmark::kMicrosecond);
+
+// A page down through the whole catalogue, then back to the top.
+void scrollAPageAndRepaint(benchmark::State& state) {
+    OpenPanel open;
+    shared->images.waitForPreparation();
+    QScrollBar* bar = open.grid().verticalScrollBar();
+    for (auto _ : state) {
+        bar->setValue(bar->value() >= bar->maximum() ? 0 : bar->value() + bar->pageStep());
+        open.grid().viewport()->repaint();
+    }
+}
+BENCHMARK(scrollAPageAndRepaint)->Unit(benchmark::kMillisecond);
+
+// Resident memory of the whole process after the panel has shown every group.
+void residentMemoryAfterEveryGroup(benchmark::State& state) {
+    for (auto _ : state) {
+        OpenPanel open;
+        shared->images.waitForPreparation();
+        QScrollBar* bar = open.grid().verticalScrollBar();
+        for (int top = 0; top <= bar->maximum(); top += bar->pageStep()) {
+            bar->setValue(top);
+            open.grid().viewport()->repaint();
+        }
+        state.counters["rss_MB"] = residentKilobytes() / 1024.0;
+    }
+}
+BENCHMARK(residentMemoryAfterEveryGroup)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    TestEnvironment environment;
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    Shared data;
+    shared = &data;
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
