@@ -1,10 +1,10 @@
 #include "app/AppDelegate.h"
 #include "app/AppManager.h"
 #include "app/LaunchAtLogin.h"
-#include "app/PlaceholderView.h"
 #include "app/SingleInstance.h"
 #include "app/WindowManager.h"
 #include "async/BackgroundTasks.h"
+#include "catalogue/EmojiStore.h"
 #include "platform/linux/BuildAppInfo.h"
 #include "platform/linux/EspansoReplacementService.h"
 #include "platform/linux/FontTextMeasurer.h"
@@ -20,25 +20,13 @@
 #include "shortcuts/ShortcutRegistry.h"
 #include "shortcuts/SystemClock.h"
 #include "shortcuts/TextReplacementClient.h"
+#include "ui/picker/EmojiGridView.h"
+#include "ui/picker/EmojiImageCache.h"
+#include "ui/picker/MenuBarView.h"
 #include "ui/settings/SettingsView.h"
 #include "ui/welcome/WelcomeView.h"
 
 #include <QApplication>
-
-namespace {
-
-// The windows' contents until their views exist.
-WindowManager::Contents placeholderContents() {
-    auto placeholder = [](const char* title, QSize size) {
-        return [title, size](WindowManager&) -> std::unique_ptr<QWidget> {
-            return std::make_unique<PlaceholderView>(QString::fromUtf8(title), size);
-        };
-    };
-    return {placeholder("Emoji picker", {360, 480}), placeholder("Welcome to Tesselle", {400, 520}),
-            placeholder("Settings", {370, 300})};
-}
-
-} // namespace
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
@@ -70,12 +58,26 @@ int main(int argc, char** argv) {
     TextReplacementClient client(replacementList, output);
     ShortcutRegistry registry(defaults, client, clock, background, output);
     FontTextMeasurer measurer;
+    EmojiImageCache emojiImages(EmojiGridView::symbolSize, EmojiGridView::cellSize,
+                                app.devicePixelRatio());
 
     AppDelegate delegate(AppDelegate::Services{
         defaults, launchAtLogin, appInfo, usageReporting, resources, measurer, registry, registry,
-        background,
-        [&](AppDelegate& owner) {
-            WindowManager::Contents contents = placeholderContents();
+        background, [&](AppDelegate& owner) {
+            WindowManager::Contents contents;
+            contents.panel = [&shared = owner, &defaults, &resources, &measurer, &emojiImages,
+                              &appManager, &registry,
+                              &background](WindowManager& manager) -> std::unique_ptr<QWidget> {
+                // The store lives as long as the panel's content, which is built on the
+                // first opening and kept for the whole run.
+                auto store =
+                    std::make_unique<EmojiStore>(shared.preset(), defaults, resources, measurer);
+                auto view = std::make_unique<MenuBarView>(
+                    MenuBarView::Services{*store, emojiImages, shared.preferences(), appManager,
+                                          registry, background, manager, resources, measurer});
+                store.release()->setParent(view.get());
+                return view;
+            };
             contents.welcome = [&shared = owner, &launchAtLogin, &resources,
                                 &output](WindowManager& manager) -> std::unique_ptr<QWidget> {
                 return std::make_unique<WelcomeView>(
