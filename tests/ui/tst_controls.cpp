@@ -84,6 +84,31 @@ private slots:
         QVERIFY2(clock.elapsed() < 850, qPrintable(QString::number(clock.elapsed())));
     }
 
+    void bubblesCloseWithTheirWindow_data() {
+        QTest::addColumn<bool>("toast");
+        QTest::newRow("a notice") << true;
+        QTest::newRow("a hint") << false;
+    }
+    void bubblesCloseWithTheirWindow() {
+        QFETCH(bool, toast);
+        QWidget window;
+        auto* layout = new QVBoxLayout(&window);
+        auto* button = new PopoverButton("info.circle", "hint", QSizeF(16, 16));
+        layout->addWidget(button);
+        Toast notice("Copied!", 1500ms, button);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        if (toast)
+            notice.setShowing(true);
+        else
+            button->setPopoverPresented(true);
+
+        window.hide();
+        QVERIFY(!notice.isShowing());
+        QVERIFY(!notice.bubble().isVisible());
+        QVERIFY(!button->isPopoverPresented());
+    }
+
     void thePopoverButtonOpensItsHintAndOpensAgainAfterADismissal() {
         QWidget window;
         auto* layout = new QVBoxLayout(&window);

@@ -42,6 +42,13 @@ void Popover::setContent(QWidget* content, int padding) {
 void Popover::showAt(const QRect& anchorInView) {
     if (!m_view)
         return;
+    // The view may have moved into another window since the bubble was made.
+    if (m_viewWindow != m_view->window()) {
+        if (m_viewWindow)
+            m_viewWindow->removeEventFilter(this);
+        m_viewWindow = m_view->window();
+        m_viewWindow->installEventFilter(this);
+    }
     const QRect anchor = anchorInView.isEmpty() ? m_view->rect() : anchorInView;
     const QPoint below = m_view->mapToGlobal(QPoint(anchor.center().x(), anchor.bottom() + 1));
     const QPoint above = m_view->mapToGlobal(QPoint(anchor.center().x(), anchor.top()));
@@ -67,6 +74,12 @@ void Popover::showAt(const QRect& anchorInView) {
     move(x, y);
     show();
     update();
+}
+
+bool Popover::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == m_viewWindow && event->type() == QEvent::Hide)
+        hide();
+    return QWidget::eventFilter(watched, event);
 }
 
 void Popover::paintEvent(QPaintEvent*) {

@@ -6,7 +6,7 @@
 // A bubble pointing at a view, standing in for a popover: a frameless window of
 // its own with an arrow that points at the anchor, placed below the anchor (or
 // above it where the screen ends). Its parent is the view, so that the picker
-// panel counts it as one of its own windows.
+// panel counts it as one of its own windows. It closes with the view's window.
 class Popover : public QWidget {
     Q_OBJECT
 public:
@@ -32,12 +32,14 @@ signals:
     void clicked();
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
     void hideEvent(QHideEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
     QPointer<QWidget> m_view;
+    QPointer<QWidget> m_viewWindow; // watched for its closing
     bool m_arrowOnTop = true;
     int m_tipX = 0; // where the arrow points, in the bubble
 };

@@ -16,6 +16,8 @@ Toast::Toast(QString message, std::chrono::milliseconds duration, QWidget* view)
     label->setTextFormat(Qt::PlainText);
     m_bubble->setContent(label, messagePadding);
     connect(m_bubble, &Popover::clicked, this, [this] { setShowing(false); });
+    // Closed with its window.
+    connect(m_bubble, &Popover::dismissed, this, [this] { setShowing(false); });
 }
 
 Toast::~Toast() {
