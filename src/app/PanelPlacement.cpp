@@ -15,3 +15,8 @@ QPoint panelPosition(const QRect& anchor, const QSize& panel, const QRect& scree
     y = std::max(screen.top(), std::min(y, screen.bottom() + 1 - panel.height()));
     return {x, y};
 }
+
+QSize fittedPanelSize(const QSize& panel, const QRect& screen) {
+    return {std::min(panel.width(), screen.width()),
+            std::min(panel.height(), screen.height() - 2 * gap)};
+}

@@ -8,3 +8,7 @@
 // pointer when the tray tells no geometry), above it when the anchor is in the
 // lower half of the screen, and moved as little as needed to stay on the screen.
 QPoint panelPosition(const QRect& anchor, const QSize& panel, const QRect& screen);
+
+// The panel's size on a screen: a screen too short for the whole panel gets a
+// shorter one (its grid scrolls), with the same gap to the screen's edges.
+QSize fittedPanelSize(const QSize& panel, const QRect& screen);

@@ -27,11 +27,12 @@ PickerPanel::PickerPanel(std::unique_ptr<QWidget> content, QWidget* parent)
 }
 
 void PickerPanel::showAt(const QRect& anchor) {
-    adjustSize();
     QScreen* screen = QGuiApplication::screenAt(anchor.center());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
-    move(panelPosition(anchor, size(), screen->availableGeometry()));
+    const QRect available = screen->availableGeometry();
+    resize(fittedPanelSize(sizeHint(), available));
+    move(panelPosition(anchor, size(), available));
     show();
     raise();
     activateWindow();

@@ -39,6 +39,27 @@ private slots:
         QFETCH(QPoint, position);
         QCOMPARE(panelPosition(anchor, panel, screen), position);
     }
+
+    void aScreenTooShortForThePanelGetsAShorterOne_data() {
+        QTest::addColumn<QRect>("screen");
+        QTest::addColumn<QSize>("fitted");
+        const QSize panel(378, 828);
+        QTest::newRow("a tall screen: the whole panel") << QRect(0, 0, 1920, 1080) << panel;
+        QTest::newRow("exactly tall enough with the gaps") << QRect(0, 0, 1280, 836) << panel;
+        QTest::newRow("an 800 high screen: shorter, with the gaps kept")
+            << QRect(0, 0, 1280, 800) << QSize(378, 792);
+        QTest::newRow("a narrow screen: as wide as the screen")
+            << QRect(0, 24, 320, 480) << QSize(320, 472);
+    }
+    void aScreenTooShortForThePanelGetsAShorterOne() {
+        QFETCH(QRect, screen);
+        QFETCH(QSize, fitted);
+        const QSize size = fittedPanelSize(QSize(378, 828), screen);
+        QCOMPARE(size, fitted);
+        const QPoint at =
+            panelPosition(QRect(screen.right() - 30, screen.top(), 24, 24), size, screen);
+        QVERIFY(screen.contains(QRect(at, size)));
+    }
 };
 
 TESSELLE_TEST_MAIN(PanelPlacementTest, QCoreApplication)

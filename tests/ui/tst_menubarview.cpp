@@ -79,8 +79,13 @@ private slots:
         fixture.reset();
     }
 
-    void thePanelIsOfFixedHeightWithTheGridAndNoDetailAtFirst() {
-        QCOMPARE(view().height(), MenuBarView::fixedHeight);
+    void thePanelFitsTheScreenWithTheGridAndNoDetailAtFirst() {
+        // The offscreen screen is shorter than the picker: it is shortened.
+        const QRect screen = panel().screen()->availableGeometry();
+        QVERIFY(screen.height() < MenuBarView::fixedHeight);
+        QVERIFY(screen.contains(panel().frameGeometry()));
+        QVERIFY(view().height() < MenuBarView::fixedHeight);
+        QCOMPARE(view().sizeHint().height(), MenuBarView::fixedHeight);
         QVERIFY(grid().isVisible());
         QVERIFY(!view().detailArea().isVisible());
         QCOMPARE(view().tabBar().groups().size(), 10);

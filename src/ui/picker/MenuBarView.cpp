@@ -31,7 +31,9 @@ constexpr qreal detailBackgroundOpacity = 0.2;
 MenuBarView::MenuBarView(Services services, QWidget* parent)
     : QWidget(parent), m_services(services),
       m_background(new BlurView(BlurView::sidebarMaterial, this)) {
-    setFixedHeight(fixedHeight);
+    // As tall as that where the screen allows; the panel shortens it on a
+    // shorter screen.
+    setMaximumHeight(fixedHeight);
     auto* stack = new QVBoxLayout(this);
     stack->setContentsMargins(0, 0, 0, 0);
     stack->setSpacing(0);
@@ -176,6 +178,10 @@ bool MenuBarView::eventFilter(QObject* watched, QEvent* event) {
         return true;
     }
     return QWidget::eventFilter(watched, event);
+}
+
+QSize MenuBarView::sizeHint() const {
+    return {QWidget::sizeHint().width(), fixedHeight};
 }
 
 void MenuBarView::resizeEvent(QResizeEvent* event) {

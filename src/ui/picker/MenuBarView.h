@@ -59,6 +59,7 @@ public:
 
     bool isMenuPopoverPresented() const;
     void setMenuPopoverPresented(bool presented);
+    QSize sizeHint() const override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
