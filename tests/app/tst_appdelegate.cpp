@@ -57,7 +57,7 @@ public:
     bool failRemoval = false;
 
 private:
-    static bool onMainThread() { return QThread::currentThread() == qApp->thread(); }
+    static bool onMainThread() { return QThread::currentThread() == QCoreApplication::instance()->thread(); }
     Journal& m_journal;
 };
 
