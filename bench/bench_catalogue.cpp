@@ -3,8 +3,8 @@
 #include "FakeTextMeasurer.h"
 #include "PresetFixture.h"
 #include "TestEnvironment.h"
+#include "WarmUpAndWait.h"
 #include "catalogue/EmojiStore.h"
-#include "catalogue/MeasurementWarmUp.h"
 #include "catalogue/SystemGroups.h"
 #include "platform/linux/FontTextMeasurer.h"
 #include "platform/linux/ResourceFolder.h"
@@ -22,10 +22,7 @@ struct Shared {
     FakeDefaultsStore defaults;
     PresetFixture fixture{defaults, resources, measurer};
 
-    Shared() {
-        fixture.background.runAndWait([this] { return warmUp(); });
-    }
-    QCoro::Task<> warmUp() { return warmUpMeasurements(resources, measurer); }
+    Shared() { warmUpAndWait(resources, measurer); }
 };
 
 Shared* shared = nullptr;
@@ -67,11 +64,10 @@ BENCHMARK(buildFullPresetList)->Unit(benchmark::kMillisecond);
 
 // The launch warm-up with nothing measured yet, on the background thread.
 void coldMeasurementOfTheCatalogue(benchmark::State& state) {
-    BackgroundTasks background;
     for (auto _ : state) {
         const FontTextMeasurer cold;
         const ResourceLocator& resources = shared->resources;
-        background.runAndWait([&] { return warmUpMeasurements(resources, cold); });
+        warmUpAndWait(resources, cold);
     }
 }
 BENCHMARK(coldMeasurementOfTheCatalogue)

@@ -3,11 +3,11 @@
 #include "Fakes.h"
 #include "PresetFixture.h"
 #include "TestEnvironment.h"
+#include "WarmUpAndWait.h"
 #include "app/AppManager.h"
 #include "app/PickerPanel.h"
 #include "app/WindowManager.h"
 #include "catalogue/EmojiStore.h"
-#include "catalogue/MeasurementWarmUp.h"
 #include "platform/linux/FontTextMeasurer.h"
 #include "platform/linux/ResourceFolder.h"
 #include "settings/Preferences.h"
@@ -41,10 +41,7 @@ struct Shared {
     WindowManager windowManager{preferences, defaults, appManager, resources,
                                 WindowManager::Contents{nullptr, nullptr, nullptr}};
 
-    Shared() {
-        fixture.background.runAndWait([this] { return warmUp(); });
-    }
-    QCoro::Task<> warmUp() { return warmUpMeasurements(resources, measurer); }
+    Shared() { warmUpAndWait(resources, measurer); }
 };
 
 Shared* shared = nullptr;

@@ -32,10 +32,7 @@ void AppDelegate::applicationDidFinishLaunching() {
     m_services.background.start([&shortcuts] { return shortcuts.restoreShortcuts(); });
     // Measuring every symbol once now, off the main thread, spares the first
     // opening of the picker and the first installation that wait.
-    const ResourceLocator& resources = m_services.resources;
-    const TextMeasurer& measurer = m_services.measurer;
-    m_services.background.start(
-        [&resources, &measurer] { return warmUpMeasurements(resources, measurer); });
+    warmUpMeasurements(m_services.background, m_services.resources, m_services.measurer);
 }
 
 void AppDelegate::applicationWillTerminate() {

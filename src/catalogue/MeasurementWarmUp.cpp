@@ -1,17 +1,28 @@
 #include "catalogue/MeasurementWarmUp.h"
 
+#include "async/BackgroundTasks.h"
 #include "catalogue/EmojiRecord.h"
 #include "catalogue/ToneRules.h"
 #include "platform/ResourceLocator.h"
 
-#include <QCoroTimer>
 #include <QFile>
+#include <memory>
 
 namespace {
 
-// Symbols measured between two turns of the thread's event loop, so that the
-// quit's removal of the shortcuts never waits for the whole warm-up.
-constexpr int symbolsPerTurn = 32;
+constexpr qsizetype symbolsPerJob = 32;
+
+struct WarmUp {
+    BackgroundTasks& background;
+    const TextMeasurer& measurer;
+    std::function<void()> done;
+    QList<EmojiRecord> records;
+};
+
+// The jobs do their share at once; this is the task they hand back.
+QCoro::Task<> ended() {
+    co_return;
+}
 
 QList<EmojiRecord> catalogueRecords(const ResourceLocator& resources) {
     const std::optional<QString> path =
@@ -28,14 +39,27 @@ QList<EmojiRecord> catalogueRecords(const ResourceLocator& resources) {
     }
 }
 
+void measureFrom(const std::shared_ptr<WarmUp>& warmUp, qsizetype from) {
+    warmUp->background.start([warmUp, from]() -> QCoro::Task<> {
+        const qsizetype end = std::min(from + symbolsPerJob, warmUp->records.size());
+        for (qsizetype index = from; index < end; ++index)
+            supportsSkinTone(warmUp->measurer, warmUp->records[index].emoji);
+        if (end < warmUp->records.size())
+            measureFrom(warmUp, end);
+        else if (warmUp->done)
+            warmUp->done();
+        return ended();
+    });
+}
+
 } // namespace
 
-QCoro::Task<> warmUpMeasurements(const ResourceLocator& resources, const TextMeasurer& measurer) {
-    const QList<EmojiRecord> records = catalogueRecords(resources);
-    for (qsizetype i = 0; i < records.size(); ++i) {
-        // The same measurements as loading the catalogue in any tone but yellow.
-        supportsSkinTone(measurer, records[i].emoji);
-        if ((i + 1) % symbolsPerTurn == 0)
-            co_await QCoro::sleepFor(std::chrono::milliseconds(0));
-    }
+void warmUpMeasurements(BackgroundTasks& background, const ResourceLocator& resources,
+                        const TextMeasurer& measurer, std::function<void()> done) {
+    auto warmUp = std::make_shared<WarmUp>(WarmUp{background, measurer, std::move(done), {}});
+    background.start([warmUp, &resources]() -> QCoro::Task<> {
+        warmUp->records = catalogueRecords(resources);
+        measureFrom(warmUp, 0);
+        return ended();
+    });
 }

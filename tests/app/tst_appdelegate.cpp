@@ -57,7 +57,9 @@ public:
     bool failRemoval = false;
 
 private:
-    static bool onMainThread() { return QThread::currentThread() == QCoreApplication::instance()->thread(); }
+    static bool onMainThread() {
+        return QThread::currentThread() == QCoreApplication::instance()->thread();
+    }
     Journal& m_journal;
 };
 
@@ -73,9 +75,10 @@ class AppDelegateTest : public QObject {
         FakeAppInfo appInfo;
         RecordingUsageReporting usage;
         RecordingLifecycle lifecycle{journal};
-        BackgroundTasks background;
         ResourceFolder resources{QStringLiteral(TESSELLE_SOURCE_RESOURCES)};
         FakeTextMeasurer measurer;
+        // Stopped before what its tasks use goes.
+        BackgroundTasks background;
         RecordingReplacementService list;
         RecordingLineOutput output;
         TextReplacementClient client{list, output};

@@ -1,7 +1,7 @@
 #include "FakeTextMeasurer.h"
 #include "TestEnvironment.h"
 #include "WaitFor.h"
-#include "catalogue/MeasurementWarmUp.h"
+#include "WarmUpAndWait.h"
 #include "catalogue/SystemGroups.h"
 #include "platform/MessageError.h"
 #include "platform/linux/ResourceFolder.h"
@@ -150,7 +150,7 @@ private slots:
         writeCatalogue(catalogue({record("😀", "Smileys & Emotion"), record("👋", "People & Body"),
                                   record("🐶", "Animals & Nature")}));
         const FakeTextMeasurer warmed;
-        waitForTask(warmUpMeasurements(resources, warmed));
+        QVERIFY(warmUpAndWait(resources, warmed));
         const FakeTextMeasurer loaded;
         loadSystemGroups(resources, loaded, Tone::mediumDark);
         QCOMPARE(warmed.texts(), loaded.texts());
@@ -160,7 +160,7 @@ private slots:
     void aWarmUpWithoutCatalogueEndsQuietly() {
         QFile::remove(folder.filePath("emojis.json"));
         const FakeTextMeasurer measurer;
-        waitForTask(warmUpMeasurements(resources, measurer));
+        QVERIFY(warmUpAndWait(resources, measurer));
         QVERIFY(measurer.texts().isEmpty());
     }
 
