@@ -55,13 +55,13 @@ int SkinToneRow::formAt(const QPoint& position) const {
 void SkinToneRow::mousePressEvent(QMouseEvent* event) {
     const int index = formAt(event->position().toPoint());
     if (event->button() == Qt::LeftButton && index >= 0)
-        emit formClicked(m_forms[index]);
+        emit formClicked(QString(m_forms[index])); // a copy: the receiver may set new forms
 }
 
 void SkinToneRow::mouseDoubleClickEvent(QMouseEvent* event) {
     const int index = formAt(event->position().toPoint());
     if (event->button() == Qt::LeftButton && index >= 0)
-        emit formDoubleClicked(m_forms[index]);
+        emit formDoubleClicked(QString(m_forms[index]));
 }
 
 void SkinToneRow::paintEvent(QPaintEvent*) {
