@@ -104,9 +104,8 @@ private slots:
             button->setPopoverPresented(true);
 
         window.hide();
-        QVERIFY(!notice.isShowing());
+        QTRY_VERIFY(!notice.isShowing() && !button->isPopoverPresented());
         QVERIFY(!notice.bubble().isVisible());
-        QVERIFY(!button->isPopoverPresented());
     }
 
     void thePopoverButtonOpensItsHintAndOpensAgainAfterADismissal() {

@@ -77,8 +77,10 @@ void Popover::showAt(const QRect& anchorInView) {
 }
 
 bool Popover::eventFilter(QObject* watched, QEvent* event) {
+    // Queued: the window may be hiding because it is being destroyed, with the
+    // views that listen to the bubble half gone; the bubble goes with it then.
     if (watched == m_viewWindow && event->type() == QEvent::Hide)
-        hide();
+        QMetaObject::invokeMethod(this, &QWidget::hide, Qt::QueuedConnection);
     return QWidget::eventFilter(watched, event);
 }
 

@@ -61,13 +61,6 @@ EmojiGridView::EmojiGridView(EmojiStore& store, EmojiImageCache& images, AppMana
     prepareImages();
 }
 
-// The notices outlive this object's members (they belong to the viewport) and
-// may still be hidden as the window closes: they must not reach the table.
-EmojiGridView::~EmojiGridView() {
-    for (Toast* toast : std::as_const(m_toasts))
-        toast->disconnect(this);
-}
-
 // Every emoji is drawn ahead on a worker thread, in the order of the grid.
 // Searches only narrow the groups: there is nothing new to draw then.
 void EmojiGridView::prepareImages() {

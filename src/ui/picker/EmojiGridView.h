@@ -31,7 +31,6 @@ public:
     // The images are drawn at symbolSize in squares of cellSize.
     EmojiGridView(EmojiStore& store, EmojiImageCache& images, AppManager& appManager,
                   Preferences& preferences, QWidget* parent = nullptr);
-    ~EmojiGridView() override;
 
     // Selection is by id: a copy of an emoji in "Recent" is not the catalogue's.
     const std::optional<Emoji>& selectedEmoji() const { return m_selectedEmoji; }
