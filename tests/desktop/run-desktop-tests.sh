@@ -44,6 +44,8 @@ unset WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
 driver="$work/tesselle-driver"
 ln -s "$bin/tesselle_desktop_driver" "$driver"
 
+# How long a check waits for what it expects; the sanitizer build is slower.
+patience=${TESSELLE_DESKTOP_PATIENCE:-5000}
 passed=0
 check() { # description, then a command that succeeds when the check holds
     local what=$1
@@ -132,11 +134,11 @@ icon_center() { awk '{ print $4 + int($2 / 2), $5 + int($3 / 2) }' <<< "$1"; }
 if [ -x "$bin/tesselle" ]; then
     start "$work/notray.log" "$bin/tesselle"
     notray=$started
-    check "without a tray the first start shows the welcome window" wait_until 5000 sh -c \
+    check "without a tray the first start shows the welcome window" wait_until "$patience" sh -c \
         "xwininfo -name 'Welcome to Tesselle' 2> /dev/null | grep -q IsViewable"
     xdotool mousemove 300 100
     timeout 10 "$bin/tesselle" > /dev/null 2>&1
-    check "... and a second start opens the panel" wait_until 3000 panel_shown tesselle
+    check "... and a second start opens the panel" wait_until "$patience" panel_shown tesselle
     read -r px py pw ph <<< "$(panel_geometry tesselle)"
     check "... just under the pointer" test "$px" -le 300 -a $((px + pw)) -ge 300 \
         -a "$py" -ge 100 -a "$py" -le 116
@@ -163,7 +165,7 @@ shell_checks() { # program, class, and whether a first start shows the welcome w
     check "the tray icon of $class appears" test -n "$icon"
     read -r x y <<< "$(icon_center "$icon")"
     if [ "$welcome" = welcome ]; then
-        check "a first start shows the welcome window" wait_until 5000 active_is "Welcome to Tesselle"
+        check "a first start shows the welcome window" wait_until "$patience" active_is "Welcome to Tesselle"
         xdotool key alt+F4
         sleep 0.3
         check "... which refuses the desktop's close request" sh -c \
@@ -172,7 +174,7 @@ shell_checks() { # program, class, and whether a first start shows the welcome w
 
     t0=$(now_ms)
     click_at "$x" "$y"
-    check "a click on the icon opens the panel" wait_until 5000 panel_shown "$class"
+    check "a click on the icon opens the panel" wait_until "$patience" panel_shown "$class"
     echo "FIGURE: $class click to panel shown, first opening: $(($(now_ms) - t0)) ms"
     read -r px py pw ph <<< "$(panel_geometry "$class")"
     read -r _ iw ih ix iy <<< "$icon"
@@ -183,17 +185,17 @@ shell_checks() { # program, class, and whether a first start shows the welcome w
         import -window root "$TESSELLE_SCREENSHOT"
     fi
     click_at "$x" "$y"
-    check "a second click closes it" wait_until 3000 panel_hidden "$class"
+    check "a second click closes it" wait_until "$patience" panel_hidden "$class"
 
     local opening
     for opening in 2 3 4; do
         sleep 0.4
         t0=$(now_ms)
         click_at "$x" "$y"
-        wait_until 5000 panel_shown "$class" &&
+        wait_until "$patience" panel_shown "$class" &&
             echo "FIGURE: $class click to panel shown, opening $opening: $(($(now_ms) - t0)) ms"
         click_at "$x" "$y"
-        wait_until 3000 panel_hidden "$class"
+        wait_until "$patience" panel_hidden "$class"
     done
 
     sleep 0.4
@@ -201,9 +203,9 @@ shell_checks() { # program, class, and whether a first start shows the welcome w
     timeout 10 "$program" > /dev/null 2>&1
     code=$?
     check "a second start exits 0" test "$code" -eq 0
-    check "... and opens the running one's panel" wait_until 3000 panel_shown "$class"
+    check "... and opens the running one's panel" wait_until "$patience" panel_shown "$class"
     timeout 10 "$program" > /dev/null 2>&1
-    check "a third start closes it again" wait_until 3000 panel_hidden "$class"
+    check "a third start closes it again" wait_until "$patience" panel_hidden "$class"
     kill "$shell"
     wait "$shell" 2> /dev/null
     sed -n 's/^TIMING /FIGURE: '"$class"', measured inside: /p' "$work/$class.log"
@@ -229,7 +231,7 @@ only_text_targets() {
 open_panel() {
     read -r x y <<< "$(icon_center "$(tray_icon "$class")")"
     click_at "$x" "$y"
-    wait_until 5000 panel_shown "$class"
+    wait_until "$patience" panel_shown "$class"
 }
 
 echo "earlier" | xclip -selection clipboard -t text/html -i
@@ -237,36 +239,36 @@ start "$work/copy.log" "$driver"
 wait_until 10000 has_tray_icon "$class"
 open_panel
 double_click_panel
-check "a double click puts exactly the emoji on the clipboard" wait_until 3000 clipboard_is "💃"
+check "a double click puts exactly the emoji on the clipboard" wait_until "$patience" clipboard_is "💃"
 check "... as plain text only" only_text_targets
 kill "$started"
 wait "$started" 2> /dev/null
 
 start "$work/target.log" "$driver" --paste-target
 target=$started
-wait_until 5000 sh -c "xdotool search --name '^Paste target$' > /dev/null"
+wait_until "$patience" sh -c "xdotool search --name '^Paste target$' > /dev/null"
 xdotool search --name '^Paste target$' windowactivate --sync 2> /dev/null
 start "$work/autopaste.log" "$driver" --autopaste
 shell=$started
 wait_until 10000 has_tray_icon "$class"
-check "the text field is active before the panel opens" wait_until 3000 active_is "Paste target"
+check "the text field is active before the panel opens" wait_until "$patience" active_is "Paste target"
 open_panel
 double_click_panel
 check "autopaste types the emoji into the field that was active" \
-    wait_until 5000 grep -q "^text: 💃$" "$work/target.log"
-check "... and brings the panel back to the front" wait_until 3000 active_is Tesselle
+    wait_until "$patience" grep -q "^text: 💃$" "$work/target.log"
+check "... and brings the panel back to the front" wait_until "$patience" active_is Tesselle
 check "the panel is still open after the paste" panel_shown "$class"
 
 # A click into another window closes the panel; then the field's window goes
 # away while the panel is open again.
 click_at 250 420
-check "a click into another window closes the panel" wait_until 3000 panel_hidden "$class"
+check "a click into another window closes the panel" wait_until "$patience" panel_hidden "$class"
 sleep 0.4
 open_panel
 kill "$target"
 wait "$target" 2> /dev/null
 double_click_panel
-check "a failed paste prints the reason twice" wait_until 3000 sh -c \
+check "a failed paste prints the reason twice" wait_until "$patience" sh -c \
     "grep -qx 'Error message: The window to paste into is gone' '$work/autopaste.log' &&
      grep -qx 'Error: The window to paste into is gone' '$work/autopaste.log'"
 check "... and leaves the emoji on the clipboard" clipboard_is "💃"
