@@ -38,9 +38,25 @@ QCoro::Task<> ShortcutRegistry::registerShortcuts(QList<Shortcut> shortcuts, boo
                 pairs << Replacement::from(shortcut);
             }
         }
-        co_await m_client.addReplacements(std::move(pairs), override);
+        // Recorded and stored before the list is written: a process killed in
+        // between leaves recorded shortcuts that the list lacks, which the next
+        // launch's restore adds, instead of list entries that nothing records
+        // and no quit would ever take out.
+        const Map before = map();
         record(fresh, override);
-        persist();
+        m_setting.write(map());
+        std::exception_ptr failure;
+        try {
+            co_await m_client.addReplacements(std::move(pairs), override);
+        } catch (...) {
+            failure = std::current_exception();
+        }
+        if (failure) {
+            replaceMap(before);
+            m_setting.write(before);
+            std::rethrow_exception(failure);
+        }
+        scheduleRepair();
     } catch (...) {
         m_registryLock.signal();
         throw;
@@ -59,7 +75,8 @@ QCoro::Task<> ShortcutRegistry::unregisterShortcuts(QList<Shortcut> shortcuts) {
         }
         co_await m_client.removeReplacements(textsOf(owned));
         forget(owned);
-        persist();
+        m_setting.write(map());
+        scheduleRepair();
     } catch (...) {
         m_registryLock.signal();
         throw;
@@ -114,8 +131,12 @@ bool ShortcutRegistry::isRecorded(const Shortcut& shortcut) const {
                        [&](const Shortcut& s) { return s.text == shortcut.text; });
 }
 
-void ShortcutRegistry::persist() {
-    m_setting.write(map());
+void ShortcutRegistry::replaceMap(const Map& map) {
+    QWriteLocker lock(&m_mapLock);
+    m_map = map;
+}
+
+void ShortcutRegistry::scheduleRepair() {
     m_background.startAfter(m_repairDelay, [this] { return repairReplacements(); });
 }
 

@@ -49,7 +49,8 @@ private:
     void record(const QList<Shortcut>& fresh, bool override);
     void forget(const QList<Shortcut>& owned);
     bool isRecorded(const Shortcut& shortcut) const;
-    void persist();
+    void replaceMap(const Map& map);
+    void scheduleRepair();
 
     TextReplacementClient& m_client;
     Clock& m_clock;

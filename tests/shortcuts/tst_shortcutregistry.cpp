@@ -150,6 +150,18 @@ private slots:
         QCOMPARE(f.registry->allShortcuts().size(), 2);
     }
 
+    // A process killed while the list is written must leave nothing in the list
+    // that the record lacks: the next launch restores what is recorded, but no
+    // quit would ever take out what is not.
+    void aNewShortcutIsStoredBeforeTheListIsWritten() {
+        Fixture f;
+        QByteArray storedWhileWriting;
+        f.service.beforeAdding = [&] { storedWhileWriting = f.stored(); };
+        waitForTask(f.registry->registerShortcuts({preset("/dance", "💃")}, true));
+        QVERIFY2(storedWhileWriting.contains("/dance"), storedWhileWriting.constData());
+        QCOMPARE(f.stored(), storedWhileWriting);
+    }
+
     void changesRunOneAtATimeInArrivalOrder() {
         Fixture f;
         std::vector<QCoro::Task<>> tasks;

@@ -6,6 +6,7 @@
 #include <QHash>
 #include <QMutex>
 #include <QThreadPool>
+#include <functional>
 
 // An in-memory replacement list that records every call. Completions run on a
 // pool thread, as a real list's may; a queued failure answers the next call.
@@ -19,6 +20,8 @@ public:
 
     void addEntries(const QList<TextReplacementEntry>& add,
                     const QList<TextReplacementEntry>& remove, Completion completion) override {
+        if (beforeAdding)
+            beforeAdding();
         QMutexLocker lock(&m_mutex);
         m_calls.append({add, remove, std::nullopt});
         auto failure = takeFailure();
@@ -79,6 +82,9 @@ public:
     }
 
     QHash<int, QString> errorTexts;
+    // Runs as an add or remove arrives, before the list changes: what the
+    // caller has done before writing the list.
+    std::function<void()> beforeAdding;
 
 private:
     std::optional<TextReplacementError> takeFailure() {
