@@ -1,53 +1,20 @@
+#include "ProgramUnderTest.h"
 #include "TestEnvironment.h"
 
 #include <QDir>
-#include <QElapsedTimer>
-#include <QFile>
-#include <QProcess>
 #include <QSettings>
-#include <QTest>
-#include <csignal>
-#include <yaml-cpp/yaml.h>
+
+using namespace programUnderTest;
 
 // The real program, started offscreen in this test's private HOME.
 class LifecycleTest : public QObject {
     Q_OBJECT
 
-    QString configHome() const { return qEnvironmentVariable("XDG_CONFIG_HOME"); }
-    QString matchFile() const { return configHome() + "/espanso/match/tesselle.yml"; }
-    QString settingsFile() const { return configHome() + "/tesselle/tesselle.conf"; }
-
     QStringList triggersInMatchFile() const {
         QStringList triggers;
-        if (!QFile::exists(matchFile()))
-            return triggers;
-        try {
-            for (const auto& match : YAML::LoadFile(matchFile().toStdString())["matches"])
-                triggers << QString::fromStdString(match["trigger"].as<std::string>());
-        } catch (const YAML::Exception&) {
-            // Read again on the next try.
-        }
+        for (const auto& [trigger, replacement] : matchPairs())
+            triggers << trigger;
         return triggers;
-    }
-
-    void start(QProcess& program) {
-        program.setProgram(QStringLiteral(TESSELLE_BINARY_DIR "/tesselle"));
-        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-        environment.insert("QT_QPA_PLATFORM", "offscreen");
-        program.setProcessEnvironment(environment);
-        program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
-        program.start();
-        QVERIFY(program.waitForStarted());
-    }
-
-    void stop(QProcess& program, int signal) {
-        QElapsedTimer clock;
-        clock.start();
-        ::kill(pid_t(program.processId()), signal);
-        QVERIFY(program.waitForFinished(5000));
-        qInfo("quit took %lld ms", clock.elapsed());
-        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
-        QCOMPARE(program.exitCode(), 0);
     }
 
 private slots:
@@ -71,10 +38,9 @@ private slots:
     }
 
     void recordedShortcutsAreInTheListOnlyWhileTheProgramRuns() {
-        const QByteArray registry =
-            R"({"💃":[{"text":"/dance","phrase":"💃","isCustom":false}],)"
-            R"("🔥":[{"text":"/fire","phrase":"🔥","isCustom":false},)"
-            R"({"text":"/lit","phrase":"🔥","isCustom":true}]})";
+        const QByteArray registry = R"({"💃":[{"text":"/dance","phrase":"💃","isCustom":false}],)"
+                                    R"("🔥":[{"text":"/fire","phrase":"🔥","isCustom":false},)"
+                                    R"({"text":"/lit","phrase":"🔥","isCustom":true}]})";
         {
             QSettings settings(settingsFile(), QSettings::IniFormat);
             settings.setValue("shortcuts", registry);

@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QSet>
+#include <QTest>
+#include <csignal>
+#include <yaml-cpp/yaml.h>
+
+// The program's files in the test's private HOME, and the program itself (or a
+// driver built beside it) as a separate process on the offscreen platform.
+namespace programUnderTest {
+
+inline QString configHome() {
+    return qEnvironmentVariable("XDG_CONFIG_HOME");
+}
+inline QString matchFile() {
+    return configHome() + "/espanso/match/tesselle.yml";
+}
+inline QString settingsFile() {
+    return configHome() + "/tesselle/tesselle.conf";
+}
+
+// The (trigger, replacement) pairs of the match file, in order; none while it
+// is missing or being replaced (read again on the next try).
+inline QList<std::pair<QString, QString>> matchPairs() {
+    QList<std::pair<QString, QString>> pairs;
+    if (!QFile::exists(matchFile()))
+        return pairs;
+    try {
+        for (const auto& match : YAML::LoadFile(matchFile().toStdString())["matches"])
+            pairs.append({QString::fromStdString(match["trigger"].as<std::string>()),
+                          QString::fromStdString(match["replace"].as<std::string>())});
+    } catch (const YAML::Exception&) {
+        pairs.clear();
+    }
+    return pairs;
+}
+
+inline void start(QProcess& program, const QString& name = QStringLiteral("tesselle")) {
+    program.setProgram(QStringLiteral(TESSELLE_BINARY_DIR "/") + name);
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert("QT_QPA_PLATFORM", "offscreen");
+    program.setProcessEnvironment(environment);
+    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.start();
+    QVERIFY(program.waitForStarted());
+}
+
+// Sends the quit signal and checks that the program ends in order.
+inline void stop(QProcess& program, int signal) {
+    QElapsedTimer clock;
+    clock.start();
+    ::kill(pid_t(program.processId()), signal);
+    QVERIFY(program.waitForFinished(5000));
+    qInfo("quit took %lld ms", clock.elapsed());
+    QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(program.exitCode(), 0);
+}
+
+} // namespace programUnderTest

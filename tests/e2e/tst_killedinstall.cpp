@@ -1,0 +1,88 @@
+#include "ProgramUnderTest.h"
+#include "TestEnvironment.h"
+
+#include <QDir>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QSettings>
+
+using namespace programUnderTest;
+
+// The full preset being installed when the process is killed outright: the
+// next start must bring the record and the match file back into agreement.
+class KilledInstallTest : public QObject {
+    Q_OBJECT
+
+    // Counted from the raw text: fast enough to catch the file half written.
+    static int entriesInMatchFile() {
+        QFile file(matchFile());
+        if (!file.open(QIODevice::ReadOnly))
+            return 0;
+        return int(file.readAll().count("\n  - trigger:"));
+    }
+
+    // (text, phrase) of every recorded shortcut, a text recorded twice included.
+    static QList<std::pair<QString, QString>> recordedPairs() {
+        QSettings settings(settingsFile(), QSettings::IniFormat);
+        const QJsonObject map =
+            QJsonDocument::fromJson(settings.value("shortcuts").toByteArray()).object();
+        QList<std::pair<QString, QString>> pairs;
+        for (auto it = map.begin(); it != map.end(); ++it) {
+            for (const auto& shortcut : it.value().toArray())
+                pairs.append({shortcut.toObject().value("text").toString(), it.key()});
+        }
+        return pairs;
+    }
+
+    static bool agree() {
+        const QList<std::pair<QString, QString>> listed = matchPairs();
+        const QList<std::pair<QString, QString>> recorded = recordedPairs();
+        const QSet<std::pair<QString, QString>> listedSet(listed.cbegin(), listed.cend());
+        const QSet<std::pair<QString, QString>> recordedSet(recorded.cbegin(), recorded.cend());
+        return !listed.isEmpty() && listed.size() == listedSet.size() &&
+               recorded.size() == recordedSet.size() && listedSet == recordedSet;
+    }
+
+private slots:
+    void init() {
+        QDir(configHome() + "/espanso").removeRecursively();
+        QDir(configHome() + "/tesselle").removeRecursively();
+    }
+
+    void theNextStartMakesTheRecordAndTheListAgree_data() {
+        QTest::addColumn<int>("killAt");
+        QTest::newRow("killed as the first entries are written") << 1;
+        QTest::newRow("killed with half the list written") << 800;
+    }
+    void theNextStartMakesTheRecordAndTheListAgree() {
+        QFETCH(int, killAt);
+        QProcess installer;
+        start(installer, QStringLiteral("tesselle_install_driver"));
+        QTRY_VERIFY_WITH_TIMEOUT(
+            entriesInMatchFile() >= killAt || installer.state() == QProcess::NotRunning, 60000);
+        if (installer.state() == QProcess::NotRunning)
+            QSKIP("the installation ended before the kill");
+        ::kill(pid_t(installer.processId()), SIGKILL);
+        QVERIFY(installer.waitForFinished(5000));
+        const qsizetype recorded = recordedPairs().size();
+        qInfo("killed with %d entries in the list and %lld shortcuts recorded",
+              entriesInMatchFile(), recorded);
+
+        {
+            QSettings settings(settingsFile(), QSettings::IniFormat);
+            settings.setValue("isWelcomeWasPresented", QByteArray("true"));
+        }
+        QProcess program;
+        start(program);
+        QTRY_VERIFY_WITH_TIMEOUT(agree(), 5000);
+        QCOMPARE(recordedPairs().size(), recorded);
+
+        stop(program, SIGTERM);
+        QVERIFY(matchPairs().isEmpty());
+        QCOMPARE(recordedPairs().size(), recorded);
+    }
+};
+
+TESSELLE_TEST_MAIN(KilledInstallTest, QCoreApplication)
+#include "tst_killedinstall.moc"
