@@ -222,6 +222,12 @@ private slots:
         QVERIFY(grid->verticalScrollBar()->value() > 0);
     }
 
+    void theEmojiOutOfSightAreDrawnAheadOnceTheGridIsShown() {
+        const EmojiGroup& flags = fixture->store->systemGroups().last();
+        QVERIFY(!grid->cellRect(flags.emojis.last().id)->intersects(grid->viewport()->rect()));
+        QTRY_VERIFY_WITH_TIMEOUT(fixture->images.contains(flags.emojis.last().symbol), 10000);
+    }
+
     void escapeIsLeftToThePanel() {
         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
         QApplication::sendEvent(grid.get(), &escape);

@@ -58,7 +58,6 @@ EmojiGridView::EmojiGridView(EmojiStore& store, EmojiImageCache& images, AppMana
     connect(&m_preferences, &Preferences::useSystemColorChanged, viewport(),
             qOverload<>(&QWidget::update));
     relayout();
-    prepareImages();
 }
 
 // Every emoji is drawn ahead on a worker thread, in the order of the grid.
@@ -242,6 +241,13 @@ void EmojiGridView::paintEvent(QPaintEvent* event) {
                                   image);
             }
         }
+    }
+    // The worker starts once the first page is drawn: started earlier, it draws
+    // the same first symbols as this paint at the same time, and the panel
+    // opens later.
+    if (!m_firstPagePainted) {
+        m_firstPagePainted = true;
+        QMetaObject::invokeMethod(this, &EmojiGridView::prepareImages, Qt::QueuedConnection);
     }
 }
 

@@ -93,5 +93,6 @@ private:
     int m_contentHeight = 0;
     int m_headerTextHeight = 0;
     std::optional<Emoji> m_selectedEmoji;
+    bool m_firstPagePainted = false;
     QHash<QUuid, Toast*> m_toasts;
 };
