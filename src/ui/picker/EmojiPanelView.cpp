@@ -25,6 +25,7 @@ namespace {
 
 constexpr int inset = 20;
 constexpr int partSpacing = 20;
+constexpr int sectionSpacing = 8; // between the title, the rows and the input
 constexpr int formFontSize = 100;
 constexpr int formFrame = 140;
 constexpr QSizeF headerSymbolSize(16, 16);
@@ -118,9 +119,13 @@ void EmojiPanelView::buildHeader() {
 }
 
 void EmojiPanelView::buildShortcutSection() {
+    // Without spacings of their own, the nested layouts would take the 20
+    // between the parts.
     auto* section = new QVBoxLayout;
+    section->setSpacing(sectionSpacing);
     section->addWidget(new QLabel(QStringLiteral("Shortcut(s)")));
     m_shortcutRows = new QVBoxLayout;
+    m_shortcutRows->setSpacing(sectionSpacing);
     section->addLayout(m_shortcutRows);
 
     auto* input = new InputFieldModifier;
