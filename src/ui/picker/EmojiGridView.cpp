@@ -190,58 +190,67 @@ std::optional<Emoji> EmojiGridView::emojiAt(const QPoint& position) const {
     return std::nullopt;
 }
 
-void EmojiGridView::paintEvent(QPaintEvent* event) {
-    QPainter painter(viewport());
-    const int offset = verticalScrollBar()->value();
-    const QRect exposed = event->rect().translated(0, offset);
-    const QColor accent = appAccentColor(m_preferences.useSystemColor());
-    const QFont titleFont = headerFont(font());
-
-    painter.translate(0, -offset);
-    for (const Section& section : std::as_const(m_sections)) {
-        if (section.bottom() <= exposed.top())
+template <typename Visit> void EmojiGridView::forEachCellIn(const QRect& area, Visit visit) const {
+    for (const Section& section : m_sections) {
+        if (section.bottom() <= area.top())
             continue;
-        if (section.top > exposed.bottom())
+        if (section.top > area.bottom())
             break;
-        const QRect header(headerSidePadding, section.top + headerTopPadding,
-                           gridWidth - 2 * headerSidePadding, m_headerTextHeight);
-        if (header.intersects(exposed)) {
-            painter.setFont(titleFont);
-            painter.setPen(palette().color(QPalette::WindowText));
-            painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter,
-                             section.group.id().toUpper());
-        }
-        const int firstRow = qMax(0, (exposed.top() - section.cellsTop) / rowHeight);
-        const int lastRow =
-            qMin(section.rows - 1, (exposed.bottom() - section.cellsTop) / rowHeight);
+        const int firstRow = qMax(0, (area.top() - section.cellsTop) / rowHeight);
+        const int lastRow = qMin(section.rows - 1, (area.bottom() - section.cellsTop) / rowHeight);
         const QList<Emoji>& emojis = section.group.emojis;
         for (int row = firstRow; row <= lastRow; ++row) {
             for (int column = 0; column < columns; ++column) {
                 const qsizetype index = qsizetype(row) * columns + column;
                 if (index >= emojis.size())
                     break;
-                const Emoji& emoji = emojis[index];
-                const QRect cell(column * cellSize,
-                                 section.cellsTop + row * rowHeight + cellPadding, cellSize,
-                                 cellSize);
-                if (m_selectedEmoji && m_selectedEmoji->id == emoji.id) {
-                    painter.setRenderHint(QPainter::Antialiasing);
-                    QColor fill = accent;
-                    fill.setAlphaF(0.1);
-                    painter.setBrush(fill);
-                    painter.setPen(QPen(accent, 1));
-                    painter.drawRoundedRect(QRectF(cell).adjusted(1.5, 1.5, -1.5, -1.5),
-                                            selectionRadius, selectionRadius);
-                    painter.setRenderHint(QPainter::Antialiasing, false);
-                }
-                const QImage image = m_images.image(emoji.symbol);
-                const QSizeF size = image.deviceIndependentSize();
-                painter.drawImage(QPointF(cell.center().x() + 0.5 - size.width() / 2,
-                                          cell.center().y() + 0.5 - size.height() / 2),
-                                  image);
+                visit(emojis[index],
+                      QRect(column * cellSize, section.cellsTop + row * rowHeight + cellPadding,
+                            cellSize, cellSize));
             }
         }
     }
+}
+
+void EmojiGridView::paintEvent(QPaintEvent* event) {
+    const int offset = verticalScrollBar()->value();
+    const QRect exposed = event->rect().translated(0, offset);
+    // The images in sight that were never drawn, such as the whole first page,
+    // are drawn together before any is painted.
+    QStringList symbols;
+    forEachCellIn(exposed,
+                  [&symbols](const Emoji& emoji, const QRect&) { symbols << emoji.symbol; });
+    m_images.drawNow(symbols);
+
+    QPainter painter(viewport());
+    painter.translate(0, -offset);
+    painter.setFont(headerFont(font()));
+    painter.setPen(palette().color(QPalette::WindowText));
+    for (const Section& section : std::as_const(m_sections)) {
+        const QRect header(headerSidePadding, section.top + headerTopPadding,
+                           gridWidth - 2 * headerSidePadding, m_headerTextHeight);
+        if (header.intersects(exposed))
+            painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter,
+                             section.group.id().toUpper());
+    }
+    const QColor accent = appAccentColor(m_preferences.useSystemColor());
+    forEachCellIn(exposed, [this, &painter, &accent](const Emoji& emoji, const QRect& cell) {
+        if (m_selectedEmoji && m_selectedEmoji->id == emoji.id) {
+            painter.setRenderHint(QPainter::Antialiasing);
+            QColor fill = accent;
+            fill.setAlphaF(0.1);
+            painter.setBrush(fill);
+            painter.setPen(QPen(accent, 1));
+            painter.drawRoundedRect(QRectF(cell).adjusted(1.5, 1.5, -1.5, -1.5), selectionRadius,
+                                    selectionRadius);
+            painter.setRenderHint(QPainter::Antialiasing, false);
+        }
+        const QImage image = m_images.image(emoji.symbol);
+        const QSizeF size = image.deviceIndependentSize();
+        painter.drawImage(QPointF(cell.center().x() + 0.5 - size.width() / 2,
+                                  cell.center().y() + 0.5 - size.height() / 2),
+                          image);
+    });
     // The worker starts once the first page is drawn: started earlier, it draws
     // the same first symbols as this paint at the same time, and the panel
     // opens later.

@@ -84,6 +84,9 @@ private:
     std::optional<Position> firstVisiblePosition() const;
     QRect contentCellRect(const Position& position) const;
     void prepareImages();
+    // Calls visit(emoji, cell) for each cell that meets the area, both in the
+    // content's coordinates.
+    template <typename Visit> void forEachCellIn(const QRect& area, Visit visit) const;
 
     EmojiStore& m_store;
     EmojiImageCache& m_images;

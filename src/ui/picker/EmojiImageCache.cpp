@@ -3,7 +3,14 @@
 #include "ui/controls/EmojiFont.h"
 
 #include <QPainter>
+#include <QThread>
 #include <QtMath>
+#include <vector>
+
+namespace {
+// The fewest symbols worth a helper thread.
+constexpr qsizetype minimumShare = 8;
+} // namespace
 
 EmojiImageCache::EmojiImageCache(int pixelSize, int side, qreal devicePixelRatio)
     : m_pixelSize(pixelSize), m_side(side), m_devicePixelRatio(devicePixelRatio) {}
@@ -39,6 +46,31 @@ QImage EmojiImageCache::draw(const QString& symbol) const {
     painter.setFont(emojiFont(m_pixelSize));
     painter.drawText(QRectF(0, 0, m_side, m_side), Qt::AlignCenter, symbol);
     return image;
+}
+
+// The font draws on several threads at once: a page of symbols not drawn yet
+// (the first opening's) takes half the time on two cores.
+void EmojiImageCache::drawNow(const QStringList& symbols) {
+    QStringList missing;
+    for (const QString& symbol : symbols) {
+        if (!contains(symbol))
+            missing << symbol;
+    }
+    std::atomic<qsizetype> next = 0;
+    const auto drawMissing = [this, &missing, &next] {
+        for (qsizetype index = next++; index < missing.size(); index = next++)
+            image(missing[index]);
+    };
+    // A helper's start and its own copy of the font cost about as much as a
+    // few symbols.
+    const qsizetype helpers =
+        qMin(qsizetype(QThread::idealThreadCount()) - 1, missing.size() / minimumShare);
+    std::vector<std::thread> threads;
+    for (qsizetype helper = 0; helper < helpers; ++helper)
+        threads.emplace_back(drawMissing);
+    drawMissing();
+    for (std::thread& thread : threads)
+        thread.join();
 }
 
 void EmojiImageCache::prepareInBackground(QStringList symbols) {

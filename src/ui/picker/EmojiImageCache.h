@@ -12,9 +12,9 @@
 // out and again when it first draws it, about a millisecond a symbol: drawn
 // as text, a new page of the grid would take tens of milliseconds.
 //
-// Images are drawn on demand on any thread, or ahead of use on a worker
-// thread of their own, which ends when it is done so that the fonts it loaded
-// go with it.
+// Images are drawn on demand on any thread, a page at a time on several
+// threads at once, or ahead of use on a worker thread of their own. These
+// threads end when they are done, so that the fonts they loaded go with them.
 class EmojiImageCache {
 public:
     // Symbols at `pixelSize`, centred in squares of `side` logical pixels, for
@@ -30,6 +30,9 @@ public:
     QImage image(const QString& symbol) const;
     bool contains(const QString& symbol) const;
 
+    // Draws those of the symbols not drawn yet at once, on this thread and
+    // helper threads together, and returns when all are drawn.
+    void drawNow(const QStringList& symbols);
     // Draws the symbols not drawn yet, in this order, on the worker thread.
     // Replaces a preparation that is still running. Call from one thread.
     void prepareInBackground(QStringList symbols);
