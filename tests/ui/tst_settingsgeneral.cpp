@@ -11,6 +11,7 @@
 #include "platform/linux/ResourceFolder.h"
 #include "settings/Preferences.h"
 #include "settings/SettingsKeys.h"
+#include "ui/controls/AccentColor.h"
 #include "ui/controls/Popover.h"
 #include "ui/controls/PopoverButton.h"
 #include "ui/settings/FamilyGrid.h"
@@ -30,6 +31,7 @@
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
 
@@ -202,6 +204,31 @@ private slots:
             QVERIFY(!tabs.tabIcon(index).isNull());
     }
 
+    // As desktop settings windows do, the window takes the height of the page
+    // shown, all of it and no more than a few points beyond.
+    void theWindowFitsThePageShown_data() {
+        QTest::addColumn<int>("tab");
+        QTest::newRow("the short Support page") << 1;
+        QTest::newRow("the short About page") << 2;
+    }
+    void theWindowFitsThePageShown() {
+        QFETCH(int, tab);
+        Fixture fixture;
+        fixture.open();
+        QWidget* window = fixture.windowManager.settingsWindow();
+        QTabWidget& tabs = window->findChild<SettingsView*>()->tabs();
+        QTRY_VERIFY(window->isVisible());
+        const int general = window->height();
+        QVERIFY(tabs.currentWidget()->height() >= tabs.currentWidget()->sizeHint().height());
+        tabs.setCurrentIndex(tab);
+        QWidget* page = tabs.currentWidget();
+        QTRY_VERIFY(window->height() < general);
+        QTRY_VERIFY(page->height() >= page->sizeHint().height());
+        QVERIFY(page->height() <= page->sizeHint().height() + 4);
+        tabs.setCurrentIndex(0);
+        QTRY_COMPARE(window->height(), general);
+    }
+
     void installNeedsAnAppearanceAndATone_data() {
         QTest::addColumn<std::optional<Gender>>("gender");
         QTest::addColumn<std::optional<Tone>>("tone");
@@ -248,6 +275,7 @@ private slots:
         pick(page, Gender::person);
         pick(page, Tone::medium);
         QVERIFY(!action(page).indicator().isVisible());
+        QSignalSpy installations(&fixture.presets.preset, &Preset::installedConfigurationChanged);
         clickAction(page);
         QVERIFY(page.isInstallationProcess());
         QCOMPARE(opacity(action(page)), 0.5);
@@ -258,6 +286,8 @@ private slots:
         QTRY_VERIFY(!page.isInstallationProcess());
         QCOMPARE(opacity(action(page)), 1.0);
         QVERIFY(!action(page).indicator().isVisible());
+        QTest::qWait(200);
+        QCOMPARE(installations.count(), 1);
         QCOMPARE(fixture.installed(), personMedium);
         QCOMPARE(sorted(fixture.presets.service.currentEntries()), freshList(personMedium));
     }
@@ -561,6 +591,25 @@ private slots:
         QVERIFY(value());
         QTest::mouseClick(checkBox(page, label), Qt::LeftButton);
         QVERIFY(!value());
+    }
+
+    void theStartupSwitchTakesTheAccentColour_data() {
+        QTest::addColumn<bool>("useSystemColor");
+        QTest::newRow("the brand yellow") << false;
+        QTest::newRow("the desktop's highlight colour") << true;
+    }
+    void theStartupSwitchTakesTheAccentColour() {
+        QFETCH(bool, useSystemColor);
+        Fixture fixture;
+        fixture.preferences.setUseSystemColor(useSystemColor);
+        GeneralSettingsView& page = fixture.open();
+        auto* toggle = page.findChild<LaunchAtLogin::Toggle*>();
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QVERIFY(toggle->isChecked());
+        // The track's left end, clear of the knob that sits right when on.
+        const QImage image = toggle->grab().toImage();
+        const QColor track = image.pixelColor(toggle->width() - 32, toggle->height() / 2);
+        QCOMPARE(track, appAccentColor(useSystemColor));
     }
 
     void theTwoLaunchAtLoginSwitchesStayInStep() {

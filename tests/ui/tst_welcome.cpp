@@ -154,7 +154,13 @@ private slots:
         QVERIFY(!fixture.presets.service.currentEntries().isEmpty());
     }
 
+    void aFailedInstallationShowsTheErrorAndKeepsBothChoices_data() {
+        QTest::addColumn<QString>("dismissal");
+        QTest::newRow("the alert dismissed with OK") << "OK";
+        QTest::newRow("the alert dismissed with the Escape key") << "Escape";
+    }
     void aFailedInstallationShowsTheErrorAndKeepsBothChoices() {
+        QFETCH(QString, dismissal);
         Fixture fixture;
         fixture.presets.service.errorTexts.insert(7, "The replacement list is read-only");
         fixture.presets.service.failCall({7, {}, {}});
@@ -169,7 +175,10 @@ private slots:
         QCOMPARE(alert->buttons().size(), 1);
         QCOMPARE(alert->buttons().first()->text().remove('&'), "OK");
 
-        QTest::mouseClick(alert->buttons().first(), Qt::LeftButton);
+        if (dismissal == "OK")
+            QTest::mouseClick(alert->buttons().first(), Qt::LeftButton);
+        else
+            QTest::keyClick(alert, Qt::Key_Escape);
         QTRY_VERIFY(!view->errorAlert());
         QVERIFY(fixture.windowManager.welcomeWindow()->isVisible());
         QCOMPARE(view->findChild<GenderPicker*>()->selection(), Gender::male);
@@ -194,6 +203,25 @@ private slots:
         QTest::mouseClick(toggle, Qt::LeftButton);
         QCOMPARE(fixture.loginItems.assignments, (QList<bool>{true, false}));
         QVERIFY(fixture.presets.service.calls().isEmpty());
+    }
+
+    void theOpenAtLoginSwitchTakesTheAccentColour_data() {
+        QTest::addColumn<bool>("useSystemColor");
+        QTest::newRow("the brand yellow") << false;
+        QTest::newRow("the desktop's highlight colour") << true;
+    }
+    void theOpenAtLoginSwitchTakesTheAccentColour() {
+        QFETCH(bool, useSystemColor);
+        Fixture fixture;
+        fixture.preferences.setUseSystemColor(useSystemColor);
+        WelcomeView* view = fixture.open();
+        auto* toggle = view->findChild<LaunchAtLogin::Toggle*>();
+        QTest::mouseClick(toggle, Qt::LeftButton);
+        QVERIFY(toggle->isChecked());
+        // The track's left end, clear of the knob that sits right when on.
+        const QImage image = toggle->grab().toImage();
+        const QColor track = image.pixelColor(toggle->width() - 32, toggle->height() / 2);
+        QCOMPARE(track, appAccentColor(useSystemColor));
     }
 
     void theModelKeepsOnePlayerForTheSchemeItWasMadeFor() {

@@ -21,6 +21,8 @@
 namespace {
 
 constexpr int spacing = 8;
+constexpr int pageMargin = 8;
+constexpr int actionsMargin = 3;
 constexpr int toneRowHeight = 20;
 constexpr std::chrono::nanoseconds reinstallPause(3'500'000'000);
 
@@ -66,7 +68,9 @@ GeneralSettingsView::GeneralSettingsView(Services services, QWidget* parent)
       m_actionButton(new PresetActionButton) {
     Preferences& preferences = services.preferences;
     auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, 0, 0, 0);
+    // Keeps the rows off the frame of the tab view above and below; the
+    // widest row, the colour switch, takes the whole width.
+    column->setContentsMargins(0, pageMargin, 0, pageMargin);
     column->setSpacing(spacing);
 
     m_tonePicker->setFixedHeight(toneRowHeight);
@@ -90,6 +94,7 @@ GeneralSettingsView::GeneralSettingsView(Services services, QWidget* parent)
     column->addWidget(dividerWithPadding());
 
     auto* actions = new QHBoxLayout;
+    actions->setContentsMargins(actionsMargin, 0, actionsMargin, 0);
     auto* reset = new QPushButton(QStringLiteral("Reset App"));
     actions->addWidget(reset);
     actions->addStretch(1);

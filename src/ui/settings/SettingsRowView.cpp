@@ -22,8 +22,9 @@ SettingsRowView::SettingsRowView(const QString& title, const QString& hint, QWid
     label->setFixedWidth(titleWidth);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     row->addWidget(label);
-    row->addWidget(content, 0, Qt::AlignVCenter);
-    row->addStretch(1);
+    // The control's cell takes the free width, which pushes the hint to the
+    // right end without one more spacing for a separate stretch.
+    row->addWidget(content, 1, Qt::AlignLeft | Qt::AlignVCenter);
     m_hintButton->setOpacity(hintOpacity);
     row->addWidget(m_hintButton, 0, Qt::AlignVCenter);
 }

@@ -1,7 +1,10 @@
 #include "ui/settings/SettingsView.h"
 
+#include "settings/Preferences.h"
+#include "ui/controls/AccentColor.h"
 #include "ui/controls/SymbolImage.h"
 #include "ui/settings/AboutSettingsView.h"
+#include "ui/settings/SettingsPage.h"
 #include "ui/settings/SupportSettingsView.h"
 
 #include <QPainter>
@@ -33,11 +36,17 @@ SettingsView::SettingsView(GeneralSettingsView::Services general, const AppInfo&
     layout->setContentsMargins(padding, padding, padding, padding);
     layout->addWidget(m_tabs);
     setFixedWidth(viewWidth);
+    // The switches and focus marks take the program's accent colour as it is
+    // when the window is built.
+    QPalette accented;
+    accented.setColor(QPalette::Highlight, appAccentColor(general.preferences.useSystemColor()));
+    setPalette(accented);
     const QColor symbolColor = palette().color(QPalette::WindowText);
-    m_tabs->addTab(new GeneralSettingsView(general), symbolIcon("gearshape", symbolColor),
-                   QStringLiteral("General"));
-    m_tabs->addTab(new SupportSettingsView, symbolIcon("bubble.left.and.bubble.right", symbolColor),
+    m_tabs->addTab(new SettingsPage(new GeneralSettingsView(general)),
+                   symbolIcon("gearshape", symbolColor), QStringLiteral("General"));
+    m_tabs->addTab(new SettingsPage(new SupportSettingsView),
+                   symbolIcon("bubble.left.and.bubble.right", symbolColor),
                    QStringLiteral("Support"));
-    m_tabs->addTab(new AboutSettingsView(appInfo, resources), symbolIcon("bolt", symbolColor),
-                   QStringLiteral("About"));
+    m_tabs->addTab(new SettingsPage(new AboutSettingsView(appInfo, resources)),
+                   symbolIcon("bolt", symbolColor), QStringLiteral("About"));
 }

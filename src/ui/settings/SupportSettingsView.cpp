@@ -3,9 +3,12 @@
 #include "ui/settings/ContactLinks.h"
 
 #include <QDesktopServices>
+#include <QFontMetricsF>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <QtMath>
 
 namespace {
 
@@ -19,15 +22,21 @@ const QByteArray queryAllowed = "!$'()*,;:@/?";
 } // namespace
 
 SupportSettingsView::SupportSettingsView(QWidget* parent) : QWidget(parent) {
-    auto* column = new QVBoxLayout(this);
-    column->setContentsMargins(0, verticalMargin, 0, verticalMargin);
-    column->setAlignment(Qt::AlignTop);
+    // The column, as wide as its text, stands in the middle of the page.
+    auto* page = new QHBoxLayout(this);
+    page->setContentsMargins(0, verticalMargin, 0, verticalMargin);
+    auto* column = new QVBoxLayout;
+    page->addStretch(1);
+    page->addLayout(column);
+    page->addStretch(1);
     auto* text = new QLabel(
         QStringLiteral("Get in touch for any feedback, questions or features requests!"));
     text->setTextFormat(Qt::PlainText);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft);
-    text->setMaximumWidth(textWidth);
+    // Its width on one line, wrapped when that is more than the text may take.
+    const int oneLine = qCeil(QFontMetricsF(text->font()).horizontalAdvance(text->text()));
+    text->setFixedWidth(std::min(oneLine, textWidth));
     column->addWidget(text);
     auto* contact = new QPushButton(QStringLiteral("Contact"));
     connect(contact, &QPushButton::clicked, this, [] {

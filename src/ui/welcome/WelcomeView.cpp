@@ -2,7 +2,7 @@
 
 #include "app/LaunchAtLoginToggle.h"
 #include "app/WindowManager.h"
-#include "platform/MessageError.h"
+#include "settings/Preferences.h"
 #include "shortcuts/Preset.h"
 #include "ui/controls/AccentColor.h"
 #include "ui/controls/AppButtonStyle.h"
@@ -70,6 +70,11 @@ WelcomeView::WelcomeView(Services services, QWidget* parent)
         showInstallState();
     });
     connect(m_installButton, &QPushButton::clicked, this, &WelcomeView::installClicked);
+    // The switch and focus marks take the program's accent colour as it is
+    // when the window is built.
+    QPalette accented;
+    accented.setColor(QPalette::Highlight, appAccentColor(services.preferences.useSystemColor()));
+    setPalette(accented);
     showInstallState();
     showVideo();
 }
