@@ -1,6 +1,7 @@
 #include "TestEnvironment.h"
 #include "ui/controls/AppButtonStyle.h"
 #include "ui/controls/CancellableSearchField.h"
+#include "ui/controls/EmojiFont.h"
 #include "ui/controls/Popover.h"
 #include "ui/controls/PopoverButton.h"
 #include "ui/controls/SymbolButton.h"
@@ -106,6 +107,30 @@ private slots:
         window.hide();
         QTRY_VERIFY(!notice.isShowing() && !button->isPopoverPresented());
         QVERIFY(!notice.bubble().isVisible());
+    }
+
+    void emojiInATextAreSetWholeInTheEmojiFont_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("html");
+        const QString span =
+            QStringLiteral("<span style=\"font-family: 'Noto Color Emoji'\">%1</span>");
+        QTest::newRow("a joined sequence is one run, its sign included")
+            << QStringLiteral("Up \U0001F64B\u200D\u2640\uFE0F!")
+            << "Up " + span.arg(QStringLiteral("\U0001F64B\u200D\u2640\uFE0F")) + "!";
+        QTest::newRow("a symbol with its emoji selector")
+            << QStringLiteral(" \u26A1\uFE0F Version ")
+            << " " + span.arg(QStringLiteral("\u26A1\uFE0F")) + " Version ";
+        QTest::newRow("two runs, the second of two emoji")
+            << QStringLiteral("\U0001F407 or \U0001F95A\U0001F95A")
+            << span.arg(QStringLiteral("\U0001F407")) + " or " +
+                   span.arg(QStringLiteral("\U0001F95A\U0001F95A"));
+        QTest::newRow("words alone are escaped, without a span")
+            << QStringLiteral("a < b & \"c\"") << QStringLiteral("a &lt; b &amp; &quot;c&quot;");
+    }
+    void emojiInATextAreSetWholeInTheEmojiFont() {
+        QFETCH(QString, text);
+        QFETCH(QString, html);
+        QCOMPARE(withEmojiFont(text), html);
     }
 
     void thePopoverButtonOpensItsHintAndOpensAgainAfterADismissal() {

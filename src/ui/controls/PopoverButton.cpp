@@ -1,5 +1,6 @@
 #include "ui/controls/PopoverButton.h"
 
+#include "ui/controls/EmojiFont.h"
 #include "ui/controls/Popover.h"
 
 #include <QLabel>
@@ -23,8 +24,8 @@ void PopoverButton::setPopoverPresented(bool presented) {
     if (presented) {
         if (!m_popover) {
             m_popover = new Popover(Popover::Behavior::transient, this);
-            auto* label = new QLabel(m_hint);
-            label->setTextFormat(Qt::PlainText);
+            auto* label = new QLabel(withEmojiFont(m_hint));
+            label->setTextFormat(Qt::RichText);
             label->setWordWrap(true);
             label->setFixedWidth(hintWidth);
             m_popover->setContent(label, hintPadding);

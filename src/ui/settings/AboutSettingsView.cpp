@@ -2,6 +2,7 @@
 
 #include "platform/AppInfo.h"
 #include "platform/ResourceLocator.h"
+#include "ui/controls/EmojiFont.h"
 #include "ui/settings/ContactLinks.h"
 
 #include <QDate>
@@ -63,13 +64,9 @@ AboutSettingsView::AboutSettingsView(const AppInfo& appInfo, const ResourceLocat
 
     auto* column = new QVBoxLayout;
     column->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // The desktop's text font draws the high-voltage sign as a plain glyph;
-    // the emoji font gives it its emoji form.
     QLabel* titleLabel = textLabel(QString(), titlePixelSize);
     titleLabel->setTextFormat(Qt::RichText);
-    titleLabel->setText(title(appInfo).toHtmlEscaped().replace(
-        emojiSign, QStringLiteral("<span style=\"font-family: 'Noto Color Emoji'\">%1</span>")
-                       .arg(emojiSign)));
+    titleLabel->setText(withEmojiFont(title(appInfo)));
     column->addWidget(titleLabel);
     QLabel* noticeLabel =
         textLabel(notice(appInfo.value(QStringLiteral("NSHumanReadableCopyright")),
