@@ -9,6 +9,7 @@
 # Exits 77 (skipped) when the desktop tools are missing: scripts/deps.sh
 # installs them.
 set -u
+. "$(dirname "$0")/desktop-helpers.sh"
 
 build=$(cd "$1" && pwd)
 bin="$build/bin"
@@ -58,15 +59,6 @@ check() { # description, then a command that succeeds when the check holds
         failed=$((failed + 1))
     fi
 }
-now_ms() { date +%s%3N; }
-wait_until() { # timeout in ms, then a command
-    local deadline=$(($(now_ms) + $1))
-    shift
-    until "$@"; do
-        [ "$(now_ms)" -ge "$deadline" ] && return 1
-        sleep 0.005
-    done
-}
 start() { # log file, then the command; the pid goes to $started
     local log=$1
     shift
@@ -95,14 +87,6 @@ if ! wm_running; then
     exit 1
 fi
 
-# Windows of a class as "id width height x y", from the whole window tree;
-# with a name, only the windows of that name.
-windows_of() { # class [name]
-    xwininfo -root -tree | awk -v class="(\"$1\" \"$1\")" -v name="${2:+\"$2\":}" '
-        index($0, class) && (name == "" || index($0, name)) {
-            split($(NF-1), size, /[x+]/); split($NF, at, /\+/)
-            print $1, size[1], size[2], at[2], at[3] }'
-}
 tray_icon() { windows_of "$1" | awk '$2 <= 64 && $3 <= 64 && $4 > 0' | head -1; }
 has_tray_icon() { [ -n "$(tray_icon "$1")" ]; }
 is_viewable() { xwininfo -id "$1" 2> /dev/null | grep -q 'Map State: IsViewable'; }

@@ -12,6 +12,7 @@
 # first free one. Needs Xvfb, xdpyinfo, openbox, trayer, xdotool, xwininfo,
 # import (imagemagick) and qt6ct.
 set -u
+. "$(dirname "$0")/desktop-helpers.sh"
 
 build=$(cd "$1" && pwd)
 mkdir -p "$2"
@@ -33,21 +34,6 @@ cleanup() {
 trap cleanup EXIT
 unset WAYLAND_DISPLAY QT_QPA_PLATFORM QT_QPA_PLATFORMTHEME DBUS_SESSION_BUS_ADDRESS
 
-now_ms() { date +%s%3N; }
-wait_until() { # timeout in ms, then a command
-    local deadline=$(($(now_ms) + $1))
-    shift
-    until "$@"; do
-        [ "$(now_ms)" -ge "$deadline" ] && return 1
-        sleep 0.05
-    done
-}
-windows_of() { # class [name]: "id width height x y" per window
-    xwininfo -root -tree | awk -v class="(\"$1\" \"$1\")" -v name="${2:+\"$2\":}" '
-        index($0, class) && (name == "" || index($0, name)) {
-            split($(NF-1), size, /[x+]/); split($NF, at, /\+/)
-            print $1, size[1], size[2], at[2], at[3] }'
-}
 tray_icon() { windows_of tesselle | awk '$2 <= 64 && $3 <= 64 && $4 > 0' | head -1; }
 has_tray_icon() { [ -n "$(tray_icon)" ]; }
 panel() { windows_of tesselle Tesselle | awk '$2 > 64' | head -1; }
