@@ -46,7 +46,7 @@ driver="$work/tesselle-driver"
 ln -s "$bin/tesselle_desktop_driver" "$driver"
 
 # How long a check waits for what it expects; the sanitizer build is slower.
-patience=${TESSELLE_DESKTOP_PATIENCE:-5000}
+patience=${TESSELLE_DESKTOP_PATIENCE:-10000}
 passed=0
 check() { # description, then a command that succeeds when the check holds
     local what=$1
