@@ -127,7 +127,8 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         delegate->applicationDidFinishLaunching();
-        QCOMPARE(fixture.journal.all(), QStringList{"setupStatusItem"});
+        // The restore may already have run on its thread; never before the icon.
+        QCOMPARE(fixture.journal.all().value(0), "setupStatusItem");
         QTRY_COMPARE(fixture.journal.all(), (QStringList{"setupStatusItem", "restore"}));
         QTRY_COMPARE_WITH_TIMEOUT(fixture.journal.all().size(), 3, 3000);
         QCOMPARE(fixture.journal.all().last(), "showWelcomeWindowIfNeeded");
