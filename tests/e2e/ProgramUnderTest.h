@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
@@ -20,6 +21,12 @@ inline QString matchFile() {
 }
 inline QString settingsFile() {
     return configHome() + "/tesselle/tesselle.conf";
+}
+
+// Each test starts without the program's settings and match file.
+inline void removeProgramFiles() {
+    QDir(configHome() + "/espanso").removeRecursively();
+    QDir(configHome() + "/tesselle").removeRecursively();
 }
 
 // The (trigger, replacement) pairs of the match file, in order; none while it

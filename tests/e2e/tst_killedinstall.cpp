@@ -1,7 +1,6 @@
 #include "ProgramUnderTest.h"
 #include "TestEnvironment.h"
 
-#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -45,10 +44,7 @@ class KilledInstallTest : public QObject {
     }
 
 private slots:
-    void init() {
-        QDir(configHome() + "/espanso").removeRecursively();
-        QDir(configHome() + "/tesselle").removeRecursively();
-    }
+    void init() { removeProgramFiles(); }
 
     void theNextStartMakesTheRecordAndTheListAgree_data() {
         QTest::addColumn<int>("killAt");

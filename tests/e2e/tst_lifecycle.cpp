@@ -1,7 +1,6 @@
 #include "ProgramUnderTest.h"
 #include "TestEnvironment.h"
 
-#include <QDir>
 #include <QSettings>
 
 using namespace programUnderTest;
@@ -18,10 +17,7 @@ class LifecycleTest : public QObject {
     }
 
 private slots:
-    void init() {
-        QDir(configHome() + "/espanso").removeRecursively();
-        QDir(configHome() + "/tesselle").removeRecursively();
-    }
+    void init() { removeProgramFiles(); }
 
     void aQuitSignalEndsTheProgramInOrder_data() {
         QTest::addColumn<int>("signal");
