@@ -117,12 +117,16 @@ void ShortcutRegistry::record(const QList<Shortcut>& fresh, bool override) {
         }
         m_map[shortcut.phrase].append(shortcut);
     }
+    lock.unlock();
+    emit changed();
 }
 
 void ShortcutRegistry::forget(const QList<Shortcut>& owned) {
     QWriteLocker lock(&m_mapLock);
     for (const Shortcut& shortcut : owned)
         m_map[shortcut.phrase].removeAll(shortcut);
+    lock.unlock();
+    emit changed();
 }
 
 bool ShortcutRegistry::isRecorded(const Shortcut& shortcut) const {
@@ -134,6 +138,8 @@ bool ShortcutRegistry::isRecorded(const Shortcut& shortcut) const {
 void ShortcutRegistry::replaceMap(const Map& map) {
     QWriteLocker lock(&m_mapLock);
     m_map = map;
+    lock.unlock();
+    emit changed();
 }
 
 void ShortcutRegistry::scheduleRepair() {

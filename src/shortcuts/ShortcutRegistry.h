@@ -7,6 +7,7 @@
 #include "shortcuts/TextReplacementClient.h"
 
 #include <QMap>
+#include <QObject>
 #include <QReadWriteLock>
 #include <QSet>
 
@@ -16,7 +17,8 @@ class LineOutput;
 // The program's record of every shortcut it has put into the replacement list,
 // by phrase. Changes run one at a time in arrival order; each is checked against
 // the list a few seconds later and what the list lost is added again.
-class ShortcutRegistry : public ShortcutLifecycle {
+class ShortcutRegistry : public QObject, public ShortcutLifecycle {
+    Q_OBJECT
 public:
     using Map = QMap<QString, QList<Shortcut>>;
 
@@ -37,6 +39,11 @@ public:
 
     // Re-adds the recorded shortcuts that the list lacks; runs after every change.
     QCoro::Task<> repairReplacements();
+
+signals:
+    // The record changed. Emitted on the thread of the change (the background
+    // thread in the program), so views connect with a queued connection.
+    void changed();
 
 private:
     struct Update {
