@@ -20,6 +20,10 @@ public:
 
     bool await_suspend(std::coroutine_handle<> continuation) {
         std::lock_guard lock(m_semaphore.m_mutex);
+        if (m_semaphore.m_isClosed) {
+            m_suspension.state = Suspension::State::cancelled;
+            return false;
+        }
         if (--m_semaphore.m_value >= 0)
             return false;
         if (m_token) {
@@ -65,6 +69,11 @@ QCoro::Task<> AsyncSemaphore::wait() {
     co_await Awaiter(*this, nullptr);
 }
 
+QCoro::Task<AsyncSemaphore::Permit> AsyncSemaphore::lock() {
+    co_await Awaiter(*this, nullptr);
+    co_return Permit(this);
+}
+
 QCoro::Task<> AsyncSemaphore::waitUnlessCancelled(CancellationToken token) {
     if (token.isCancelled())
         throw CancelledError();
@@ -80,6 +89,17 @@ bool AsyncSemaphore::signal() {
     m_suspensions.pop_back();
     resume(*suspension, Suspension::State::resumed);
     return true;
+}
+
+void AsyncSemaphore::close() {
+    std::lock_guard lock(m_mutex);
+    m_isClosed = true;
+    while (!m_suspensions.empty()) {
+        Suspension* suspension = m_suspensions.back();
+        m_suspensions.pop_back();
+        ++m_value;
+        resume(*suspension, Suspension::State::cancelled);
+    }
 }
 
 int AsyncSemaphore::value() const {

@@ -6,6 +6,7 @@
 #include <coroutine>
 #include <list>
 #include <mutex>
+#include <utility>
 
 class QObject;
 
@@ -15,6 +16,22 @@ class QObject;
 // waited on, through that thread's event loop, which must be running.
 class AsyncSemaphore {
 public:
+    // A permit taken for a scope: released when the guard goes, on every path.
+    class Permit {
+    public:
+        Permit(Permit&& other) noexcept : m_semaphore(std::exchange(other.m_semaphore, nullptr)) {}
+        Permit& operator=(Permit&&) = delete;
+        ~Permit() {
+            if (m_semaphore)
+                m_semaphore->signal();
+        }
+
+    private:
+        friend class AsyncSemaphore;
+        explicit Permit(AsyncSemaphore* semaphore) : m_semaphore(semaphore) {}
+        AsyncSemaphore* m_semaphore;
+    };
+
     // The value must not be negative.
     explicit AsyncSemaphore(int value);
     // There must be no waiting task left.
@@ -22,14 +39,20 @@ public:
     AsyncSemaphore(const AsyncSemaphore&) = delete;
     AsyncSemaphore& operator=(const AsyncSemaphore&) = delete;
 
-    // Takes a permit, waiting as long as it takes.
+    // Takes a permit, waiting as long as it takes; fails with CancelledError
+    // only once the semaphore is closed.
     QCoro::Task<> wait();
+    // wait(), with the permit held by the returned guard.
+    QCoro::Task<Permit> lock();
     // Takes a permit unless the token is cancelled first; then fails with
     // CancelledError and takes nothing.
     QCoro::Task<> waitUnlessCancelled(CancellationToken token);
     // Releases a permit. Returns whether a waiting task was given it; that
     // task is only scheduled to resume, never run inside this call.
     bool signal();
+    // For the end of the program: every waiting task and every later wait fail
+    // with CancelledError, so nothing is left waiting when the semaphore goes.
+    void close();
 
     // Permits available when positive; minus the number of waiting tasks when negative.
     int value() const;
@@ -56,6 +79,7 @@ private:
     // registration, which happens while the lock is held.
     mutable std::recursive_mutex m_mutex;
     int m_value;
+    bool m_isClosed = false;
     // New waiters go in at the front; signal() takes the longest-waiting from the back.
     std::list<Suspension*> m_suspensions;
 };

@@ -154,6 +154,50 @@ private slots:
         QCOMPARE(semaphore.value(), 1);
     }
 
+    void aPermitGuardReleasesOnEveryPath_data() {
+        QTest::addColumn<bool>("throws");
+        QTest::newRow("a scope that ends normally") << false;
+        QTest::newRow("a scope left by a failure") << true;
+    }
+    void aPermitGuardReleasesOnEveryPath() {
+        QFETCH(bool, throws);
+        AsyncSemaphore semaphore(1);
+        ReleaseWaiters release(semaphore);
+        auto holder = [](AsyncSemaphore* semaphore, bool throws) -> QCoro::Task<> {
+            const AsyncSemaphore::Permit permit = co_await semaphore->lock();
+            co_await QCoro::sleepFor(std::chrono::milliseconds(1));
+            if (throws)
+                throw CancelledError();
+        };
+        auto first = holder(&semaphore, throws);
+        auto second = holder(&semaphore, false);
+        QCOMPARE(semaphore.value(), -1);
+        try {
+            waitForTask(std::move(first));
+        } catch (const CancelledError&) {
+        }
+        waitForTask(std::move(second));
+        QCOMPARE(semaphore.value(), 1);
+    }
+
+    // The quit closes the registry's lock with changes still waiting for it:
+    // they must end, so that nothing is left waiting when the lock goes.
+    void closingFailsEveryWaiterAndEveryLaterWait() {
+        AsyncSemaphore semaphore(1);
+        QVERIFY(semaphore.wait().isReady());
+        const auto plain = startWait(semaphore);
+        CancellationSource source;
+        const auto cancellable = startWait(semaphore, source.token());
+        QCOMPARE(semaphore.value(), -2);
+
+        semaphore.close();
+        const auto later = startWait(semaphore);
+
+        QTRY_VERIFY(plain->cancelled && cancellable->cancelled && later->cancelled);
+        QCOMPARE(plain->resumed + cancellable->resumed + later->resumed, 0);
+        QCOMPARE(plain->finishedOn, QThread::currentThread());
+    }
+
     void waitersResumeInArrivalOrder_data() {
         QTest::addColumn<int>("count");
         QTest::addColumn<bool>("cancellable");
