@@ -1,5 +1,6 @@
 // The espanso match file as the store client uses it: reads before every change,
 // additions split into 999 calls, removals in one call.
+#include "Fakes.h"
 #include "platform/linux/EspansoReplacementService.h"
 
 #include <QFile>
@@ -45,11 +46,11 @@ struct MatchFile {
 
 void readCurrentEntriesOf2000(benchmark::State& state) {
     MatchFile file;
-    EspansoReplacementService writer(file.path);
+    EspansoReplacementService writer(file.path, discardedLines());
     if (!succeeds([&](auto done) { writer.addEntries(shortcuts(2000), {}, done); }))
         state.SkipWithError("could not write the file");
     for (auto _ : state) {
-        EspansoReplacementService service(file.path);
+        EspansoReplacementService service(file.path, discardedLines());
         benchmark::DoNotOptimize(service.currentEntries());
     }
 }
@@ -57,7 +58,7 @@ BENCHMARK(readCurrentEntriesOf2000)->Unit(benchmark::kMillisecond);
 
 void readCurrentEntriesOf2000Unchanged(benchmark::State& state) {
     MatchFile file;
-    EspansoReplacementService service(file.path);
+    EspansoReplacementService service(file.path, discardedLines());
     if (!succeeds([&](auto done) { service.addEntries(shortcuts(2000), {}, done); }))
         state.SkipWithError("could not write the file");
     for (auto _ : state)
@@ -68,7 +69,7 @@ BENCHMARK(readCurrentEntriesOf2000Unchanged)->Unit(benchmark::kMillisecond);
 // A file not in the layout this program writes goes through the YAML parser.
 void readCurrentEntriesOf2000InAnotherLayout(benchmark::State& state) {
     MatchFile file;
-    EspansoReplacementService writer(file.path);
+    EspansoReplacementService writer(file.path, discardedLines());
     if (!succeeds([&](auto done) { writer.addEntries(shortcuts(2000), {}, done); }))
         state.SkipWithError("could not write the file");
     QFile match(file.path);
@@ -79,7 +80,7 @@ void readCurrentEntriesOf2000InAnotherLayout(benchmark::State& state) {
     match.write(content);
     match.close();
     for (auto _ : state) {
-        EspansoReplacementService service(file.path);
+        EspansoReplacementService service(file.path, discardedLines());
         benchmark::DoNotOptimize(service.currentEntries());
     }
 }
@@ -94,7 +95,7 @@ void add1750In999Calls(benchmark::State& state) {
         state.PauseTiming();
         service.reset();
         file.emplace();
-        service.emplace(file->path);
+        service.emplace(file->path, discardedLines());
         state.ResumeTiming();
         if (!addInGroups(*service, entries))
             state.SkipWithError("an addition failed");
@@ -110,7 +111,7 @@ void remove1750InOneCall(benchmark::State& state) {
         state.PauseTiming();
         service.reset();
         file.emplace();
-        service.emplace(file->path);
+        service.emplace(file->path, discardedLines());
         if (!succeeds([&](auto done) { service->addEntries(entries, {}, done); }))
             state.SkipWithError("could not write the file");
         state.ResumeTiming();

@@ -40,7 +40,7 @@ double heapKilobytes() {
 // The settings as a previous run left them, and an empty match file.
 struct Launch {
     QTemporaryDir folder;
-    EspansoReplacementService espanso{folder.filePath("match/tesselle.yml")};
+    EspansoReplacementService espanso{folder.filePath("match/tesselle.yml"), discardedLines()};
     FakeDefaultsStore defaults;
     RecordingLineOutput output;
     SystemClock clock;

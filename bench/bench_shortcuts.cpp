@@ -25,7 +25,7 @@ void registerFreshShortcutsWithOverride(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         QTemporaryDir root;
-        EspansoReplacementService service(root.path() + "/match/tesselle.yml");
+        EspansoReplacementService service(root.path() + "/match/tesselle.yml", discardedLines());
         TextReplacementClient client(service, output);
         state.ResumeTiming();
         waitForTask(client.addReplacements(pairs, true));
@@ -42,7 +42,7 @@ void removeAllShortcuts(benchmark::State& state) {
     for (auto _ : state) {
         state.PauseTiming();
         QTemporaryDir root;
-        EspansoReplacementService service(root.path() + "/match/tesselle.yml");
+        EspansoReplacementService service(root.path() + "/match/tesselle.yml", discardedLines());
         TextReplacementClient client(service, output);
         waitForTask(client.addReplacements(pairs, false));
         state.ResumeTiming();

@@ -8,11 +8,12 @@
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QByteArray text(reinterpret_cast<const char*>(data), qsizetype(size));
     const EspansoMatchFormat::Content content = EspansoMatchFormat::read(text);
-    if (content.isDamaged && !content.entries.isEmpty())
+    using Kind = EspansoMatchFormat::Content::Kind;
+    if (content.kind != Kind::own && !content.entries.isEmpty())
         abort();
     const QByteArray written = EspansoMatchFormat::write(content.entries);
     const EspansoMatchFormat::Content again = EspansoMatchFormat::read(written);
-    if (again.isDamaged || again.entries != content.entries ||
+    if (again.kind != Kind::own || again.entries != content.entries ||
         again.isExtensible != !content.entries.isEmpty())
         abort();
     if (content.entries.size() > 1) {

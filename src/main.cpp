@@ -54,7 +54,7 @@ int main(int argc, char** argv) {
     LocalUsageReporting usageReporting;
     BackgroundTasks background;
     SystemClock clock;
-    EspansoReplacementService replacementList(EspansoReplacementService::defaultMatchFile());
+    EspansoReplacementService replacementList(EspansoReplacementService::defaultMatchFile(), output);
     TextReplacementClient client(replacementList, output);
     ShortcutRegistry registry(defaults, client, clock, background, output);
     FontTextMeasurer measurer;

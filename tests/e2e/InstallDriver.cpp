@@ -35,7 +35,7 @@ int main(int argc, char* argv[]) {
     ResourceFolder resources = ResourceFolder::besideApplication();
     BackgroundTasks background;
     SystemClock clock;
-    EspansoReplacementService list(EspansoReplacementService::defaultMatchFile());
+    EspansoReplacementService list(EspansoReplacementService::defaultMatchFile(), output);
     TextReplacementClient client(list, output);
     ShortcutRegistry registry(defaults, client, clock, background, output);
     FontTextMeasurer measurer;

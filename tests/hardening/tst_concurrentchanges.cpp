@@ -56,7 +56,7 @@ class ConcurrentChangesTest : public QObject {
 private slots:
     void aHundredChangesStartedAtOnceFinishInArrivalOrderWithNothingLost() {
         QTemporaryDir folder;
-        EspansoReplacementService espanso(folder.filePath("match/tesselle.yml"));
+        EspansoReplacementService espanso(folder.filePath("match/tesselle.yml"), discardedLines());
         FakeDefaultsStore defaults;
         RecordingLineOutput output;
         InstantClock clock;

@@ -36,7 +36,7 @@ struct Fixture {
     QTemporaryDir folder;
     QString matchFolder = folder.filePath("espanso/match");
     QString matchFile = matchFolder + "/tesselle.yml";
-    EspansoReplacementService espanso{matchFile};
+    EspansoReplacementService espanso{matchFile, discardedLines()};
     FakeDefaultsStore defaults;
     RecordingLineOutput output;
     SystemClock clock;
@@ -50,7 +50,7 @@ struct Fixture {
     Pairs filePairs() const {
         Pairs pairs;
         for (const TextReplacementEntry& entry :
-             EspansoReplacementService(matchFile).currentEntries())
+             EspansoReplacementService(matchFile, discardedLines()).currentEntries())
             pairs.insert({entry.shortcut, entry.phrase});
         return pairs;
     }

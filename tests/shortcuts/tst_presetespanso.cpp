@@ -1,4 +1,5 @@
 #include "FakeTextMeasurer.h"
+#include "Fakes.h"
 #include "PresetFixture.h"
 #include "TestEnvironment.h"
 #include "WaitFor.h"
@@ -31,7 +32,7 @@ private slots:
         const FakeTextMeasurer measurer({"👍", "👋", "🧑", "🙋"});
         QTemporaryDir folder;
         const QString matchFile = folder.filePath("espanso/match/tesselle.yml");
-        EspansoReplacementService espanso(matchFile);
+        EspansoReplacementService espanso(matchFile, discardedLines());
         FakeDefaultsStore defaults;
         PresetFixture fixture(defaults, resources, measurer, &espanso);
         const PresetConfiguration chosen{Gender::person, Tone::medium, std::nullopt};
@@ -44,13 +45,13 @@ private slots:
         QVERIFY(expected.contains(std::pair<QString, QString>("/thumbsup", "👍🏽")));
         // A reader of its own sees the file as espanso does.
         const QList<TextReplacementEntry> written =
-            EspansoReplacementService(matchFile).currentEntries();
+            EspansoReplacementService(matchFile, discardedLines()).currentEntries();
         QCOMPARE(written.size(), shortcuts.size());
         QCOMPARE(pairsOf(written), expected);
 
         waitForTask(fixture.preset.uninstall(), std::chrono::minutes(2));
         QVERIFY(QFile::exists(matchFile));
-        QCOMPARE(EspansoReplacementService(matchFile).currentEntries(),
+        QCOMPARE(EspansoReplacementService(matchFile, discardedLines()).currentEntries(),
                  QList<TextReplacementEntry>());
     }
 };

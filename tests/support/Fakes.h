@@ -62,6 +62,17 @@ private:
     QStringList m_lines;
 };
 
+// Lines nobody reads.
+class DiscardedLines : public LineOutput {
+public:
+    void writeLine(const QString&) override {}
+};
+
+inline LineOutput& discardedLines() {
+    static DiscardedLines lines;
+    return lines;
+}
+
 class RecordingSystemLog : public SystemLog {
 public:
     void error(const QString& message) override { errors << message; }

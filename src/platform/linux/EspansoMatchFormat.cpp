@@ -148,12 +148,8 @@ bool readQuoted(std::string_view& text, QString& out) {
 // Reads exactly the layout write() produces. The YAML parser takes tens of
 // milliseconds for a 2,000-entry file, and the list is read before every change.
 std::optional<QList<TextReplacementEntry>> readOwnLayout(std::string_view text) {
-    while (text.starts_with('#')) {
-        const size_t lineEnd = text.find('\n');
-        if (lineEnd == std::string_view::npos)
-            return std::nullopt;
-        text.remove_prefix(lineEnd + 1);
-    }
+    if (!skip(text, header))
+        return std::nullopt;
     QList<TextReplacementEntry> entries;
     if (text == emptyList)
         return entries;
@@ -169,33 +165,18 @@ std::optional<QList<TextReplacementEntry>> readOwnLayout(std::string_view text) 
     return entries;
 }
 
-Content readAnyLayout(const QByteArray& text) {
-    const Content damaged{{}, true};
+// Whether a text that is not the program's own is still YAML of espanso's shape.
+bool isEspansoYaml(const QByteArray& text) {
     try {
         const YAML::Node document = YAML::Load(text.toStdString());
         if (document.IsNull())
-            return {};
+            return true;
         if (!document.IsMap())
-            return damaged;
+            return false;
         const YAML::Node matches = document["matches"];
-        if (!matches || matches.IsNull())
-            return {};
-        if (!matches.IsSequence())
-            return damaged;
-        Content content;
-        for (const YAML::Node& match : matches) {
-            if (!match.IsMap())
-                continue;
-            const YAML::Node trigger = match["trigger"];
-            const YAML::Node replace = match["replace"];
-            if (!trigger || !trigger.IsScalar() || !replace || !replace.IsScalar())
-                continue;
-            content.entries.append({QString::fromStdString(trigger.Scalar()),
-                                    QString::fromStdString(replace.Scalar())});
-        }
-        return content;
+        return !matches || matches.IsNull() || matches.IsSequence();
     } catch (const YAML::Exception&) {
-        return damaged;
+        return false;
     }
 }
 
@@ -226,11 +207,14 @@ void appendEntries(QByteArray& text, const QList<TextReplacementEntry>& entries)
 }
 
 Content read(const QByteArray& text) {
+    using Kind = Content::Kind;
+    if (text.isEmpty())
+        return {};
     if (auto entries = readOwnLayout(std::string_view(text.constData(), size_t(text.size())))) {
         const bool isExtensible = !entries->isEmpty();
-        return {std::move(*entries), false, isExtensible};
+        return {Kind::own, std::move(*entries), isExtensible};
     }
-    return readAnyLayout(text);
+    return {isEspansoYaml(text) ? Kind::foreign : Kind::damaged, {}, false};
 }
 
 } // namespace EspansoMatchFormat

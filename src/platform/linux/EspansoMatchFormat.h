@@ -11,11 +11,15 @@
 namespace EspansoMatchFormat {
 
 struct Content {
+    enum class Kind {
+        own,     // written by write(), or empty
+        foreign, // YAML, but not in the program's own layout (or without its header)
+        damaged, // not YAML, or not a map with a `matches:` list
+    };
+    Kind kind = Kind::own;
+    // The entries of an own text; none for the others.
     QList<TextReplacementEntry> entries;
-    // The text is not YAML, or not a map with a `matches:` list.
-    bool isDamaged = false;
-    // The text is in the layout write() produces, with at least one entry, so
-    // appendEntries() can extend it.
+    // An own text with at least one entry, which appendEntries() can extend.
     bool isExtensible = false;
 };
 
@@ -25,8 +29,9 @@ QByteArray write(const QList<TextReplacementEntry>& entries);
 // Adds entries at the end of an extensible text, without writing it all again.
 void appendEntries(QByteArray& text, const QList<TextReplacementEntry>& entries);
 
-// Entries that are not a map with a text `trigger` and a text `replace` are
-// skipped.
+// Only a text that starts with the program's header and has exactly the
+// layout of write() is its own: anything else may hold what write() cannot
+// express (other keys, variables, regex triggers, comments).
 Content read(const QByteArray& text);
 
 } // namespace EspansoMatchFormat

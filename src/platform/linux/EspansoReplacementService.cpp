@@ -1,139 +1,15 @@
 #include "platform/linux/EspansoReplacementService.h"
 
+#include "platform/LineOutput.h"
 #include "platform/MessageError.h"
-
 #include "platform/linux/EspansoMatchFormat.h"
+#include "platform/linux/MatchFileAccess.h"
 
-#include <QDateTime>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QSet>
-#include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <filesystem>
-#include <sys/stat.h>
-#include <system_error>
-#include <unistd.h>
 
-namespace {
-
-QString systemReason(int error) {
-    return QString::fromStdString(std::system_category().message(error));
-}
-
-// A missing file is no file, not a failure.
-bool readFile(const QString& path, bool* exists, QByteArray* bytes, QString* reason) {
-    // Non-blocking, so that a pipe put in the file's place cannot stall the open.
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        *exists = false;
-        if (errno == ENOENT)
-            return true;
-        *reason = systemReason(errno);
-        return false;
-    }
-    struct stat info {};
-    const int statusError = ::fstat(fd, &info) != 0  ? errno
-                            : S_ISDIR(info.st_mode)  ? EISDIR
-                            : !S_ISREG(info.st_mode) ? EINVAL
-                                                     : 0;
-    if (statusError != 0) {
-        *reason = systemReason(statusError);
-        ::close(fd);
-        return false;
-    }
-    // One byte more than the size, so that the end shows without growing.
-    QByteArray content(qsizetype(info.st_size) + 1, Qt::Uninitialized);
-    qsizetype filled = 0;
-    for (;;) {
-        if (filled == content.size())
-            content.resize(content.size() * 2);
-        const ssize_t count = ::read(fd, content.data() + filled, size_t(content.size() - filled));
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0) {
-            *reason = systemReason(errno);
-            ::close(fd);
-            return false;
-        }
-        if (count == 0)
-            break;
-        filled += count;
-    }
-    ::close(fd);
-    content.truncate(filled);
-    *exists = true;
-    *bytes = std::move(content);
-    return true;
-}
-
-bool writeAll(int fd, const QByteArray& bytes) {
-    for (qsizetype written = 0; written < bytes.size();) {
-        const ssize_t count =
-            ::write(fd, bytes.constData() + written, size_t(bytes.size() - written));
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0)
-            return false;
-        written += count;
-    }
-    return true;
-}
-
-// Writes a temporary file beside the target and moves it into the target's place,
-// so readers see the old file or the new one, never a part and never none.
-// espanso loads every .yml and .yaml file of its folder except those whose names
-// start with "_".
-bool replaceFile(const QString& path, const QByteArray& bytes, QString* reason) {
-    const QFileInfo file(path);
-    std::error_code folderError;
-    std::filesystem::create_directories(QFile::encodeName(file.absolutePath()).toStdString(),
-                                        folderError);
-    if (folderError) {
-        *reason = QString::fromStdString(folderError.message());
-        return false;
-    }
-    QByteArray temporary =
-        QFile::encodeName(file.absolutePath() + "/_" + file.fileName() + ".tmp-XXXXXX");
-    const int fd = ::mkostemp(temporary.data(), O_CLOEXEC);
-    if (fd < 0) {
-        *reason = systemReason(errno);
-        return false;
-    }
-    const auto fail = [&](int error) {
-        *reason = systemReason(error);
-        ::unlink(temporary.constData());
-        return false;
-    };
-    if (!writeAll(fd, bytes)) {
-        const int error = errno;
-        ::close(fd);
-        return fail(error);
-    }
-    if (::close(fd) != 0)
-        return fail(errno);
-    // Swapping the two names replaces the file as atomically as rename() does, but
-    // spares ext4 from writing out every version and waiting for that I/O when the
-    // old one is dropped: 1 to 3 ms a write, and the client writes up to 999 times
-    // in a row. The old version leaves under the temporary name.
-    const QByteArray target = QFile::encodeName(path);
-    if (::renameat2(AT_FDCWD, temporary.constData(), AT_FDCWD, target.constData(),
-                    RENAME_EXCHANGE) == 0) {
-        ::unlink(temporary.constData());
-        return true;
-    }
-    // No file yet, or a file system that cannot swap.
-    if (::rename(temporary.constData(), target.constData()) != 0)
-        return fail(errno);
-    return true;
-}
-
-} // namespace
-
-EspansoReplacementService::EspansoReplacementService(QString matchFile)
-    : m_path(std::move(matchFile)) {}
+EspansoReplacementService::EspansoReplacementService(QString matchFile, LineOutput& output)
+    : m_path(std::move(matchFile)), m_output(output) {}
 
 QString EspansoReplacementService::defaultMatchFile() {
     QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
@@ -247,14 +123,10 @@ EspansoReplacementService::Result
 EspansoReplacementService::replaceContent(const QList<TextReplacementEntry>& entries,
                                           QByteArray bytes) {
     QString reason;
-    if (m_file.isDamaged && !m_file.isKeptAside) {
-        if (!keepDamagedFileAside(&reason))
-            return failure(WriteFailed, reason);
-        m_file.isKeptAside = true;
-    }
-    if (!replaceFile(m_path, bytes, &reason))
+    if (!putAsideWhatIsNotTheList(&reason) || !MatchFileAccess::replace(m_path, bytes, &reason))
         return failure(WriteFailed, reason);
-    m_file = {true, std::move(bytes), entries, false, !entries.isEmpty(), false};
+    const bool isExtensible = !entries.isEmpty();
+    m_file = {Snapshot::Kind::own, {}, std::move(bytes), entries, isExtensible, {}};
     return std::nullopt;
 }
 
@@ -264,40 +136,59 @@ EspansoReplacementService::Result EspansoReplacementService::failure(ErrorCode c
     return TextReplacementError{code, {}, {}};
 }
 
-// Reads the file again only when its bytes changed since the last read or write.
+// Parses the file again only when something else is at the path since the
+// last read or write.
 bool EspansoReplacementService::load(QString* reason) const {
-    bool exists = false;
-    QByteArray bytes;
-    if (!readFile(m_path, &exists, &bytes, reason))
+    if (m_isFirstLoad) {
+        m_isFirstLoad = false;
+        MatchFileAccess::removeLeftovers(m_path);
+    }
+    MatchFileAccess::Found found;
+    if (!MatchFileAccess::read(m_path, &found, reason))
         return false;
-    if (exists == m_file.exists && bytes == m_file.bytes)
+    using Kind = Snapshot::Kind;
+    switch (found.kind) {
+    case MatchFileAccess::Found::Kind::none:
+        m_file = {};
         return true;
-    EspansoMatchFormat::Content content;
-    if (exists)
-        content = EspansoMatchFormat::read(bytes);
-    m_file = {exists,
-              std::move(bytes),
+    case MatchFileAccess::Found::Kind::other:
+        if (m_file.kind != Kind::foreign || m_file.identity != found.identity)
+            m_file = {Kind::foreign, found.identity, {}, {}, false, found.what};
+        return true;
+    case MatchFileAccess::Found::Kind::file:
+        if (m_file.kind != Kind::none && m_file.identity.isEmpty() && found.bytes == m_file.bytes)
+            return true;
+        break;
+    }
+    EspansoMatchFormat::Content content = EspansoMatchFormat::read(found.bytes);
+    const Kind kind = content.kind == EspansoMatchFormat::Content::Kind::own       ? Kind::own
+                      : content.kind == EspansoMatchFormat::Content::Kind::damaged ? Kind::damaged
+                                                                                   : Kind::foreign;
+    m_file = {kind,
+              {},
+              std::move(found.bytes),
               std::move(content.entries),
-              content.isDamaged,
               content.isExtensible,
-              false};
+              QStringLiteral("a file Tesselle did not write")};
     return true;
 }
 
-// A hard link under a name espanso does not load: the damaged text stays on disk
-// after the new file replaces it.
-bool EspansoReplacementService::keepDamagedFileAside(QString* reason) {
-    const QByteArray source = QFile::encodeName(m_path);
-    const QString stem =
-        m_path + ".broken-" + QDateTime::currentDateTimeUtc().toString("yyyyMMdd'T'HHmmss'Z'");
-    for (int attempt = 1;; ++attempt) {
-        const QString name = attempt == 1 ? stem : stem + '-' + QString::number(attempt);
-        if (::link(source.constData(), QFile::encodeName(name).constData()) == 0)
-            return true;
-        if (errno != EEXIST) {
-            *reason = QStringLiteral("could not keep the damaged file aside: %1")
-                          .arg(systemReason(errno));
-            return false;
-        }
+// Renamed, never copied or followed: a link stays a link, and the user's file
+// stays byte for byte what it was, under a name espanso does not load.
+bool EspansoReplacementService::putAsideWhatIsNotTheList(QString* reason) {
+    using Kind = Snapshot::Kind;
+    if (m_file.kind != Kind::foreign && m_file.kind != Kind::damaged)
+        return true;
+    const bool isDamaged = m_file.kind == Kind::damaged;
+    const std::optional<QString> aside = MatchFileAccess::putAside(
+        m_path, isDamaged ? QStringLiteral("broken") : QStringLiteral("kept"), reason);
+    if (!aside) {
+        *reason = "could not put aside what is in its place: " + *reason;
+        return false;
     }
+    m_output.writeLine(isDamaged ? "Kept the damaged espanso file " + m_path + " aside as " + *aside
+                                 : "Kept " + m_file.what + " found at " + m_path + " aside as " +
+                                       *aside + ": Tesselle writes its own list there");
+    m_file = {};
+    return true;
 }

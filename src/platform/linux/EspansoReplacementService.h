@@ -7,15 +7,20 @@
 #include <QMutex>
 #include <QString>
 
+class LineOutput;
+
 // The text-replacement list as one espanso match file that only this program
 // writes. Every write replaces the whole file at once, so the espanso daemon,
 // which reloads on every change in its folder, never reads half a file.
-// Completions run on the calling thread before the call returns.
+// Whatever else is found under the file's name (another layout, a link, a
+// folder, another user's file, a damaged text) is not the list: it reads as
+// empty and is renamed aside, exactly as it is, before the first write, which
+// `output` is told. Completions run on the calling thread before the call returns.
 class EspansoReplacementService : public TextReplacementService {
 public:
     enum ErrorCode { ReadFailed = 1, WriteFailed = 2, NoSuchEntry = 3 };
 
-    explicit EspansoReplacementService(QString matchFile);
+    EspansoReplacementService(QString matchFile, LineOutput& output);
 
     // $XDG_CONFIG_HOME/espanso/match/tesselle.yml
     static QString defaultMatchFile();
@@ -37,22 +42,27 @@ private:
     Result replaceContent(const QList<TextReplacementEntry>& entries, QByteArray bytes);
     Result failure(ErrorCode code, const QString& reason);
     bool load(QString* reason) const;
-    bool keepDamagedFileAside(QString* reason);
+    bool putAsideWhatIsNotTheList(QString* reason);
 
-    // The file as last read or written, and what it holds. The client reads
-    // before every change; unchanged bytes are not parsed again.
+    // What is at the path as last read or written. The client reads before
+    // every change; an unchanged file is not parsed again.
     struct Snapshot {
-        bool exists = false;
+        enum class Kind { none, own, foreign, damaged };
+        Kind kind = Kind::none;
+        QByteArray identity;
         QByteArray bytes;
+        // Only the program's own file holds entries.
         QList<TextReplacementEntry> entries;
-        bool isDamaged = false;
         bool isExtensible = false;
-        bool isKeptAside = false;
+        // What a foreign thing is, as the output tells it.
+        QString what;
     };
 
     const QString m_path;
+    LineOutput& m_output;
     mutable QMutex m_mutex;
     mutable Snapshot m_file;
+    mutable bool m_isFirstLoad = true;
     // A completion carries only a code; the system's reason of the latest
     // failure of each kind is kept for its text.
     QHash<int, QString> m_reasons;
