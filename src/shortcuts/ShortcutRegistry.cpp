@@ -1,8 +1,12 @@
 #include "shortcuts/ShortcutRegistry.h"
 
 #include "async/BackgroundTasks.h"
+#include "async/CancelledError.h"
 #include "platform/LineOutput.h"
+#include "platform/MessageError.h"
 #include "settings/SettingsKeys.h"
+
+#include <QDateTime>
 
 namespace {
 
@@ -17,74 +21,117 @@ QStringList textsOf(const QList<Shortcut>& shortcuts) {
     return texts;
 }
 
+QList<Replacement> replacementsOf(const QList<Shortcut>& shortcuts) {
+    QList<Replacement> pairs;
+    for (const Shortcut& shortcut : shortcuts)
+        pairs << Replacement::from(shortcut);
+    return pairs;
+}
+
+// A free name beside the key, such as "shortcuts-unreadable-20261207T101500Z".
+QString asideKey(const DefaultsStore& defaults) {
+    const QString stem = QString(SettingsKeys::shortcuts) + "-unreadable-" +
+                         QDateTime::currentDateTimeUtc().toString("yyyyMMdd'T'HHmmss'Z'");
+    QString key = stem;
+    for (int attempt = 2; defaults.value(key).isValid(); ++attempt)
+        key = stem + '-' + QString::number(attempt);
+    return key;
+}
+
 } // namespace
 
 ShortcutRegistry::ShortcutRegistry(DefaultsStore& defaults, TextReplacementClient& client,
                                    Clock& clock, BackgroundTasks& background, LineOutput& output,
                                    std::chrono::milliseconds repairDelay)
     : m_client(client), m_clock(clock), m_background(background), m_output(output),
-      m_repairDelay(repairDelay), m_setting(defaults, SettingsKeys::shortcuts, std::nullopt),
-      m_map(m_setting.read().value_or(Map())) {}
+      m_repairDelay(repairDelay), m_setting(defaults, SettingsKeys::shortcuts, Map()) {
+    load(defaults, output);
+}
+
+// What cannot be read is kept under another key, and the record stored again
+// without it, so that no later write loses it and the next start does not keep
+// it once more.
+void ShortcutRegistry::load(DefaultsStore& defaults, LineOutput& output) {
+    const QVariant stored = defaults.value(m_setting.key());
+    ShortcutRecord::Loaded loaded = ShortcutRecord::read(stored);
+    m_map = std::move(loaded.map);
+    for (const QString& problem : std::as_const(loaded.problems))
+        output.writeLine(problem);
+    if (!loaded.isPartial)
+        return;
+    const QString key = asideKey(defaults);
+    defaults.setValue(key, stored);
+    output.writeLine("Kept the recorded shortcuts as they were stored under \"" + key + "\"");
+    store();
+}
 
 QCoro::Task<> ShortcutRegistry::registerShortcuts(QList<Shortcut> shortcuts, bool override) {
-    co_await m_registryLock.wait();
+    const AsyncSemaphore::Permit permit = co_await m_registryLock.lock();
+    co_await beginChange(shortcuts);
+    // Recorded and stored before the list is written: a process killed in
+    // between leaves recorded shortcuts that the list lacks, which the next
+    // launch's restore adds, instead of list entries that nothing records.
+    const Map before = map();
+    const QList<Shortcut> recorded = record(shortcuts, override);
+    store();
+    std::exception_ptr failure;
     try {
-        co_await beginChange(shortcuts);
-        QList<Shortcut> fresh;
-        QList<Replacement> pairs;
-        for (const Shortcut& shortcut : shortcuts) {
-            if (!isRecorded(shortcut)) {
-                fresh << shortcut;
-                pairs << Replacement::from(shortcut);
-            }
-        }
-        // Recorded and stored before the list is written: a process killed in
-        // between leaves recorded shortcuts that the list lacks, which the next
-        // launch's restore adds, instead of list entries that nothing records
-        // and no quit would ever take out.
-        const Map before = map();
-        record(fresh, override);
-        m_setting.write(map());
-        std::exception_ptr failure;
-        try {
-            co_await m_client.addReplacements(std::move(pairs), override);
-        } catch (...) {
-            failure = std::current_exception();
-        }
-        if (failure) {
-            replaceMap(before);
-            m_setting.write(before);
-            std::rethrow_exception(failure);
-        }
-        scheduleRepair();
+        co_await m_client.addReplacements(replacementsOf(recorded), override, m_quit.token());
     } catch (...) {
-        m_registryLock.signal();
-        throw;
+        failure = std::current_exception();
     }
-    m_registryLock.signal();
+    if (failure) {
+        co_await undo(before);
+        std::rethrow_exception(failure);
+    }
+    scheduleRepair();
 }
 
 QCoro::Task<> ShortcutRegistry::unregisterShortcuts(QList<Shortcut> shortcuts) {
-    co_await m_registryLock.wait();
+    const AsyncSemaphore::Permit permit = co_await m_registryLock.lock();
+    co_await beginChange(shortcuts);
+    // Forgotten before the list is written, for the same reason as above: a
+    // kill leaves list entries that the next restore takes out.
+    const Map before = map();
+    const QList<Shortcut> forgotten = forget(shortcuts);
+    store();
+    std::exception_ptr failure;
     try {
-        co_await beginChange(shortcuts);
-        QList<Shortcut> owned;
-        for (const Shortcut& shortcut : shortcuts) {
-            if (isRecorded(shortcut))
-                owned << shortcut;
-        }
-        co_await m_client.removeReplacements(textsOf(owned));
-        forget(owned);
-        m_setting.write(map());
-        scheduleRepair();
+        co_await m_client.removeReplacements(textsOf(forgotten), m_quit.token());
     } catch (...) {
-        m_registryLock.signal();
-        throw;
+        failure = std::current_exception();
     }
-    m_registryLock.signal();
+    if (failure) {
+        co_await undo(before);
+        std::rethrow_exception(failure);
+    }
+    scheduleRepair();
+}
+
+QCoro::Task<> ShortcutRegistry::unregisterAll() {
+    const AsyncSemaphore::Permit permit = co_await m_registryLock.lock();
+    const Map before = map();
+    replaceMap(Map());
+    store();
+    std::exception_ptr failure;
+    try {
+        QStringList texts;
+        for (const TextReplacementEntry& entry : m_client.readSystemEntries())
+            texts << entry.shortcut;
+        co_await m_client.removeReplacements(texts, m_quit.token());
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    if (failure) {
+        replaceMap(before);
+        store();
+        std::rethrow_exception(failure);
+    }
 }
 
 QCoro::Task<> ShortcutRegistry::beginChange(QList<Shortcut> shortcuts) {
+    if (m_quit.isCancelled())
+        throw CancelledError();
     const QStringList texts = textsOf(shortcuts);
     if (m_lastUpdate) {
         const std::chrono::duration<double> elapsed = m_clock.now() - m_lastUpdate->date;
@@ -100,39 +147,45 @@ QCoro::Task<> ShortcutRegistry::beginChange(QList<Shortcut> shortcuts) {
     m_lastUpdate = Update{m_clock.now(), QSet<QString>(texts.cbegin(), texts.cend())};
 }
 
-void ShortcutRegistry::record(const QList<Shortcut>& fresh, bool override) {
+QList<Shortcut> ShortcutRegistry::record(const QList<Shortcut>& shortcuts, bool override) {
     QWriteLocker lock(&m_mapLock);
-    QList<Shortcut> snapshot;
-    for (const QList<Shortcut>& list : std::as_const(m_map))
-        snapshot += list;
-    for (const Shortcut& shortcut : fresh) {
-        const auto earlier =
-            std::find_if(snapshot.cbegin(), snapshot.cend(),
-                         [&](const Shortcut& s) { return s.text == shortcut.text; });
-        if (earlier != snapshot.cend()) {
-            if (!override)
+    QHash<QString, Shortcut> holders;
+    for (const QList<Shortcut>& list : std::as_const(m_map)) {
+        for (const Shortcut& shortcut : list)
+            holders.insert(shortcut.text, shortcut);
+    }
+    QList<Shortcut> recorded;
+    for (const Shortcut& shortcut : shortcuts) {
+        const auto holder = holders.constFind(shortcut.text);
+        if (holder != holders.cend()) {
+            // Already recorded here; or held elsewhere and not to be taken: a
+            // text the user gave an emoji of their own stays theirs.
+            if (holder->phrase == shortcut.phrase || !override ||
+                (holder->isCustom && !shortcut.isCustom))
                 continue;
-            m_map[earlier->phrase].removeIf(
+            m_map[holder->phrase].removeIf(
                 [&](const Shortcut& s) { return s.text == shortcut.text; });
         }
         m_map[shortcut.phrase].append(shortcut);
+        holders.insert(shortcut.text, shortcut);
+        recorded << shortcut;
     }
     lock.unlock();
     emit changed();
+    return recorded;
 }
 
-void ShortcutRegistry::forget(const QList<Shortcut>& owned) {
+QList<Shortcut> ShortcutRegistry::forget(const QList<Shortcut>& shortcuts) {
     QWriteLocker lock(&m_mapLock);
-    for (const Shortcut& shortcut : owned)
-        m_map[shortcut.phrase].removeAll(shortcut);
+    QList<Shortcut> forgotten;
+    for (const Shortcut& shortcut : shortcuts) {
+        const auto list = m_map.find(shortcut.phrase);
+        if (list != m_map.end() && list->removeAll(shortcut) > 0)
+            forgotten << shortcut;
+    }
     lock.unlock();
     emit changed();
-}
-
-bool ShortcutRegistry::isRecorded(const Shortcut& shortcut) const {
-    const QList<Shortcut> recorded = shortcuts(shortcut.phrase);
-    return std::any_of(recorded.cbegin(), recorded.cend(),
-                       [&](const Shortcut& s) { return s.text == shortcut.text; });
+    return forgotten;
 }
 
 void ShortcutRegistry::replaceMap(const Map& map) {
@@ -142,8 +195,54 @@ void ShortcutRegistry::replaceMap(const Map& map) {
     emit changed();
 }
 
+void ShortcutRegistry::store() {
+    m_setting.write(map());
+}
+
+QCoro::Task<> ShortcutRegistry::undo(Map before) {
+    replaceMap(before);
+    store();
+    // A quit empties the list itself.
+    if (m_quit.isCancelled())
+        co_return;
+    try {
+        co_await makeListFollowRecord();
+    } catch (const std::exception& failure) {
+        reportFailure(failure);
+    }
+}
+
+QCoro::Task<> ShortcutRegistry::makeListFollowRecord() {
+    QHash<QString, QString> recorded;
+    for (const Shortcut& shortcut : allShortcuts())
+        recorded.insert(shortcut.text, shortcut.phrase);
+    QSet<QString> listed;
+    QStringList stale;
+    for (const TextReplacementEntry& entry : m_client.readSystemEntries()) {
+        const auto phrase = recorded.constFind(entry.shortcut);
+        if (phrase == recorded.cend() || *phrase != entry.phrase || listed.contains(entry.shortcut))
+            stale << entry.shortcut;
+        listed.insert(entry.shortcut);
+    }
+    if (!stale.isEmpty())
+        co_await m_client.removeReplacements(stale, m_quit.token());
+    for (const QString& text : std::as_const(stale))
+        listed.remove(text);
+    QList<Replacement> missing;
+    for (const Shortcut& shortcut : allShortcuts()) {
+        if (!listed.contains(shortcut.text))
+            missing << Replacement::from(shortcut);
+    }
+    if (!missing.isEmpty())
+        co_await m_client.addReplacements(std::move(missing), false, m_quit.token());
+}
+
 void ShortcutRegistry::scheduleRepair() {
     m_background.startAfter(m_repairDelay, [this] { return repairReplacements(); });
+}
+
+void ShortcutRegistry::reportFailure(const std::exception& failure) {
+    m_output.writeLine("Error message: " + QString::fromUtf8(failure.what()));
 }
 
 QList<Shortcut> ShortcutRegistry::shortcuts(const QString& phrase) const {
@@ -165,47 +264,58 @@ ShortcutRegistry::Map ShortcutRegistry::map() const {
 }
 
 QCoro::Task<> ShortcutRegistry::restoreShortcuts() {
-    QList<Replacement> pairs;
-    const Map recorded = map();
-    for (auto it = recorded.cbegin(); it != recorded.cend(); ++it) {
-        for (const Shortcut& shortcut : it.value())
-            pairs.append({shortcut.text, it.key()});
+    try {
+        const AsyncSemaphore::Permit permit = co_await m_registryLock.lock();
+        co_await makeListFollowRecord();
+    } catch (const CancelledError&) {
+    } catch (const std::exception& failure) {
+        reportFailure(failure);
     }
-    co_await m_client.addReplacements(std::move(pairs), false);
 }
 
 QCoro::Task<> ShortcutRegistry::removeAllShortcuts() {
-    co_await m_client.removeReplacements(textsOf(allShortcuts()));
+    m_quit.cancel();
+    const AsyncSemaphore::Permit permit = co_await m_registryLock.lock();
+    m_registryLock.close();
+    QString reason;
+    try {
+        QStringList texts;
+        for (const TextReplacementEntry& entry : m_client.readSystemEntries())
+            texts << entry.shortcut;
+        co_await m_client.removeReplacements(texts);
+        co_return;
+    } catch (const std::exception& failure) {
+        reason = QString::fromUtf8(failure.what());
+    }
+    QString left = QStringLiteral("an unknown number");
+    try {
+        left = QString::number(m_client.readSystemEntries().size());
+    } catch (const std::exception&) {
+    }
+    throw MessageError("Could not take the shortcuts out of the list, " + left +
+                       " are left in it: " + reason);
 }
 
 QCoro::Task<> ShortcutRegistry::repairReplacements() {
-    QSet<std::pair<QString, QString>> present;
-    for (const Replacement& pair : m_client.readSystemReplacements())
-        present.insert({pair.shortcut, pair.phrase});
-    QList<Replacement> missing;
-    for (const Shortcut& shortcut : allShortcuts()) {
-        if (!present.contains({shortcut.text, shortcut.phrase}))
-            missing.append(Replacement::from(shortcut));
+    try {
+        const AsyncSemaphore::Permit permit = co_await m_registryLock.lock();
+        QSet<std::pair<QString, QString>> present;
+        for (const Replacement& pair : m_client.readSystemReplacements())
+            present.insert({pair.shortcut, pair.phrase});
+        QList<Replacement> missing;
+        for (const Shortcut& shortcut : allShortcuts()) {
+            if (!present.contains({shortcut.text, shortcut.phrase}))
+                missing.append(Replacement::from(shortcut));
+        }
+        if (missing.isEmpty())
+            co_return;
+        for (const Replacement& pair : missing)
+            m_output.writeLine("Error - missing shortcut: " + pair.shortcut +
+                               " for Phrase: " + pair.phrase);
+        m_output.writeLine(QStringLiteral("Trying to fix replacements"));
+        co_await makeListFollowRecord();
+    } catch (const CancelledError&) {
+    } catch (const std::exception& failure) {
+        reportFailure(failure);
     }
-    if (missing.isEmpty())
-        co_return;
-    for (const Replacement& pair : missing)
-        m_output.writeLine("Error - missing shortcut: " + pair.shortcut +
-                           " for Phrase: " + pair.phrase);
-    m_output.writeLine(QStringLiteral("Trying to fix replacements"));
-    co_await m_client.addReplacements(std::move(missing), true);
-}
-
-void to_json(nlohmann::json& json, const ShortcutRegistry::Map& map) {
-    json = nlohmann::json::object();
-    for (auto it = map.cbegin(); it != map.cend(); ++it)
-        json[it.key().toStdString()] = it.value();
-}
-
-void from_json(const nlohmann::json& json, ShortcutRegistry::Map& map) {
-    if (!json.is_object())
-        throw nlohmann::json::type_error::create(302, "the registry is not an object", &json);
-    map.clear();
-    for (const auto& [phrase, list] : json.items())
-        map.insert(QString::fromStdString(phrase), list.get<QList<Shortcut>>());
 }

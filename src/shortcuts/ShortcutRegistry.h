@@ -1,12 +1,13 @@
 #pragma once
 
+#include "async/CancellationSource.h"
 #include "settings/StoredSetting.h"
 #include "shortcuts/AsyncSemaphore.h"
 #include "shortcuts/Clock.h"
 #include "shortcuts/ShortcutLifecycle.h"
+#include "shortcuts/ShortcutRecord.h"
 #include "shortcuts/TextReplacementClient.h"
 
-#include <QMap>
 #include <QObject>
 #include <QReadWriteLock>
 #include <QSet>
@@ -15,26 +16,42 @@ class BackgroundTasks;
 class LineOutput;
 
 // The program's record of every shortcut it has put into the replacement list,
-// by phrase. Changes run one at a time in arrival order; each is checked against
-// the list a few seconds later and what the list lost is added again.
+// by phrase. The list is the program's own: after a restore or a repair it
+// holds exactly the recorded pairs, each text once. Everything that writes the
+// list (changes, restore, repair, quit) runs one at a time in arrival order;
+// each change is checked against the list a few seconds later.
 class ShortcutRegistry : public QObject, public ShortcutLifecycle {
     Q_OBJECT
 public:
-    using Map = QMap<QString, QList<Shortcut>>;
+    using Map = ShortcutRecord::Map;
 
+    // Loads the record; what cannot be read of it is said on `output` and the
+    // stored value is kept under another key before anything replaces it.
     ShortcutRegistry(DefaultsStore& defaults, TextReplacementClient& client, Clock& clock,
                      BackgroundTasks& background, LineOutput& output,
                      std::chrono::milliseconds repairDelay = std::chrono::seconds(3));
 
+    // Records, then writes the list. With `override` a recorded text moves to
+    // its new phrase, except that a preset shortcut never takes a text that a
+    // custom one holds. On failure the record is put back and the list made to
+    // agree with it again.
     QCoro::Task<> registerShortcuts(QList<Shortcut> shortcuts, bool override);
+    // Forgets the shortcuts recorded exactly so, and takes their texts out of the list.
     QCoro::Task<> unregisterShortcuts(QList<Shortcut> shortcuts);
+    // Takes everything out of the list and empties the record.
+    QCoro::Task<> unregisterAll();
 
     // Safe from any thread, also while a change runs.
     QList<Shortcut> shortcuts(const QString& phrase) const;
     QList<Shortcut> allShortcuts() const;
     Map map() const;
 
+    // Makes the list hold exactly the record. Failures are said on the output.
     QCoro::Task<> restoreShortcuts() override;
+    // The quit: stops whatever runs before its next call of the list, empties
+    // the list, and closes the registry, so that every change still waiting or
+    // started later fails with CancelledError. The record stays. Fails with a
+    // message saying how many entries are left when the list cannot be emptied.
     QCoro::Task<> removeAllShortcuts() override;
 
     // Re-adds the recorded shortcuts that the list lacks; runs after every change.
@@ -51,12 +68,20 @@ private:
         QSet<QString> shortcuts;
     };
 
+    void load(DefaultsStore& defaults, LineOutput& output);
     // The cool-down, then the new last update; runs under m_registryLock.
     QCoro::Task<> beginChange(QList<Shortcut> shortcuts);
-    void record(const QList<Shortcut>& fresh, bool override);
-    void forget(const QList<Shortcut>& owned);
-    bool isRecorded(const Shortcut& shortcut) const;
+    // Records what may be recorded of `shortcuts` and returns it.
+    QList<Shortcut> record(const QList<Shortcut>& shortcuts, bool override);
+    QList<Shortcut> forget(const QList<Shortcut>& shortcuts);
     void replaceMap(const Map& map);
+    void store();
+    // After a failed change: the record as it was, and the list made to agree.
+    QCoro::Task<> undo(Map before);
+    // Removes what the record lacks (or holds under another phrase, or holds
+    // twice) from the list, then adds what the list lacks.
+    QCoro::Task<> makeListFollowRecord();
+    void reportFailure(const std::exception& failure);
     void scheduleRepair();
 
     TextReplacementClient& m_client;
@@ -64,12 +89,11 @@ private:
     BackgroundTasks& m_background;
     LineOutput& m_output;
     std::chrono::milliseconds m_repairDelay;
-    StoredSetting<std::optional<Map>> m_setting;
+    StoredSetting<Map> m_setting;
     AsyncSemaphore m_registryLock{1};
+    // Cancelled by the quit: the running operation stops before its next list call.
+    CancellationSource m_quit;
     std::optional<Update> m_lastUpdate; // only touched while holding m_registryLock
     mutable QReadWriteLock m_mapLock;
     Map m_map;
 };
-
-void to_json(nlohmann::json& json, const ShortcutRegistry::Map& map);
-void from_json(const nlohmann::json& json, ShortcutRegistry::Map& map);

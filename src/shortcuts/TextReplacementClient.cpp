@@ -1,5 +1,6 @@
 #include "shortcuts/TextReplacementClient.h"
 
+#include "async/CancelledError.h"
 #include "platform/LineOutput.h"
 #include "platform/MessageError.h"
 #include "shortcuts/ServiceCall.h"
@@ -27,8 +28,8 @@ QList<Replacement> TextReplacementClient::readSystemReplacements() const {
     return replacements;
 }
 
-QCoro::Task<> TextReplacementClient::addReplacements(QList<Replacement> replacements,
-                                                     bool override) {
+QCoro::Task<> TextReplacementClient::addReplacements(QList<Replacement> replacements, bool override,
+                                                     CancellationToken stop) {
     QSet<QString> requested;
     for (const Replacement& pair : replacements) {
         if (requested.contains(pair.shortcut))
@@ -58,7 +59,7 @@ QCoro::Task<> TextReplacementClient::addReplacements(QList<Replacement> replacem
             // Named, not a braced temporary: g++ 12 destroys temporaries of a
             // co_await expression twice.
             const TextReplacementEntry replacement{match->shortcut, match->phrase};
-            co_await update(entry, replacement);
+            co_await update(entry, replacement, stop);
             written.insert({replacement.shortcut, replacement.phrase});
         }
     }
@@ -72,10 +73,11 @@ QCoro::Task<> TextReplacementClient::addReplacements(QList<Replacement> replacem
             additions.append({pair.shortcut, pair.phrase});
     }
     if (!additions.isEmpty())
-        co_await submitAdditions(std::move(additions));
+        co_await submitAdditions(std::move(additions), stop);
 }
 
-QCoro::Task<> TextReplacementClient::removeReplacements(QStringList shortcuts) {
+QCoro::Task<> TextReplacementClient::removeReplacements(QStringList shortcuts,
+                                                        CancellationToken stop) {
     const QSet<QString> texts(shortcuts.cbegin(), shortcuts.cend());
     QList<TextReplacementEntry> targets;
     for (const TextReplacementEntry& entry : readSystemEntries()) {
@@ -83,28 +85,35 @@ QCoro::Task<> TextReplacementClient::removeReplacements(QStringList shortcuts) {
             targets.append(entry);
     }
     if (!targets.isEmpty())
-        co_await submit(QList<TextReplacementEntry>(), std::move(targets));
+        co_await submit(QList<TextReplacementEntry>(), std::move(targets), stop);
 }
 
 QCoro::Task<> TextReplacementClient::update(TextReplacementEntry original,
-                                            TextReplacementEntry replacement) {
+                                            TextReplacementEntry replacement,
+                                            CancellationToken stop) {
+    if (stop.isCancelled())
+        throw CancelledError();
     const auto error = co_await ServiceCall([&](TextReplacementService::Completion done) {
         m_service.modifyEntry(original, replacement, std::move(done));
     });
     throwIfFailed(error);
 }
 
-QCoro::Task<> TextReplacementClient::submitAdditions(QList<TextReplacementEntry> entries) {
+QCoro::Task<> TextReplacementClient::submitAdditions(QList<TextReplacementEntry> entries,
+                                                     CancellationToken stop) {
     for (int group = 0; group < additionGroups; ++group) {
         QList<TextReplacementEntry> members;
         for (qsizetype i = group; i < entries.size(); i += additionGroups)
             members.append(entries[i]);
-        co_await submit(std::move(members), QList<TextReplacementEntry>());
+        co_await submit(std::move(members), QList<TextReplacementEntry>(), stop);
     }
 }
 
 QCoro::Task<> TextReplacementClient::submit(QList<TextReplacementEntry> add,
-                                            QList<TextReplacementEntry> remove) {
+                                            QList<TextReplacementEntry> remove,
+                                            CancellationToken stop) {
+    if (stop.isCancelled())
+        throw CancelledError();
     const auto error = co_await ServiceCall([&](TextReplacementService::Completion done) {
         m_service.addEntries(add, remove, std::move(done));
     });

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "async/CancellationToken.h"
 #include "platform/TextReplacementService.h"
 #include "shortcuts/Shortcut.h"
 
@@ -20,13 +21,18 @@ public:
     QList<TextReplacementEntry> readSystemEntries() const;
     QList<Replacement> readSystemReplacements() const;
 
-    QCoro::Task<> addReplacements(QList<Replacement> replacements, bool override);
-    QCoro::Task<> removeReplacements(QStringList shortcuts);
+    // A cancelled `stop` ends the operation with CancelledError before its next
+    // call of the list; calls already made stay made.
+    QCoro::Task<> addReplacements(QList<Replacement> replacements, bool override,
+                                  CancellationToken stop = {});
+    QCoro::Task<> removeReplacements(QStringList shortcuts, CancellationToken stop = {});
 
 private:
-    QCoro::Task<> update(TextReplacementEntry original, TextReplacementEntry replacement);
-    QCoro::Task<> submitAdditions(QList<TextReplacementEntry> entries);
-    QCoro::Task<> submit(QList<TextReplacementEntry> add, QList<TextReplacementEntry> remove);
+    QCoro::Task<> update(TextReplacementEntry original, TextReplacementEntry replacement,
+                         CancellationToken stop);
+    QCoro::Task<> submitAdditions(QList<TextReplacementEntry> entries, CancellationToken stop);
+    QCoro::Task<> submit(QList<TextReplacementEntry> add, QList<TextReplacementEntry> remove,
+                         CancellationToken stop);
     void throwIfFailed(const std::optional<TextReplacementError>& error) const;
 
     TextReplacementService& m_service;

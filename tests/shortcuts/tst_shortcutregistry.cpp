@@ -33,6 +33,15 @@ Shortcut preset(const QString& text, const QString& phrase) {
     return {text, phrase, false};
 }
 
+using EntrySet = QSet<std::pair<QString, QString>>;
+
+EntrySet entrySet(const QList<TextReplacementEntry>& entries) {
+    EntrySet set;
+    for (const TextReplacementEntry& entry : entries)
+        set.insert({entry.shortcut, entry.phrase});
+    return set;
+}
+
 } // namespace
 
 namespace QTest {
@@ -200,35 +209,120 @@ private slots:
         QCOMPARE(f.output.lines().last(), "Trying to fix replacements");
     }
 
-    void restoreAndRemovalFollowTheRecordWithoutChangingIt() {
+    // The list is the program's own: after a restore it holds exactly the record.
+    void restoreMakesTheListTheRecordAndTheQuitEmptiesIt() {
         Fixture f;
         f.defaults.setValue(SettingsKeys::shortcuts,
                             QByteArray(R"({"💃":[{"text":"/dance","phrase":"💃","isCustom":false},)"
                                        R"({"text":"/party","phrase":"💃","isCustom":true}],)"
                                        R"("🔥":[{"text":"/fire","phrase":"🔥","isCustom":false}]})"));
         f.registry = f.make();
-        f.service.setEntries({{"/mine", "M"}});
+        f.service.setEntries({{"/left", "L"}, {"/fire", "🔥"}, {"/dance", "old"}});
         waitForTask(f.registry->restoreShortcuts());
-        QCOMPARE(f.service.currentEntries().size(), 4);
+        QCOMPARE(entrySet(f.service.currentEntries()),
+                 (EntrySet{{"/dance", "💃"}, {"/party", "💃"}, {"/fire", "🔥"}}));
+        QCOMPARE(f.service.currentEntries().size(), 3);
         waitForTask(f.registry->removeAllShortcuts());
-        QCOMPARE(f.service.currentEntries(), (QList<TextReplacementEntry>{{"/mine", "M"}}));
+        QCOMPARE(f.service.currentEntries(), QList<TextReplacementEntry>());
         QCOMPARE(f.registry->allShortcuts().size(), 3);
     }
 
-    void anUnreadableRecordLoadsAsEmpty_data() {
+    void whatCannotBeReadOfTheRecordIsSkippedSaidAndKeptAside_data() {
         QTest::addColumn<QVariant>("stored");
-        QTest::newRow("not JSON") << QVariant(QByteArray("{\"💃\":["));
-        QTest::newRow("not data") << QVariant(QStringLiteral("{}"));
-        QTest::newRow("an entry without isCustom")
-            << QVariant(QByteArray(R"({"💃":[{"text":"/dance","phrase":"💃"}]})"));
-        QTest::newRow("a list instead of a map") << QVariant(QByteArray("[]"));
+        QTest::addColumn<QStringList>("loaded");
+        QTest::addColumn<int>("problems");
+        const QString good = R"("🔥":[{"text":"/fire","phrase":"🔥","isCustom":false}])";
+        QTest::newRow("not JSON") << QVariant(QByteArray("{\"💃\":[")) << QStringList() << 1;
+        QTest::newRow("not data") << QVariant(QStringLiteral("{}")) << QStringList() << 1;
+        QTest::newRow("a list instead of a map")
+            << QVariant(QByteArray("[]")) << QStringList() << 1;
+        QTest::newRow("one entry without isCustom beside a good one")
+            << QVariant(QString(R"({"💃":[{"text":"/dance","phrase":"💃"}],)" + good + "}").toUtf8())
+            << QStringList{"/fire"} << 1;
+        QTest::newRow("one entry whose isCustom is a text, among good ones")
+            << QVariant(QString(R"({"💃":[{"text":"/dance","phrase":"💃","isCustom":"yes"},)"
+                                R"({"text":"/party","phrase":"💃","isCustom":true}],)" +
+                                good + "}")
+                            .toUtf8())
+            << QStringList{"/party", "/fire"} << 1;
+        QTest::newRow("an entry recorded under another phrase than its own")
+            << QVariant(QString(R"({"💃":[{"text":"/dance","phrase":"🕺","isCustom":false}],)" +
+                                good + "}")
+                            .toUtf8())
+            << QStringList{"/fire"} << 1;
+        QTest::newRow("a phrase whose list is not a list")
+            << QVariant(QString(R"({"💃":"/dance",)" + good + "}").toUtf8()) << QStringList{"/fire"}
+            << 1;
+        QTest::newRow("one text recorded under two phrases keeps the first")
+            << QVariant(QString(R"({"👋":[{"text":"/wave","phrase":"👋","isCustom":false}],)"
+                                R"("🙋":[{"text":"/wave","phrase":"🙋","isCustom":false}],)" +
+                                good + "}")
+                            .toUtf8())
+            << QStringList{"/wave", "/fire"} << 1;
     }
-    void anUnreadableRecordLoadsAsEmpty() {
+    void whatCannotBeReadOfTheRecordIsSkippedSaidAndKeptAside() {
         QFETCH(QVariant, stored);
+        QFETCH(QStringList, loaded);
+        QFETCH(int, problems);
         Fixture f;
         f.defaults.setValue(SettingsKeys::shortcuts, stored);
         f.registry = f.make();
-        QVERIFY(f.registry->allShortcuts().isEmpty());
+
+        QStringList texts;
+        for (const Shortcut& shortcut : f.registry->allShortcuts())
+            texts << shortcut.text;
+        texts.sort();
+        loaded.sort();
+        QCOMPARE(texts, loaded);
+        const QStringList lines = f.output.lines();
+        QCOMPARE(lines.size(), problems + 1);
+        const QStringList asideKeys = f.defaults.keys().filter("shortcuts-unreadable-");
+        QCOMPARE(asideKeys.size(), 1);
+        QVERIFY2(lines.last().contains(asideKeys.first()), qPrintable(lines.last()));
+        QCOMPARE(f.defaults.value(asideKeys.first()), stored);
+
+        // What loaded is stored again, so that a later start finds nothing to keep.
+        f.registry = f.make();
+        QCOMPARE(f.registry->allShortcuts().size(), loaded.size());
+        QCOMPARE(f.defaults.keys().filter("shortcuts-unreadable-").size(), 1);
+    }
+
+    // A change after a partial load must not write over the shortcuts that did load.
+    void aChangeAfterAPartialLoadKeepsWhatLoaded() {
+        Fixture f;
+        f.defaults.setValue(SettingsKeys::shortcuts,
+                            QByteArray(R"({"💃":[{"text":"/dance","phrase":"💃","isCustom":"yes"}],)"
+                                       R"("🔥":[{"text":"/fire","phrase":"🔥","isCustom":false}]})"));
+        f.registry = f.make();
+        waitForTask(f.registry->registerShortcuts({preset("/wave", "👋")}, true));
+        f.registry = f.make();
+        QCOMPARE(f.registry->allShortcuts().size(), 2);
+    }
+
+    void aPresetNeverTakesATextThatACustomShortcutHolds_data() {
+        QTest::addColumn<QString>("customPhrase");
+        QTest::newRow("the custom shortcut is for another emoji") << "🕺";
+        QTest::newRow("the custom shortcut is for the same emoji") << "💃";
+    }
+    void aPresetNeverTakesATextThatACustomShortcutHolds() {
+        QFETCH(QString, customPhrase);
+        Fixture f;
+        const Shortcut custom{"/dance", customPhrase, true};
+        waitForTask(f.registry->registerShortcuts({custom}, true));
+        f.clock.advance(std::chrono::seconds(3));
+
+        waitForTask(
+            f.registry->registerShortcuts({preset("/dance", "💃"), preset("/fire", "🔥")}, true));
+        QCOMPARE(f.registry->shortcuts(customPhrase), QList<Shortcut>{custom});
+        QCOMPARE(entrySet(f.service.currentEntries()),
+                 (EntrySet{{"/dance", customPhrase}, {"/fire", "🔥"}}));
+
+        // Taking the preset out leaves the custom shortcut recorded and in the list.
+        f.clock.advance(std::chrono::seconds(3));
+        waitForTask(f.registry->unregisterShortcuts({preset("/dance", "💃"), preset("/fire", "🔥")}));
+        QCOMPARE(f.registry->allShortcuts(), QList<Shortcut>{custom});
+        QCOMPARE(f.service.currentEntries(),
+                 (QList<TextReplacementEntry>{{"/dance", customPhrase}}));
     }
 };
 
