@@ -12,7 +12,7 @@
 namespace {
 
 // Reads the Exec line back the way a desktop's launcher does: the string
-// escapes first, then the quoting of arguments, then "%%".
+// escapes first, then the quoting of arguments, then the field codes.
 QStringList execArguments(const QString& entryPath) {
     QFile file(entryPath);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
@@ -46,10 +46,15 @@ QStringList execArguments(const QString& entryPath) {
         else if (c == ' ' && !quoted) {
             arguments << current;
             current.clear();
-        } else if (c == '%' && i + 1 < unescaped.size() && unescaped[i + 1] == '%')
+        } else if (c == '%') {
+            // A launcher expands or drops a lone "%" with what follows: only
+            // "%%" stands for the sign itself.
+            if (i + 1 >= unescaped.size() || unescaped[i + 1] != '%')
+                return {QStringLiteral("<a field code where a percent sign was meant>")};
             current += unescaped[++i];
-        else
+        } else {
             current += c;
+        }
     }
     arguments << current;
     return arguments;
