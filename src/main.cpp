@@ -8,6 +8,7 @@
 #include "platform/linux/BuildAppInfo.h"
 #include "platform/linux/EspansoReplacementService.h"
 #include "platform/linux/FontTextMeasurer.h"
+#include "platform/linux/GraphicalSession.h"
 #include "platform/linux/LocalUsageReporting.h"
 #include "platform/linux/QSettingsDefaultsStore.h"
 #include "platform/linux/QtClipboardPasteboard.h"
@@ -27,8 +28,18 @@
 #include "ui/welcome/WelcomeView.h"
 
 #include <QApplication>
+#include <QFileInfo>
+#include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char** argv) {
+    // A quit asked for while starting up runs once the event loop does.
+    QuitSignals::catchEarly();
+    GraphicalSession::ignoreRelativeXdgFolders();
+    if (!GraphicalSession::isReachable()) {
+        std::fputs("Tesselle needs a graphical session (X11 or Wayland)\n", stderr);
+        return 1;
+    }
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("tesselle"));
     app.setApplicationDisplayName(QStringLiteral("Tesselle"));
@@ -38,12 +49,20 @@ int main(int argc, char** argv) {
     // Process-wide services, built once and handed to whoever needs them.
     BuildAppInfo appInfo;
     StandardOutput output;
-    // A second start hands over to the running program and ends.
-    SingleInstance instance(SingleInstance::defaultSocketPath(appInfo.identifier()), output);
-    if (!instance.claim())
-        return 0;
-    Syslog systemLog(QStringLiteral("tesselle"));
     QSettingsDefaultsStore defaults(QStringLiteral("tesselle"), QStringLiteral("tesselle"));
+    // A second start hands over to the running program and ends.
+    SingleInstance instance(SingleInstance::defaultSocketPath(appInfo.identifier()),
+                            QFileInfo(defaults.fileName()).absolutePath() + "/tesselle.lock",
+                            output);
+    switch (instance.claim()) {
+    case SingleInstance::Claim::first:
+        break;
+    case SingleInstance::Claim::handedOver:
+        return 0;
+    case SingleInstance::Claim::unreachable:
+        return 1;
+    }
+    Syslog systemLog(QStringLiteral("tesselle"));
     ResourceFolder resources = ResourceFolder::besideApplication();
     XdgAutostart loginItems(XdgAutostart::defaultEntryPath(appInfo.identifier()),
                             QCoreApplication::applicationFilePath(), systemLog);
@@ -54,7 +73,8 @@ int main(int argc, char** argv) {
     LocalUsageReporting usageReporting;
     BackgroundTasks background;
     SystemClock clock;
-    EspansoReplacementService replacementList(EspansoReplacementService::defaultMatchFile(), output);
+    EspansoReplacementService replacementList(EspansoReplacementService::defaultMatchFile(),
+                                              output);
     TextReplacementClient client(replacementList, output);
     ShortcutRegistry registry(defaults, client, clock, background, output);
     FontTextMeasurer measurer;
@@ -63,7 +83,7 @@ int main(int argc, char** argv) {
 
     AppDelegate delegate(AppDelegate::Services{
         defaults, launchAtLogin, appInfo, usageReporting, resources, measurer, registry, registry,
-        background, [&](AppDelegate& owner) {
+        background, output, [&](AppDelegate& owner) {
             WindowManager::Contents contents;
             contents.panel = [&shared = owner, &defaults, &resources, &measurer, &emojiImages,
                               &appManager, &registry,
@@ -108,6 +128,11 @@ int main(int argc, char** argv) {
     QMetaObject::invokeMethod(&delegate, &AppDelegate::applicationDidFinishLaunching,
                               Qt::QueuedConnection);
     app.exec();
+    if (delegate.isQuitUnfinished()) {
+        // The background thread is stuck in the list: it cannot be joined.
+        std::fflush(stdout);
+        std::_Exit(delegate.exitCode());
+    }
     background.stop();
-    return 0;
+    return delegate.exitCode();
 }

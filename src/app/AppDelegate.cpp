@@ -3,6 +3,7 @@
 #include "async/BackgroundTasks.h"
 #include "catalogue/MeasurementWarmUp.h"
 #include "platform/AppInfo.h"
+#include "platform/LineOutput.h"
 #include "platform/UsageReporting.h"
 #include "shortcuts/ShortcutLifecycle.h"
 
@@ -40,7 +41,28 @@ void AppDelegate::applicationWillTerminate() {
         return;
     m_terminated = true;
     ShortcutLifecycle& shortcuts = m_services.shortcuts;
-    m_services.background.runAndWait([&shortcuts] { return shortcuts.removeAllShortcuts(); });
+    LineOutput& output = m_services.output;
+    auto failed = std::make_shared<std::atomic_bool>(false);
+    const bool finished = m_services.background.runAndWait(
+        [&shortcuts, &output, failed] { return removeShortcuts(shortcuts, output, failed); },
+        m_services.quitPatience);
+    if (!finished) {
+        m_isQuitUnfinished = true;
+        output.writeLine(QStringLiteral("Gave up waiting %1 ms for the list to let go of the "
+                                        "shortcuts: they may still be in it")
+                             .arg(m_services.quitPatience.count()));
+    }
+    m_exitCode = !finished || *failed ? 1 : 0;
+}
+
+QCoro::Task<> AppDelegate::removeShortcuts(ShortcutLifecycle& shortcuts, LineOutput& output,
+                                           std::shared_ptr<std::atomic_bool> failed) {
+    try {
+        co_await shortcuts.removeAllShortcuts();
+    } catch (const std::exception& error) {
+        *failed = true;
+        output.writeLine("Error message: " + QString::fromUtf8(error.what()));
+    }
 }
 
 void AppDelegate::startUsageReporting() {

@@ -4,12 +4,15 @@
 #include "settings/Preferences.h"
 #include "shortcuts/Preset.h"
 
+#include <QCoroTask>
 #include <QObject>
+#include <atomic>
 #include <functional>
 #include <memory>
 
 class AppInfo;
 class BackgroundTasks;
+class LineOutput;
 class ResourceLocator;
 class ShortcutLifecycle;
 class TextMeasurer;
@@ -30,8 +33,12 @@ public:
         // What launch and quit ask of the registry (the registry itself in the program).
         ShortcutLifecycle& shortcuts;
         BackgroundTasks& background;
+        LineOutput& output;
         // Builds the window manager on first use.
         std::function<std::unique_ptr<DesktopShell>(AppDelegate&)> makeWindowManager;
+        // How long the quit waits for the shortcuts to leave the list: a list
+        // that never answers must not hold up the end of a session.
+        std::chrono::milliseconds quitPatience = std::chrono::seconds(5);
     };
 
     explicit AppDelegate(Services services, QObject* parent = nullptr);
@@ -42,16 +49,25 @@ public:
     DesktopShell& windowManager();
 
     void applicationDidFinishLaunching();
-    // Blocks until the recorded shortcuts are out of the list. Runs once; later
-    // calls return at once.
+    // Blocks until the shortcuts are out of the list, or the patience runs out;
+    // a failure is said on the output. Runs once; later calls return at once.
     void applicationWillTerminate();
+    // Non-zero when the quit could not take every shortcut out of the list.
+    int exitCode() const { return m_exitCode; }
+    // The quit gave up while the list was still busy: the background thread
+    // cannot be stopped in order.
+    bool isQuitUnfinished() const { return m_isQuitUnfinished; }
 
 private:
     void startUsageReporting();
+    static QCoro::Task<> removeShortcuts(ShortcutLifecycle& shortcuts, LineOutput& output,
+                                         std::shared_ptr<std::atomic_bool> failed);
 
     Services m_services;
     Preferences m_preferences;
     Preset m_preset;
     std::unique_ptr<DesktopShell> m_windowManager;
     bool m_terminated = false;
+    int m_exitCode = 0;
+    bool m_isQuitUnfinished = false;
 };

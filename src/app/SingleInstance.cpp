@@ -2,6 +2,8 @@
 
 #include "platform/LineOutput.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
@@ -12,8 +14,10 @@ constexpr int timeoutMs = 2000;
 constexpr char toggleRequest[] = "toggle\n";
 } // namespace
 
-SingleInstance::SingleInstance(QString socketPath, LineOutput& output, QObject* parent)
-    : QObject(parent), m_socketPath(std::move(socketPath)), m_output(output) {}
+SingleInstance::SingleInstance(QString socketPath, QString settingsLockPath, LineOutput& output,
+                               QObject* parent)
+    : QObject(parent), m_socketPath(std::move(socketPath)),
+      m_settingsLockPath(std::move(settingsLockPath)), m_output(output) {}
 
 SingleInstance::~SingleInstance() = default;
 
@@ -22,14 +26,41 @@ QString SingleInstance::defaultSocketPath(const QString& appId) {
            ".socket";
 }
 
-bool SingleInstance::claim() {
+SingleInstance::Claim SingleInstance::claim() {
     // Two programs started at the same moment must not both become the first.
     QLockFile lock(m_socketPath + ".lock");
     lock.lock();
     if (askRunningInstance())
-        return false;
+        return Claim::handedOver;
+    if (!lockSettings())
+        return Claim::unreachable;
     listen();
-    return true;
+    return Claim::first;
+}
+
+// A lock of a process that is gone is taken over; a lock never goes stale
+// with age, as the program runs for days.
+bool SingleInstance::lockSettings() {
+    QDir().mkpath(QFileInfo(m_settingsLockPath).absolutePath());
+    m_settingsLock = std::make_unique<QLockFile>(m_settingsLockPath);
+    m_settingsLock->setStaleLockTime(0);
+    if (m_settingsLock->tryLock(0))
+        return true;
+    if (m_settingsLock->error() != QLockFile::LockFailedError) {
+        // An unwritable settings folder: nothing to protect, nothing to refuse.
+        m_output.writeLine("Cannot take the lock " + m_settingsLockPath +
+                           ": continuing without it");
+        return true;
+    }
+    qint64 pid = 0;
+    QString host;
+    QString application;
+    m_settingsLock->getLockInfo(&pid, &host, &application);
+    m_output.writeLine(QStringLiteral("Tesselle already runs with these settings (process %1 on "
+                                      "%2, holding %3) and does not answer here")
+                           .arg(pid)
+                           .arg(host, m_settingsLockPath));
+    return false;
 }
 
 bool SingleInstance::askRunningInstance() const {

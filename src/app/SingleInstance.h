@@ -2,26 +2,37 @@
 
 #include <QObject>
 #include <QString>
+#include <memory>
 
 class LineOutput;
 class QLocalServer;
+class QLockFile;
 
 // One running program per user. A later start asks the running one to toggle
 // its panel and ends, so that a desktop without a tray reaches the picker
 // through a keyboard shortcut bound to the program. The socket lives in the
 // user's runtime folder; one left behind by a run that crashed is replaced.
+// Two programs with different runtime folders (a home shared over the
+// network, a runtime path too long for a socket) would both write the same
+// list: a lock beside the settings, held for the whole run, keeps the second out.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
-    SingleInstance(QString socketPath, LineOutput& output, QObject* parent = nullptr);
+    enum class Claim {
+        first,       // no other instance: this one listens for later starts
+        handedOver,  // the running instance was asked to toggle its panel
+        unreachable, // another instance holds the settings but does not answer
+    };
+
+    SingleInstance(QString socketPath, QString settingsLockPath, LineOutput& output,
+                   QObject* parent = nullptr);
     ~SingleInstance() override;
 
     // <runtime folder>/<app id>.socket
     static QString defaultSocketPath(const QString& appId);
 
-    // True when no other instance runs: this one then listens for later starts.
-    // False once the running instance has been asked to toggle its panel.
-    bool claim();
+    // An unreachable instance is said on the output.
+    Claim claim();
 
 signals:
     void toggleRequested();
@@ -31,7 +42,11 @@ private:
     void listen();
     void readRequests();
 
+    bool lockSettings();
+
     QString m_socketPath;
+    QString m_settingsLockPath;
     LineOutput& m_output;
+    std::unique_ptr<QLockFile> m_settingsLock;
     QLocalServer* m_server = nullptr;
 };

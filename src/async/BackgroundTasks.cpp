@@ -2,6 +2,7 @@
 
 #include <QSemaphore>
 #include <QTimer>
+#include <memory>
 
 namespace {
 
@@ -47,12 +48,13 @@ void BackgroundTasks::startAfter(std::chrono::milliseconds delay, Job job) {
         Qt::QueuedConnection);
 }
 
-void BackgroundTasks::runAndWait(Job job) {
+bool BackgroundTasks::runAndWait(Job job, std::chrono::milliseconds timeout) {
     Q_ASSERT(QThread::currentThread() != &m_thread);
-    QSemaphore finished;
+    // Shared, as the job may finish after this call has given up on it.
+    auto finished = std::make_shared<QSemaphore>();
     QMetaObject::invokeMethod(
         m_context,
-        [&finished, job = std::move(job)] { runToEnd(job, [&finished] { finished.release(); }); },
+        [finished, job = std::move(job)] { runToEnd(job, [finished] { finished->release(); }); },
         Qt::QueuedConnection);
-    finished.acquire();
+    return finished->tryAcquire(1, int(timeout.count()));
 }

@@ -23,8 +23,9 @@ public:
     // Starts the job after the delay, on the worker thread.
     void startAfter(std::chrono::milliseconds delay, Job job);
     // Runs the job on the worker thread and blocks the caller until it has
-    // finished, successfully or not. Must not be called from the worker thread.
-    void runAndWait(Job job);
+    // finished, successfully or not, or until the timeout; returns whether it
+    // finished. Must not be called from the worker thread.
+    bool runAndWait(Job job, std::chrono::milliseconds timeout);
 
     // Ends the worker thread; tasks still waiting there never resume. Call it
     // before the objects that pending tasks use are destroyed.

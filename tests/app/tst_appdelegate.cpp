@@ -49,12 +49,13 @@ public:
         co_return;
     }
     QCoro::Task<> removeAllShortcuts() override {
-        co_await QCoro::sleepFor(std::chrono::milliseconds(200));
+        co_await QCoro::sleepFor(removalTime);
         m_journal.add(onMainThread() ? "remove on main thread" : "remove");
         if (failRemoval)
             throw MessageError("the list is gone");
     }
     bool failRemoval = false;
+    std::chrono::milliseconds removalTime{200};
 
 private:
     static bool onMainThread() {
@@ -86,13 +87,16 @@ class AppDelegateTest : public QObject {
         ShortcutRegistry registry{defaults, client, clock, background, output};
         int windowManagersBuilt = 0;
 
-        std::unique_ptr<AppDelegate> makeDelegate() {
+        std::unique_ptr<AppDelegate>
+        makeDelegate(std::chrono::milliseconds quitPatience = std::chrono::seconds(5)) {
             return std::make_unique<AppDelegate>(
                 AppDelegate::Services{defaults, loginItems, appInfo, usage, resources, measurer,
-                                      registry, lifecycle, background, [this](AppDelegate&) {
+                                      registry, lifecycle, background, output,
+                                      [this](AppDelegate&) {
                                           ++windowManagersBuilt;
                                           return std::make_unique<RecordingShell>(journal);
-                                      }});
+                                      },
+                                      quitPatience});
         }
     };
 
@@ -154,11 +158,17 @@ private slots:
 
     void terminationBlocksUntilTheRemovalHasFinishedOffTheMainThread_data() {
         QTest::addColumn<bool>("removalFails");
-        QTest::newRow("a removal that succeeds") << false;
-        QTest::newRow("a removal that fails still lets the program quit") << true;
+        QTest::addColumn<int>("exitCode");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("a removal that succeeds ends the program with 0")
+            << false << 0 << QStringList();
+        QTest::newRow("a removal that fails is said and ends the program with 1")
+            << true << 1 << QStringList{"Error message: the list is gone"};
     }
     void terminationBlocksUntilTheRemovalHasFinishedOffTheMainThread() {
         QFETCH(bool, removalFails);
+        QFETCH(int, exitCode);
+        QFETCH(QStringList, lines);
         Fixture fixture;
         fixture.lifecycle.failRemoval = removalFails;
         auto delegate = fixture.makeDelegate();
@@ -166,6 +176,23 @@ private slots:
         QCOMPARE(fixture.journal.all(), QStringList{"remove"});
         delegate->applicationWillTerminate();
         QCOMPARE(fixture.journal.all(), QStringList{"remove"});
+        QCOMPARE(delegate->exitCode(), exitCode);
+        QVERIFY(!delegate->isQuitUnfinished());
+        QCOMPARE(fixture.output.lines(), lines);
+    }
+
+    // A list that never answers must not hold up the end of a desktop session.
+    void terminationGivesUpOnARemovalThatDoesNotEnd() {
+        Fixture fixture;
+        fixture.lifecycle.removalTime = std::chrono::seconds(3);
+        auto delegate = fixture.makeDelegate(std::chrono::milliseconds(100));
+        delegate->applicationWillTerminate();
+        QVERIFY(fixture.journal.all().isEmpty());
+        QVERIFY(delegate->isQuitUnfinished());
+        QCOMPARE(delegate->exitCode(), 1);
+        QCOMPARE(fixture.output.lines(),
+                 QStringList{"Gave up waiting 100 ms for the list to let go of the shortcuts: "
+                             "they may still be in it"});
     }
 };
 

@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <QFile>
 #include <QSignalSpy>
+#include <QSysInfo>
 #include <QTest>
 #include <sys/socket.h>
 #include <sys/un.h>
@@ -46,16 +47,47 @@ private slots:
             QVERIFY(file.open(QIODevice::WriteOnly));
         }
         RecordingLineOutput output;
-        SingleInstance first(path, output);
-        QVERIFY(first.claim());
+        const QString lock = path + ".settings.lock";
+        SingleInstance first(path, lock, output);
+        QCOMPARE(first.claim(), SingleInstance::Claim::first);
         QSignalSpy toggles(&first, &SingleInstance::toggleRequested);
 
-        SingleInstance second(path, output);
-        QVERIFY(!second.claim());
+        SingleInstance second(path, lock, output);
+        QCOMPARE(second.claim(), SingleInstance::Claim::handedOver);
         QTRY_COMPARE(toggles.size(), 1);
-        SingleInstance third(path, output);
-        QVERIFY(!third.claim());
+        SingleInstance third(path, lock, output);
+        QCOMPARE(third.claim(), SingleInstance::Claim::handedOver);
         QTRY_COMPARE(toggles.size(), 2);
+        QVERIFY(output.lines().isEmpty());
+    }
+
+    // A home shared over the network, XDG_RUNTIME_DIR unset in one session, a
+    // runtime path too long for a socket: the sockets differ, the settings do not.
+    void aSecondProgramForTheSameSettingsIsRefusedWhenItCannotHandOver() {
+        RecordingLineOutput output;
+        const QString lock = SingleInstance::defaultSocketPath("test.settings") + ".lock-settings";
+        SingleInstance first(SingleInstance::defaultSocketPath("test.runtime.one"), lock, output);
+        QCOMPARE(first.claim(), SingleInstance::Claim::first);
+
+        SingleInstance second(SingleInstance::defaultSocketPath("test.runtime.two"), lock, output);
+        QCOMPARE(second.claim(), SingleInstance::Claim::unreachable);
+        QCOMPARE(output.lines().size(), 1);
+        QVERIFY2(
+            output.lines().first().contains(QString::number(QCoreApplication::applicationPid())),
+            qPrintable(output.lines().first()));
+    }
+
+    void aLockLeftByAProgramThatIsGoneIsTakenOver() {
+        const QString lock = SingleInstance::defaultSocketPath("test.stale") + ".lock-settings";
+        {
+            QFile file(lock);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+            // QLockFile's content: the process, the program's name, the host.
+            file.write("999999\ntesselle\n" + QSysInfo::machineHostName().toUtf8() + "\n");
+        }
+        RecordingLineOutput output;
+        SingleInstance instance(SingleInstance::defaultSocketPath("test.stale"), lock, output);
+        QCOMPARE(instance.claim(), SingleInstance::Claim::first);
         QVERIFY(output.lines().isEmpty());
     }
 

@@ -15,6 +15,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QDir>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
@@ -91,8 +92,9 @@ private:
 
 int runShell(QApplication& app, bool autoPaste, ExposureClock& clock) {
     StandardOutput output;
-    SingleInstance instance(SingleInstance::defaultSocketPath("io.tesselle.DesktopDriver"), output);
-    if (!instance.claim())
+    SingleInstance instance(SingleInstance::defaultSocketPath("io.tesselle.DesktopDriver"),
+                            QDir::tempPath() + "/io.tesselle.DesktopDriver.lock", output);
+    if (instance.claim() != SingleInstance::Claim::first)
         return 0;
     FakeDefaultsStore defaults;
     FakeLoginItemService loginItems;

@@ -45,14 +45,32 @@ inline QList<std::pair<QString, QString>> matchPairs() {
     return pairs;
 }
 
-inline void start(QProcess& program, const QString& name = QStringLiteral("tesselle")) {
-    program.setProgram(QStringLiteral(TESSELLE_BINARY_DIR "/") + name);
+inline QProcessEnvironment offscreenEnvironment() {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert("QT_QPA_PLATFORM", "offscreen");
+    return environment;
+}
+
+inline void start(QProcess& program, const QString& name = QStringLiteral("tesselle"),
+                  const QProcessEnvironment& environment = offscreenEnvironment(),
+                  QProcess::ProcessChannelMode channels = QProcess::ForwardedErrorChannel) {
+    program.setProgram(QStringLiteral(TESSELLE_BINARY_DIR "/") + name);
     program.setProcessEnvironment(environment);
-    program.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    program.setProcessChannelMode(channels);
     program.start();
     QVERIFY(program.waitForStarted());
+}
+
+// Whether the process has its own handler for the signal yet.
+inline bool catches(const QProcess& program, int signal) {
+    QFile status(QStringLiteral("/proc/%1/status").arg(program.processId()));
+    if (!status.open(QIODevice::ReadOnly))
+        return false;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("SigCgt:"))
+            return (line.mid(7).trimmed().toULongLong(nullptr, 16) >> (signal - 1)) & 1;
+    }
+    return false;
 }
 
 // Sends the quit signal and checks that the program ends in order.

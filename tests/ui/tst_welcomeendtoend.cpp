@@ -49,14 +49,14 @@ struct Program {
     RecordingUsageReporting usageReporting;
     BackgroundTasks background;
     SystemClock clock;
-    EspansoReplacementService list{EspansoReplacementService::defaultMatchFile()};
+    EspansoReplacementService list{EspansoReplacementService::defaultMatchFile(), output};
     TextReplacementClient client{list, output};
     ShortcutRegistry registry{defaults, client, clock, background, output};
     FontTextMeasurer measurer;
     WindowManager* windowManager = nullptr;
     AppDelegate delegate{AppDelegate::Services{
         defaults, launchAtLogin, appInfo, usageReporting, resources, measurer, registry, registry,
-        background, [this](AppDelegate& owner) {
+        background, output, [this](AppDelegate& owner) {
             WindowManager::Contents contents{
                 [](WindowManager&) { return std::make_unique<QWidget>(); },
                 [this, &owner](WindowManager& manager) -> std::unique_ptr<QWidget> {

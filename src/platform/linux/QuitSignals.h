@@ -9,6 +9,11 @@ class QSocketNotifier;
 class QuitSignals : public QObject {
     Q_OBJECT
 public:
+    // Catches the signals from now on, before any event loop exists: a signal
+    // that comes early waits for the QuitSignals object, instead of ending the
+    // program before its quit steps can run. The constructor does it too.
+    static void catchEarly();
+
     explicit QuitSignals(QObject* parent = nullptr);
     ~QuitSignals() override;
 

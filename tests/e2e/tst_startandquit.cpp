@@ -1,0 +1,163 @@
+#include "ProgramUnderTest.h"
+#include "TestEnvironment.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QLockFile>
+#include <QSettings>
+#include <QTemporaryDir>
+
+using namespace programUnderTest;
+
+namespace {
+
+// A record as a full preset leaves it: this many shortcuts, one per emoji.
+constexpr int recordedCount = 1705;
+
+void recordShortcuts() {
+    QJsonObject map;
+    for (int i = 0; i < recordedCount; ++i) {
+        const QString phrase = QStringLiteral("emoji %1").arg(i);
+        map.insert(phrase, QJsonArray{QJsonObject{{"text", QStringLiteral("/s%1").arg(i)},
+                                                  {"phrase", phrase},
+                                                  {"isCustom", false}}});
+    }
+    QSettings settings(settingsFile(), QSettings::IniFormat);
+    settings.setValue("shortcuts", QJsonDocument(map).toJson(QJsonDocument::Compact));
+    settings.setValue("isWelcomeWasPresented", QByteArray("true"));
+}
+
+// Counted from the raw text: fast enough to catch the file being filled.
+int entriesInMatchFile() {
+    QFile file(matchFile());
+    if (!file.open(QIODevice::ReadOnly))
+        return 0;
+    return int(file.readAll().count("\n  - trigger:"));
+}
+
+QByteArray standardOutputOf(QProcess& program) {
+    program.waitForFinished(10000);
+    return program.readAllStandardOutput();
+}
+
+} // namespace
+
+// The real program, started and ended at awkward moments, offscreen in this
+// test's private HOME.
+class StartAndQuitTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { removeProgramFiles(); }
+
+    // The restore used to go on writing between the quit's removal and the end.
+    void aQuitDuringTheLaunchRestoreLeavesNothingInTheList_data() {
+        QTest::addColumn<int>("entriesBeforeQuit");
+        for (int round = 1; round <= 2; ++round) {
+            QTest::addRow("as the first entries arrive, round %d", round) << 1;
+            QTest::addRow("with a fifth of the list written, round %d", round) << 340;
+            QTest::addRow("with half of the list written, round %d", round) << 850;
+            QTest::addRow("with most of the list written, round %d", round) << 1500;
+        }
+    }
+    void aQuitDuringTheLaunchRestoreLeavesNothingInTheList() {
+        QFETCH(int, entriesBeforeQuit);
+        recordShortcuts();
+        QProcess program;
+        start(program);
+        QTRY_VERIFY_WITH_TIMEOUT(entriesInMatchFile() >= entriesBeforeQuit, 20000);
+        const int written = entriesInMatchFile();
+        stop(program, SIGTERM);
+        qInfo("quit with %d of %d entries written", written, recordedCount);
+        QCOMPARE(matchPairs(), (QList<std::pair<QString, QString>>()));
+    }
+
+    // Early in its start a quit signal used to end the program at once, with
+    // the signal's own exit status. Held at the lock that a second start
+    // waits on, the program must already catch it.
+    void aQuitSignalEarlyInTheStartEndsInOrder() {
+        QLockFile startLock(qEnvironmentVariable("XDG_RUNTIME_DIR") +
+                            "/io.tesselle.Tesselle.socket.lock");
+        QVERIFY(startLock.lock());
+        QProcess program;
+        start(program);
+        QTRY_VERIFY_WITH_TIMEOUT(catches(program, SIGTERM), 5000);
+        ::kill(pid_t(program.processId()), SIGTERM);
+        startLock.unlock();
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+    }
+
+    // Each runtime folder has its own socket, so the second program cannot
+    // reach the first: it must not write the same list beside it.
+    void aSecondProgramWithAnotherRuntimeFolderIsRefused() {
+        recordShortcuts();
+        QProcess first;
+        start(first);
+        QTRY_COMPARE_WITH_TIMEOUT(entriesInMatchFile(), recordedCount, 20000);
+
+        QTemporaryDir otherRuntime;
+        QProcessEnvironment environment = offscreenEnvironment();
+        environment.insert("XDG_RUNTIME_DIR", otherRuntime.path());
+        QProcess second;
+        start(second, QStringLiteral("tesselle"), environment);
+        const QByteArray said = standardOutputOf(second);
+        QCOMPARE(second.exitCode(), 1);
+        QVERIFY2(said.contains("Tesselle already runs with these settings"), said.constData());
+
+        QCOMPARE(first.state(), QProcess::Running);
+        QCOMPARE(entriesInMatchFile(), recordedCount);
+        stop(first, SIGTERM);
+        QCOMPARE(entriesInMatchFile(), 0);
+    }
+
+    void withoutAGraphicalSessionTheProgramSaysSoAndEnds() {
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+            environment.remove(name);
+        QProcess program;
+        start(program, QStringLiteral("tesselle"), environment, QProcess::SeparateChannels);
+        QVERIFY(program.waitForFinished(10000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        QCOMPARE(program.readAllStandardError(),
+                 QByteArray("Tesselle needs a graphical session (X11 or Wayland)\n"));
+    }
+
+    // The XDG rules say to ignore a relative path.
+    void aRelativeConfigFolderIsIgnored() {
+        QTemporaryDir workingFolder;
+        QProcessEnvironment environment = offscreenEnvironment();
+        environment.insert("XDG_CONFIG_HOME", "relative-config");
+        QProcess program;
+        program.setWorkingDirectory(workingFolder.path());
+        start(program, QStringLiteral("tesselle"), environment);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(settingsFile()), 10000);
+        stop(program, SIGTERM);
+        QVERIFY(!QFile::exists(workingFolder.filePath("relative-config")));
+    }
+
+    void temporaryFilesLeftByAKilledRunAreRemovedAtTheNextStart() {
+        recordShortcuts();
+        QVERIFY(QDir().mkpath(QFileInfo(matchFile()).absolutePath()));
+        const QString folder = QFileInfo(matchFile()).absolutePath() + '/';
+        for (const QString& name : {"_tesselle.yml.tmp-a1B2c3", "_tesselle.yml.tmp-zzzzzz",
+                                    "_tesselle.yml.tmp-toolong", "_mine.yml.tmp-a1B2c3"}) {
+            QFile file(folder + name);
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        QProcess program;
+        start(program);
+        QTRY_COMPARE_WITH_TIMEOUT(entriesInMatchFile(), recordedCount, 20000);
+        stop(program, SIGTERM);
+        QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        left.sort();
+        QCOMPARE(left, (QStringList{"_mine.yml.tmp-a1B2c3", "_tesselle.yml.tmp-toolong",
+                                    "tesselle.yml"}));
+    }
+};
+
+TESSELLE_TEST_MAIN(StartAndQuitTest, QCoreApplication)
+#include "tst_startandquit.moc"
