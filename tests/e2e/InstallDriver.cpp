@@ -1,6 +1,7 @@
-// Installs the full preset (person, medium skin tone, no family) with the
-// program's real settings, espanso list and measurer, in whatever HOME it is
-// given, and prints "installed" when done. A test kills it on the way.
+// Installs the full preset (person, no family, in the skin tone given as the
+// first argument, medium by default) with the program's real settings,
+// espanso list and measurer, in whatever HOME it is given, over whatever is
+// installed, and prints "installed" when done. A test kills it on the way.
 #include "async/BackgroundTasks.h"
 #include "platform/linux/EspansoReplacementService.h"
 #include "platform/linux/FontTextMeasurer.h"
@@ -17,9 +18,9 @@
 
 namespace {
 
-QCoro::Task<> install(Preset& preset, LineOutput& output) {
+QCoro::Task<> install(Preset& preset, Tone tone, LineOutput& output) {
     try {
-        co_await preset.install(PresetConfiguration{Gender::person, Tone::medium, std::nullopt});
+        co_await preset.install(PresetConfiguration{Gender::person, tone, std::nullopt});
         output.writeLine(QStringLiteral("installed"));
     } catch (const std::exception& error) {
         output.writeLine(QString::fromUtf8(error.what()));
@@ -40,7 +41,9 @@ int main(int argc, char* argv[]) {
     ShortcutRegistry registry(defaults, client, clock, background, output);
     FontTextMeasurer measurer;
     Preset preset(defaults, resources, measurer, registry, background);
-    QCoro::Task<> installing = install(preset, output);
+    const std::optional<Tone> tone =
+        argc > 1 ? toneFromRawValue(QByteArray(argv[1]).toInt()) : Tone::medium;
+    QCoro::Task<> installing = install(preset, tone.value_or(Tone::medium), output);
     app.exec();
     background.stop();
     return 0;

@@ -34,29 +34,65 @@ class KilledInstallTest : public QObject {
         return pairs;
     }
 
+    // Entries whose phrase carries the dark skin tone.
+    static int darkEntriesInMatchFile() {
+        QFile file(matchFile());
+        if (!file.open(QIODevice::ReadOnly))
+            return 0;
+        return int(file.readAll().count(QStringLiteral("\U0001F3FF").toUtf8()));
+    }
+
+    // The list holds exactly the recorded pairs, each trigger once.
     static bool agree() {
         const QList<std::pair<QString, QString>> listed = matchPairs();
         const QList<std::pair<QString, QString>> recorded = recordedPairs();
         const QSet<std::pair<QString, QString>> listedSet(listed.cbegin(), listed.cend());
         const QSet<std::pair<QString, QString>> recordedSet(recorded.cbegin(), recorded.cend());
-        return !listed.isEmpty() && listed.size() == listedSet.size() &&
+        QSet<QString> triggers;
+        for (const auto& [trigger, phrase] : listed)
+            triggers.insert(trigger);
+        return !listed.isEmpty() && listed.size() == triggers.size() &&
                recorded.size() == recordedSet.size() && listedSet == recordedSet;
+    }
+
+    // The driver takes the skin tone's raw value: 1 light, 5 dark.
+    static void installCompletely(const QString& tone) {
+        QProcess installer;
+        installer.setArguments({tone});
+        start(installer, QStringLiteral("tesselle_install_driver"));
+        QByteArray said;
+        QTRY_VERIFY_WITH_TIMEOUT((said += installer.readAllStandardOutput()).contains("installed"),
+                                 60000);
+        ::kill(pid_t(installer.processId()), SIGKILL);
+        QVERIFY(installer.waitForFinished(5000));
     }
 
 private slots:
     void init() { removeProgramFiles(); }
 
     void theNextStartMakesTheRecordAndTheListAgree_data() {
+        QTest::addColumn<bool>("overAnotherTone");
         QTest::addColumn<int>("killAt");
-        QTest::newRow("killed as the first entries are written") << 1;
-        QTest::newRow("killed with half the list written") << 800;
+        QTest::newRow("killed as the first entries are written") << false << 1;
+        QTest::newRow("killed with a quarter of the list written") << false << 400;
+        QTest::newRow("killed with half the list written") << false << 800;
+        QTest::newRow("killed with most of the list written") << false << 1300;
+        // The phrases of a tone change are rewritten in place, one by one.
+        QTest::newRow("killed as the first entries change tone") << true << 5;
+        QTest::newRow("killed with a third of the toned entries changed") << true << 50;
+        QTest::newRow("killed with most toned entries changed") << true << 120;
     }
     void theNextStartMakesTheRecordAndTheListAgree() {
+        QFETCH(bool, overAnotherTone);
         QFETCH(int, killAt);
+        if (overAnotherTone)
+            installCompletely(QStringLiteral("1"));
         QProcess installer;
+        installer.setArguments({QStringLiteral("5")});
         start(installer, QStringLiteral("tesselle_install_driver"));
-        QTRY_VERIFY_WITH_TIMEOUT(
-            entriesInMatchFile() >= killAt || installer.state() == QProcess::NotRunning, 60000);
+        const auto progress = overAnotherTone ? darkEntriesInMatchFile : entriesInMatchFile;
+        QTRY_VERIFY_WITH_TIMEOUT(progress() >= killAt || installer.state() == QProcess::NotRunning,
+                                 60000);
         if (installer.state() == QProcess::NotRunning)
             QSKIP("the installation ended before the kill");
         ::kill(pid_t(installer.processId()), SIGKILL);
