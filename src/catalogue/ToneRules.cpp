@@ -15,6 +15,10 @@ constexpr QChar variationSelector(0xFE0F);
 constexpr std::array<char32_t, 9> textDefaultBases{0x261D,  0x26F9,  0x270C,  0x270D, 0x1F3CB,
                                                    0x1F3CC, 0x1F574, 0x1F575, 0x1F590};
 
+// A modifier base of which Unicode recommends no toned form, although the
+// emoji font draws one.
+constexpr char32_t wrestlers = 0x1F93C;
+
 // UTF-16 length of the first scalar.
 qsizetype firstScalarLength(const QString& symbol) {
     return symbol.size() >= 2 && symbol[0].isHighSurrogate() && symbol[1].isLowSurrogate() ? 2 : 1;
@@ -83,7 +87,7 @@ QString removeSkinTone(const QString& symbol) {
 }
 
 bool supportsSkinTone(const TextMeasurer& measurer, const QString& symbol) {
-    if (symbol.isEmpty())
+    if (symbol.isEmpty() || firstScalar(symbol) == wrestlers)
         return false;
     static const QString reference = QStringLiteral("👍");
     const QSizeF toned = measurer.size(applyTone(Tone::light, symbol));
