@@ -75,6 +75,8 @@ private:
 
     void relayout();
     void updateScrollRange();
+    void openSelectionMenu();
+    void openMenu(const Emoji& emoji, const QPoint& at);
     void activate(const Emoji& emoji);
     void copyAndRecord(const Emoji& emoji);
     void showCopiedToast(const Emoji& emoji, const QRect& cell);
