@@ -19,7 +19,7 @@
 #include "ui/settings/GenderPicker.h"
 #include "ui/settings/GeneralSettingsView.h"
 #include "ui/settings/PresetActionButton.h"
-#include "ui/settings/ProgressIndicator.h"
+#include "ui/controls/ProgressIndicator.h"
 #include "ui/settings/SettingsRowView.h"
 #include "ui/settings/SettingsView.h"
 #include "ui/settings/TonePicker.h"
