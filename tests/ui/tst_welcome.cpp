@@ -12,6 +12,8 @@
 #include "settings/SettingsKeys.h"
 #include "ui/controls/AccentColor.h"
 #include "ui/controls/AppButtonStyle.h"
+#include "ui/controls/BusyButton.h"
+#include "ui/controls/ProgressIndicator.h"
 #include "ui/settings/GenderPicker.h"
 #include "ui/settings/TonePicker.h"
 #include "ui/welcome/PlayerView.h"
@@ -19,9 +21,12 @@
 #include "ui/welcome/WelcomeViewModel.h"
 
 #include <QApplication>
+#include <QGraphicsOpacityEffect>
 #include <QMediaPlayer>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QSemaphore>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -154,6 +159,32 @@ private slots:
         QVERIFY(!fixture.presets.service.currentEntries().isEmpty());
     }
 
+    void clicksWhileAnInstallationRunsStartNoOther() {
+        Fixture fixture;
+        WelcomeView* view = fixture.open();
+        choose(*view, Gender::person, Tone::medium);
+        QSignalSpy installations(&fixture.presets.preset, &Preset::installedConfigurationChanged);
+        // The list holds the installation until the last click is in.
+        QSemaphore gate;
+        fixture.presets.service.beforeAdding = [&gate] {
+            gate.acquire();
+            gate.release();
+        };
+        QPushButton* button = installButton(*view);
+        QTest::mouseClick(button, Qt::LeftButton);
+        const BusyButton& install = view->installButton();
+        QVERIFY(install.isBusy());
+        QCOMPARE(static_cast<QGraphicsOpacityEffect*>(button->graphicsEffect())->opacity(), 0.5);
+        QVERIFY(install.indicator().isVisible());
+        for (int click = 0; click < 3; ++click)
+            QTest::mouseClick(button, Qt::LeftButton);
+        QTest::keyClick(button, Qt::Key_Space);
+        gate.release();
+        QTRY_VERIFY(!fixture.windowManager.welcomeWindow());
+        QTest::qWait(200);
+        QCOMPARE(installations.count(), 1);
+    }
+
     void aFailedInstallationShowsTheErrorAndKeepsBothChoices_data() {
         QTest::addColumn<QString>("dismissal");
         QTest::newRow("the alert dismissed with OK") << "OK";
@@ -184,6 +215,7 @@ private slots:
         QCOMPARE(view->findChild<GenderPicker*>()->selection(), Gender::male);
         QCOMPARE(view->findChild<TonePicker*>()->selection(), Tone::light);
         QVERIFY(installButton(*view)->isEnabled());
+        QVERIFY(!view->installButton().isBusy());
         QCOMPARE(fixture.presets.preset.installedConfiguration(), std::nullopt);
 
         // Another try goes through.
