@@ -78,11 +78,10 @@ int main(int argc, char** argv) {
                 store.release()->setParent(view.get());
                 return view;
             };
-            contents.welcome = [&shared = owner, &launchAtLogin, &resources,
-                                &output](WindowManager& manager) -> std::unique_ptr<QWidget> {
-                return std::make_unique<WelcomeView>(
-                    WelcomeView::Services{shared.preferences(), shared.preset(), manager,
-                                          launchAtLogin, resources, output});
+            contents.welcome = [&shared = owner, &launchAtLogin,
+                                &resources](WindowManager& manager) -> std::unique_ptr<QWidget> {
+                return std::make_unique<WelcomeView>(WelcomeView::Services{
+                    shared.preferences(), shared.preset(), manager, launchAtLogin, resources});
             };
             contents.settings = [&shared = owner, &launchAtLogin, &clock, &output, &appInfo,
                                  &resources](WindowManager& manager) -> std::unique_ptr<QWidget> {

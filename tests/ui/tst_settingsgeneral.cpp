@@ -14,12 +14,12 @@
 #include "ui/controls/AccentColor.h"
 #include "ui/controls/Popover.h"
 #include "ui/controls/PopoverButton.h"
+#include "ui/controls/ProgressIndicator.h"
 #include "ui/settings/FamilyGrid.h"
 #include "ui/settings/FamilyPicker.h"
 #include "ui/settings/GenderPicker.h"
 #include "ui/settings/GeneralSettingsView.h"
 #include "ui/settings/PresetActionButton.h"
-#include "ui/controls/ProgressIndicator.h"
 #include "ui/settings/SettingsRowView.h"
 #include "ui/settings/SettingsView.h"
 #include "ui/settings/TonePicker.h"
@@ -85,7 +85,7 @@ struct Fixture {
             [](WindowManager&) { return std::make_unique<QWidget>(); },
             [this](WindowManager& manager) -> std::unique_ptr<QWidget> {
                 return std::make_unique<WelcomeView>(WelcomeView::Services{
-                    preferences, presets.preset, manager, launchAtLogin, resources, output});
+                    preferences, presets.preset, manager, launchAtLogin, resources});
             },
             [this](WindowManager& manager) -> std::unique_ptr<QWidget> {
                 return std::make_unique<SettingsView>(

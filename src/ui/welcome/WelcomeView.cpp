@@ -28,9 +28,9 @@ constexpr qreal cornerRadius = 10;
 
 WelcomeView::WelcomeView(Services services, QWidget* parent)
     : QWidget(parent), m_services(services),
-      m_model(new WelcomeViewModel(services.resources, services.output, this)),
-      m_playerView(new PlayerView), m_genderPicker(new GenderPicker(services.preferences)),
-      m_tonePicker(new TonePicker), m_installButton(new BusyButton("Install Tesselle")),
+      m_model(new WelcomeViewModel(services.resources, this)), m_playerView(new PlayerView),
+      m_genderPicker(new GenderPicker(services.preferences)), m_tonePicker(new TonePicker),
+      m_installButton(new BusyButton("Install Tesselle")),
       m_installStyle(new AppButtonStyle(Qt::gray, m_installButton)) {
     setFixedWidth(viewWidth);
     auto* outer = new QVBoxLayout(this);

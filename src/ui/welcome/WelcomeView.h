@@ -11,7 +11,6 @@
 class AppButtonStyle;
 class BusyButton;
 class GenderPicker;
-class LineOutput;
 class Preferences;
 class Preset;
 class PlayerView;
@@ -39,7 +38,6 @@ public:
         WindowManager& windowManager;
         LaunchAtLogin::Observable& launchAtLogin;
         const ResourceLocator& resources;
-        LineOutput& output;
     };
 
     explicit WelcomeView(Services services, QWidget* parent = nullptr);

@@ -1,15 +1,12 @@
 #include "ui/welcome/WelcomeViewModel.h"
 
-#include "platform/LineOutput.h"
 #include "platform/ResourceLocator.h"
 
 #include <QMediaPlayer>
 #include <QUrl>
 
-WelcomeViewModel::WelcomeViewModel(const ResourceLocator& resources, LineOutput& output,
-                                   QObject* parent)
+WelcomeViewModel::WelcomeViewModel(const ResourceLocator& resources, QObject* parent)
     : QObject(parent), m_resources(resources) {
-    output.writeLine(QStringLiteral("Init"));
     // Qt Multimedia picks its backend at its first use, and this is the
     // program's only use. The FFmpeg backend plays H.264 with what Qt
     // Multimedia brings; GStreamer, the default, needs plugins that are often

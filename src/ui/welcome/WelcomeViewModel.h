@@ -5,7 +5,6 @@
 #include <QObject>
 #include <memory>
 
-class LineOutput;
 class QMediaPlayer;
 class ResourceLocator;
 
@@ -14,8 +13,7 @@ class ResourceLocator;
 class WelcomeViewModel : public QObject {
     Q_OBJECT
 public:
-    WelcomeViewModel(const ResourceLocator& resources, LineOutput& output,
-                     QObject* parent = nullptr);
+    explicit WelcomeViewModel(const ResourceLocator& resources, QObject* parent = nullptr);
     ~WelcomeViewModel() override;
 
     // The same player while the scheme stays; for another scheme a new player
