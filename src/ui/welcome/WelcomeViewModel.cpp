@@ -2,6 +2,7 @@
 
 #include "platform/ResourceLocator.h"
 
+#include <QLoggingCategory>
 #include <QMediaPlayer>
 #include <QUrl>
 
@@ -13,6 +14,11 @@ WelcomeViewModel::WelcomeViewModel(const ResourceLocator& resources, QObject* pa
     // missing and then crashes building its pipeline.
     if (!qEnvironmentVariableIsSet("QT_MEDIA_BACKEND"))
         qputenv("QT_MEDIA_BACKEND", "ffmpeg");
+    // The FFmpeg backend of Qt 6.4 lists its codecs and probes for hardware
+    // decoders at every start of a video, in debug lines of the default
+    // category; the program writes none of its own. QT_LOGGING_RULES still
+    // brings them back.
+    QLoggingCategory::setFilterRules(QStringLiteral("default.debug=false"));
 }
 
 WelcomeViewModel::~WelcomeViewModel() = default;
@@ -27,6 +33,10 @@ QMediaPlayer* WelcomeViewModel::player(ColorScheme scheme) {
     if (!path)
         return nullptr;
     auto player = std::make_unique<QMediaPlayer>();
+    connect(player.get(), &QMediaPlayer::errorOccurred, this,
+            [name](QMediaPlayer::Error, const QString& message) {
+                qWarning().noquote() << "The video" << name << "does not play:" << message;
+            });
     player->setSource(QUrl::fromLocalFile(*path));
     player->play();
     m_player = std::move(player);

@@ -9,7 +9,8 @@ class QMediaPlayer;
 class ResourceLocator;
 
 // The welcome window's introduction video: one player, made for the colour
-// scheme it was asked for and playing from the start.
+// scheme it was asked for and playing from the start. A player that fails
+// says why in a warning.
 class WelcomeViewModel : public QObject {
     Q_OBJECT
 public:
