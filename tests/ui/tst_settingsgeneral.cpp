@@ -15,6 +15,7 @@
 #include "ui/controls/Popover.h"
 #include "ui/controls/PopoverButton.h"
 #include "ui/controls/ProgressIndicator.h"
+#include "ui/controls/Switch.h"
 #include "ui/settings/FamilyGrid.h"
 #include "ui/settings/FamilyPicker.h"
 #include "ui/settings/GenderPicker.h"
@@ -26,7 +27,6 @@
 #include "ui/welcome/WelcomeView.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCoroTimer>
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
@@ -149,12 +149,18 @@ QPushButton* pushButton(QWidget& page, const QString& text) {
     return nullptr;
 }
 
-QCheckBox* checkBox(QWidget& page, const QString& text) {
-    for (QCheckBox* box : page.findChildren<QCheckBox*>()) {
-        if (box->text() == text)
-            return box;
+Switch* switchLabelled(QWidget& page, const QString& text) {
+    for (Switch* control : page.findChildren<Switch*>()) {
+        if (control->text() == text)
+            return control;
     }
     return nullptr;
+}
+
+// The colour of an on switch's track, at its left end clear of the knob.
+QColor trackColour(Switch& control) {
+    const QImage image = control.grab().toImage();
+    return image.pixelColor(control.width() - 32, control.height() / 2);
 }
 
 SettingsRowView* row(QWidget& page, const QString& title) {
@@ -521,7 +527,7 @@ private slots:
              {SettingsKeys::configuration, SettingsKeys::shortcuts, SettingsKeys::favorites,
               SettingsKeys::recent, SettingsKeys::isWelcomeWasPresented})
             QVERIFY2(!fixture.defaults.keys().contains(key), key);
-        QVERIFY(!checkBox(page, "Autopaste")->isChecked());
+        QVERIFY(!switchLabelled(page, "Autopaste")->isChecked());
     }
 
     void resetAppStopsWhenTheUninstallFails() {
@@ -597,29 +603,34 @@ private slots:
             return label == "Autopaste" ? fixture.preferences.autoPaste()
                                         : fixture.preferences.useSystemColor();
         };
-        QTest::mouseClick(checkBox(page, label), Qt::LeftButton);
+        QTest::mouseClick(switchLabelled(page, label), Qt::LeftButton);
         QVERIFY(value());
-        QTest::mouseClick(checkBox(page, label), Qt::LeftButton);
+        QTest::mouseClick(switchLabelled(page, label), Qt::LeftButton);
         QVERIFY(!value());
     }
 
-    void theStartupSwitchTakesTheAccentColour_data() {
+    // All three are the same switch, on in the accent colour.
+    void theSwitchesTakeTheAccentColour_data() {
+        QTest::addColumn<QString>("label");
         QTest::addColumn<bool>("useSystemColor");
-        QTest::newRow("the brand yellow") << false;
-        QTest::newRow("the desktop's highlight colour") << true;
+        for (const char* label : {"Autopaste", "Open at login", "Use default system color"}) {
+            QTest::addRow("%s in the desktop's highlight colour", label) << label << true;
+            if (QString(label) != "Use default system color")
+                QTest::addRow("%s in the brand yellow", label) << label << false;
+        }
     }
-    void theStartupSwitchTakesTheAccentColour() {
+    void theSwitchesTakeTheAccentColour() {
+        QFETCH(QString, label);
         QFETCH(bool, useSystemColor);
         Fixture fixture;
+        fixture.preferences.setAutoPaste(true);
+        fixture.launchAtLogin.setEnabled(true);
         fixture.preferences.setUseSystemColor(useSystemColor);
         GeneralSettingsView& page = fixture.open();
-        auto* toggle = page.findChild<LaunchAtLogin::Toggle*>();
-        QTest::mouseClick(toggle, Qt::LeftButton);
-        QVERIFY(toggle->isChecked());
-        // The track's left end, clear of the knob that sits right when on.
-        const QImage image = toggle->grab().toImage();
-        const QColor track = image.pixelColor(toggle->width() - 32, toggle->height() / 2);
-        QCOMPARE(track, appAccentColor(useSystemColor));
+        Switch* control = switchLabelled(page, label);
+        QVERIFY(control);
+        QVERIFY(control->isChecked());
+        QCOMPARE(trackColour(*control), appAccentColor(useSystemColor));
     }
 
     void theTwoLaunchAtLoginSwitchesStayInStep() {
