@@ -71,11 +71,7 @@ WelcomeView::WelcomeView(Services services, QWidget* parent)
         showInstallState();
     });
     connect(m_installButton, &BusyButton::clicked, this, &WelcomeView::installClicked);
-    // The switch and focus marks take the program's accent colour as it is
-    // when the window is built.
-    QPalette accented;
-    accented.setColor(QPalette::Highlight, appAccentColor(services.preferences.useSystemColor()));
-    setPalette(accented);
+    followAccentColor(*this, services.preferences);
     showInstallState();
     showVideo();
 }
