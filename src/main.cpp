@@ -31,7 +31,9 @@
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("tesselle"));
-    app.setApplicationDisplayName(QStringLiteral("Tesselle"));
+    // No display name: Qt would append it to every window title that does not
+    // end with it ("Tesselle Settings — Tesselle"), and the titles name the
+    // program already.
     app.setQuitOnLastWindowClosed(false);
     app.setDesktopFileName(QStringLiteral("tesselle"));
 
