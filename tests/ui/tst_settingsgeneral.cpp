@@ -636,6 +636,22 @@ private slots:
             QCOMPARE(trackColour(*control), brandAccentColor());
     }
 
+    // The window is too narrow for "Use default system color" on one line.
+    void everySwitchShowsItsWholeLabel() {
+        Fixture fixture;
+        GeneralSettingsView& page = fixture.open();
+        QTRY_VERIFY(page.isVisible());
+        const QList<Switch*> switches = page.findChildren<Switch*>();
+        QCOMPARE(switches.size(), 3);
+        for (Switch* control : switches) {
+            const bool oneLine = control->width() >= control->sizeHint().width();
+            QVERIFY2(oneLine || control->height() > control->sizeHint().height(),
+                     qPrintable(control->text()));
+            QVERIFY(page.rect().contains(
+                control->geometry().translated(control->mapTo(&page, QPoint()) - control->pos())));
+        }
+    }
+
     void theTwoLaunchAtLoginSwitchesStayInStep() {
         Fixture fixture;
         GeneralSettingsView& page = fixture.open();

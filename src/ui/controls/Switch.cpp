@@ -6,20 +6,45 @@ namespace {
 constexpr QSize trackSize(36, 20);
 constexpr int knobMargin = 2;
 constexpr int labelSpacing = 12;
+// The track and a pixel either side for the focus mark.
+constexpr int switchWidth = trackSize.width() + 2;
 } // namespace
 
 Switch::Switch(const QString& label, QWidget* parent) : QAbstractButton(parent) {
     setText(label);
     setCheckable(true);
     setFocusPolicy(Qt::StrongFocus);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    policy.setHeightForWidth(true);
+    setSizePolicy(policy);
 }
 
 QSize Switch::sizeHint() const {
     const int labelWidth =
         text().isEmpty() ? 0 : fontMetrics().horizontalAdvance(text()) + labelSpacing;
-    return {labelWidth + trackSize.width() + 2,
-            std::max(trackSize.height() + 4, fontMetrics().height())};
+    return {labelWidth + switchWidth, std::max(trackSize.height() + 4, fontMetrics().height())};
+}
+
+// As narrow as the longest word of the label allows.
+QSize Switch::minimumSizeHint() const {
+    int longestWord = 0;
+    for (const QString& word : text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+        longestWord = std::max(longestWord, fontMetrics().horizontalAdvance(word));
+    return {longestWord + (text().isEmpty() ? 0 : labelSpacing) + switchWidth, sizeHint().height()};
+}
+
+bool Switch::hasHeightForWidth() const {
+    return !text().isEmpty();
+}
+
+int Switch::heightForWidth(int width) const {
+    const QRect label =
+        fontMetrics().boundingRect(labelRect(width, QWIDGETSIZE_MAX), Qt::TextWordWrap, text());
+    return std::max(sizeHint().height(), label.height());
+}
+
+QRect Switch::labelRect(int width, int height) const {
+    return {0, 0, std::max(0, width - switchWidth - labelSpacing), height};
 }
 
 QRect Switch::switchRect() const {
@@ -33,8 +58,8 @@ void Switch::paintEvent(QPaintEvent*) {
     painter.setRenderHint(QPainter::Antialiasing);
     if (!text().isEmpty()) {
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(rect().adjusted(0, 0, -(trackSize.width() + labelSpacing), 0),
-                         Qt::AlignLeft | Qt::AlignVCenter, text());
+        painter.drawText(labelRect(width(), height()),
+                         Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap, text());
     }
     const QRectF track = switchRect();
     QColor trackColor =
