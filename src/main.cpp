@@ -42,7 +42,9 @@ int main(int argc, char** argv) {
     }
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("tesselle"));
-    app.setApplicationDisplayName(QStringLiteral("Tesselle"));
+    // No display name: Qt would append it to every window title that does not
+    // end with it ("Tesselle Settings — Tesselle"), and the titles name the
+    // program already.
     app.setQuitOnLastWindowClosed(false);
     app.setDesktopFileName(QStringLiteral("tesselle"));
 
@@ -98,11 +100,10 @@ int main(int argc, char** argv) {
                 store.release()->setParent(view.get());
                 return view;
             };
-            contents.welcome = [&shared = owner, &launchAtLogin, &resources,
-                                &output](WindowManager& manager) -> std::unique_ptr<QWidget> {
-                return std::make_unique<WelcomeView>(
-                    WelcomeView::Services{shared.preferences(), shared.preset(), manager,
-                                          launchAtLogin, resources, output});
+            contents.welcome = [&shared = owner, &launchAtLogin,
+                                &resources](WindowManager& manager) -> std::unique_ptr<QWidget> {
+                return std::make_unique<WelcomeView>(WelcomeView::Services{
+                    shared.preferences(), shared.preset(), manager, launchAtLogin, resources});
             };
             contents.settings = [&shared = owner, &launchAtLogin, &clock, &output, &appInfo,
                                  &resources](WindowManager& manager) -> std::unique_ptr<QWidget> {

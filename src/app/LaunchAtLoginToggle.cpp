@@ -2,74 +2,25 @@
 
 #include "app/LaunchAtLogin.h"
 
-#include <QPainter>
 #include <QSignalBlocker>
 
 namespace LaunchAtLogin {
-
-namespace {
-constexpr QSize trackSize(36, 20);
-constexpr int knobMargin = 2;
-constexpr int labelSpacing = 12;
-} // namespace
 
 Toggle::Toggle(Observable& observable, QWidget* parent)
     : Toggle(observable, QStringLiteral("Launch at login"), parent) {}
 
 Toggle::Toggle(Observable& observable, const QString& label, QWidget* parent)
-    : QAbstractButton(parent), m_observable(observable) {
-    setText(label);
-    setCheckable(true);
-    setFocusPolicy(Qt::StrongFocus);
-    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    : Switch(label, parent), m_observable(observable) {
     showCurrentState();
     connect(this, &QAbstractButton::clicked, this,
             [this](bool checked) { m_observable.setEnabled(checked); });
     connect(&m_observable, &Observable::isEnabledChanged, this, &Toggle::showCurrentState);
 }
 
-QSize Toggle::sizeHint() const {
-    const int labelWidth =
-        text().isEmpty() ? 0 : fontMetrics().horizontalAdvance(text()) + labelSpacing;
-    return {labelWidth + trackSize.width() + 2,
-            std::max(trackSize.height() + 4, fontMetrics().height())};
-}
-
 void Toggle::showCurrentState() {
     const QSignalBlocker blocker(this);
     setChecked(m_observable.isEnabled());
     update();
-}
-
-QRect Toggle::switchRect() const {
-    QRect track(QPoint(), trackSize);
-    track.moveCenter(QPoint(width() - 1 - trackSize.width() / 2, height() / 2));
-    return track;
-}
-
-void Toggle::paintEvent(QPaintEvent*) {
-    QPainter painter(this);
-    painter.setRenderHint(QPainter::Antialiasing);
-    if (!text().isEmpty()) {
-        painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(rect().adjusted(0, 0, -(trackSize.width() + labelSpacing), 0),
-                         Qt::AlignLeft | Qt::AlignVCenter, text());
-    }
-    const QRectF track = switchRect();
-    QColor trackColor =
-        isChecked() ? palette().color(QPalette::Highlight) : palette().color(QPalette::Mid);
-    if (!isEnabled())
-        trackColor.setAlphaF(0.4);
-    painter.setPen(hasFocus() ? QPen(palette().color(QPalette::Highlight).darker(130), 1.5)
-                              : Qt::NoPen);
-    painter.setBrush(trackColor);
-    painter.drawRoundedRect(track, track.height() / 2, track.height() / 2);
-
-    const qreal knob = track.height() - 2 * knobMargin;
-    const qreal x = isChecked() ? track.right() - knobMargin - knob : track.left() + knobMargin;
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::white);
-    painter.drawEllipse(QRectF(x, track.top() + knobMargin, knob, knob));
 }
 
 } // namespace LaunchAtLogin

@@ -1,14 +1,14 @@
 #pragma once
 
-#include <QAbstractButton>
+#include "ui/controls/Switch.h"
 
 namespace LaunchAtLogin {
 
 class Observable;
 
-// A labelled on/off switch bound to the launch-at-login state. It always shows
-// the state the service reports, so a switch that failed to apply flips back.
-class Toggle : public QAbstractButton {
+// A labelled switch bound to the launch-at-login state. It always shows the
+// state the service reports, so a switch that failed to apply flips back.
+class Toggle : public Switch {
     Q_OBJECT
 public:
     // Labelled "Launch at login".
@@ -16,14 +16,8 @@ public:
     // An empty label shows the switch alone.
     Toggle(Observable& observable, const QString& label, QWidget* parent = nullptr);
 
-    QSize sizeHint() const override;
-
-protected:
-    void paintEvent(QPaintEvent* event) override;
-
 private:
     void showCurrentState();
-    QRect switchRect() const;
 
     Observable& m_observable;
 };

@@ -8,10 +8,12 @@ class TextMeasurer;
 
 // The rules that give a symbol a skin tone, on Unicode scalars. Only the first
 // person of a sequence is toned: the modifier goes directly after the first
-// scalar (also before a U+FE0F) and replaces a modifier already there.
+// scalar, in place of a U+FE0F or a modifier already there, which gives
+// Unicode's fully-qualified toned sequences.
 QString applyTone(Tone tone, const QString& symbol);
 
-// The symbol without a modifier directly after its first scalar.
+// The symbol without a modifier directly after its first scalar; a base drawn
+// as text by default gets back the U+FE0F that the modifier took the place of.
 QString removeSkinTone(const QString& symbol);
 
 // Whether the emoji font draws the light form of the symbol as one glyph, which

@@ -4,7 +4,8 @@
 #include <optional>
 
 // The program's information values, looked up by key ("CFBundleShortVersionString",
-// "CFBundleExecutable", "NSHumanReadableCopyright", "CFBundleIconFile", "appcenter_id").
+// "CFBundleName" (the program's name), "CFBundleExecutable" (its file name),
+// "NSHumanReadableCopyright", "CFBundleIconFile", "appcenter_id").
 class AppInfo {
 public:
     virtual ~AppInfo() = default;

@@ -19,6 +19,7 @@ QString scalars(std::initializer_list<char32_t> codePoints) {
 const QString thumbsUp = scalars({0x1F44D});
 const QString indexUp = scalars({0x261D, 0xFE0F});
 const QString flag = scalars({0x1F1E9, 0x1F1EA});
+const QString wrestlers = scalars({0x1F93C});
 const QString familyMwg = scalars({0x1F468, 0x200D, 0x1F469, 0x200D, 0x1F467});
 
 } // namespace
@@ -40,8 +41,13 @@ private slots:
             << Tone::light << scalars({0x1F44D, 0x1F3FF}) << scalars({0x1F44D, 0x1F3FB});
         QTest::newRow("medium appends to a one-scalar symbol")
             << Tone::medium << scalars({0x1F44B}) << scalars({0x1F44B, 0x1F3FD});
-        QTest::newRow("the modifier goes before a variation selector")
-            << Tone::light << indexUp << scalars({0x261D, 0x1F3FB, 0xFE0F});
+        QTest::newRow("the modifier takes the place of a variation selector")
+            << Tone::light << indexUp << scalars({0x261D, 0x1F3FB});
+        QTest::newRow("the modifier takes the place of the first variation selector only")
+            << Tone::dark << scalars({0x1F575, 0xFE0F, 0x200D, 0x2640, 0xFE0F})
+            << scalars({0x1F575, 0x1F3FF, 0x200D, 0x2640, 0xFE0F});
+        QTest::newRow("a form toned before its variation selector gets Unicode's form")
+            << Tone::medium << scalars({0x270C, 0x1F3FB, 0xFE0F}) << scalars({0x270C, 0x1F3FD});
         QTest::newRow("only the first person of a family is toned")
             << Tone::light << familyMwg
             << scalars({0x1F468, 0x1F3FB, 0x200D, 0x1F469, 0x200D, 0x1F467});
@@ -68,6 +74,29 @@ private slots:
                                  scalars({0x1F44D, 0x1F3FF})};
         QTest::newRow("from a toned symbol") << scalars({0x1F44D, 0x1F3FD}) << thumbs;
         QTest::newRow("from the untoned symbol") << thumbsUp << thumbs;
+        const QStringList index{indexUp,
+                                scalars({0x261D, 0x1F3FB}),
+                                scalars({0x261D, 0x1F3FC}),
+                                scalars({0x261D, 0x1F3FD}),
+                                scalars({0x261D, 0x1F3FE}),
+                                scalars({0x261D, 0x1F3FF})};
+        QTest::newRow("a base drawn as text gets its variation selector back untoned")
+            << scalars({0x261D, 0x1F3FE}) << index;
+        QTest::newRow("a base drawn as text, from its untoned form") << indexUp << index;
+        const QString golfer = scalars({0x1F3CC, 0xFE0F, 0x200D, 0x2642, 0xFE0F});
+        QTest::newRow("a sequence on a base drawn as text")
+            << scalars({0x1F3CC, 0x1F3FB, 0x200D, 0x2642, 0xFE0F})
+            << QStringList{golfer,
+                           scalars({0x1F3CC, 0x1F3FB, 0x200D, 0x2642, 0xFE0F}),
+                           scalars({0x1F3CC, 0x1F3FC, 0x200D, 0x2642, 0xFE0F}),
+                           scalars({0x1F3CC, 0x1F3FD, 0x200D, 0x2642, 0xFE0F}),
+                           scalars({0x1F3CC, 0x1F3FE, 0x200D, 0x2642, 0xFE0F}),
+                           scalars({0x1F3CC, 0x1F3FF, 0x200D, 0x2642, 0xFE0F})};
+        QTest::newRow("a form toned before its variation selector")
+            << scalars({0x270D, 0x1F3FB, 0xFE0F})
+            << QStringList{scalars({0x270D, 0xFE0F}),  scalars({0x270D, 0x1F3FB}),
+                           scalars({0x270D, 0x1F3FC}), scalars({0x270D, 0x1F3FD}),
+                           scalars({0x270D, 0x1F3FE}), scalars({0x270D, 0x1F3FF})};
     }
     void skinToneVariantsAreTheUntonedFormThenFiveToned() {
         QFETCH(QString, symbol);
@@ -79,14 +108,16 @@ private slots:
         QTest::addColumn<QString>("symbol");
         QTest::addColumn<bool>("expected");
         QTest::newRow("a base the font tones") << indexUp << true;
-        QTest::newRow("an already toned base") << scalars({0x261D, 0x1F3FF, 0xFE0F}) << true;
+        QTest::newRow("an already toned base") << scalars({0x261D, 0x1F3FF}) << true;
         QTest::newRow("a flag draws the modifier beside it") << flag << false;
+        QTest::newRow("wrestlers, of which Unicode lists no toned form") << wrestlers << false;
         QTest::newRow("an empty symbol") << QString() << false;
     }
     void supportsSkinToneWhenTheLightFormIsOneGlyph() {
         QFETCH(QString, symbol);
         QFETCH(bool, expected);
-        const FakeTextMeasurer measurer({indexUp});
+        // The font draws toned wrestlers as one glyph, too.
+        const FakeTextMeasurer measurer({indexUp, wrestlers});
         QCOMPARE(supportsSkinTone(measurer, symbol), expected);
     }
 

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The shell on a real X11 desktop: a virtual display (Xvfb) with a window
 # manager (openbox) and a tray host (trayer). Checks the tray
-# icon, the panel under it, copy and autopaste, the failure lines, a second
+# icon, the panel under it, the welcome installation in a skin tone and the
+# settings window's title, copy and autopaste, the failure lines, a second
 # start, the installation, and the autostart log line as an unprivileged user.
 #
 # Usage: run-desktop-tests.sh BUILD_DIR
@@ -198,6 +199,78 @@ shell_checks() { # program, class, and whether a first start shows the welcome w
 shell_checks "$driver" tesselle-driver none
 if [ -x "$bin/tesselle" ]; then
     shell_checks "$bin/tesselle" tesselle welcome
+fi
+
+# --- the welcome installation and the settings window ----------------------------
+# A first start installs with the female appearance and the dark skin tone; the
+# match file then holds only sequences that Unicode lists as fully-qualified.
+if [ -x "$bin/tesselle" ]; then
+    rm -rf "$XDG_CONFIG_HOME/tesselle" "$XDG_CONFIG_HOME/espanso"
+    match="$XDG_CONFIG_HOME/espanso/match/tesselle.yml"
+    emoji_test=/usr/share/unicode/emoji/emoji-test.txt
+    welcome_shown() { xwininfo -name 'Welcome to Tesselle' 2> /dev/null | grep -q IsViewable; }
+    welcome_gone() { ! xwininfo -name 'Welcome to Tesselle' > /dev/null 2>&1; }
+    # The text of the code points given in hexadecimal.
+    text_of() { perl -CS -e 'print map { chr hex } @ARGV' "$@"; }
+    replacement_of() { # trigger
+        awk -v entry="  - trigger: \"$1\"" '$0 == entry { getline
+            sub(/^    replace: "/, ""); sub(/"$/, ""); print; exit }' "$match"
+    }
+    # The replacements that are no fully-qualified line of emoji-test.txt.
+    not_fully_qualified() {
+        sed -n 's/^    replace: "\(.*\)"$/\1/p' "$match" | grep -vxFf <(perl -CSD -ne \
+            'print map({ chr hex } split " ", $1), "\n" if /^([0-9A-F ]+?)\s*; fully-qualified/' \
+            "$emoji_test")
+    }
+
+    start "$work/welcome.log" "$bin/tesselle"
+    welcome=$started
+    check "a first start shows the welcome window" wait_until "$patience" welcome_shown
+    read -r wx wy ww wh <<< "$(xwininfo -name 'Welcome to Tesselle' | awk '/Absolute upper-left X/ {x=$NF}
+        /Absolute upper-left Y/ {y=$NF} /Width/ {w=$NF} /Height/ {h=$NF} END {print x, y, w, h}')"
+    # The pickers sit at the rows' right end, 16 in from the window's edge,
+    # under the 310 high video: the second of three 32 cells (female), the
+    # sixth of six 18 swatches (dark); the button is the last 16 in.
+    click_at $((wx + ww - 16 - 3 * 32 - 2 * 10 + 42 + 16)) $((wy + 310 + 16 + 21))
+    click_at $((wx + ww - 16 - 6 * 18 - 5 * 10 + 5 * 28 + 9)) $((wy + 310 + 16 + 42 + 1 + 21))
+    click_at $((wx + ww / 2)) $((wy + wh - 16 - 12))
+    check "\"Install Tesselle\" closes the welcome window" wait_until 30000 welcome_gone
+    check "... and writes the match file" test -s "$match"
+    if [ -r "$emoji_test" ]; then
+        check "... with only fully-qualified sequences" test -z "$(not_fully_qualified)"
+    else
+        echo "SKIP: the fully-qualified check needs $emoji_test (package unicode-data)"
+    fi
+    check "/detective is the dark woman detective" \
+        test "$(replacement_of /detective)" = "$(text_of 1F575 1F3FF 200D 2640 FE0F)"
+    check "/golfing is the dark woman golfing" \
+        test "$(replacement_of /golfing)" = "$(text_of 1F3CC 1F3FF 200D 2640 FE0F)"
+    check "/victory is the dark victory hand" \
+        test "$(replacement_of /victory)" = "$(text_of 270C 1F3FF)"
+
+    # The panel opens after the welcome window; "Settings" is the first entry
+    # of the menu at the search field's right end.
+    check "the panel opens after the installation" wait_until "$patience" panel_shown tesselle
+    read -r px py pw ph <<< "$(panel_geometry tesselle)"
+    before=$(windows_of tesselle | sort)
+    click_at $((px + pw - 38)) $((py + 36))
+    menu_shown() { [ -n "$(comm -13 <(echo "$before") <(windows_of tesselle | sort))" ]; }
+    wait_until "$patience" menu_shown
+    read -r _ mw mh mx my <<< "$(comm -13 <(echo "$before") <(windows_of tesselle | sort) | head -1)"
+    click_at $((mx + mw / 2)) $((my + mh / 3))
+    settings_shown() { xwininfo -name 'Tesselle Settings' 2> /dev/null | grep -q IsViewable; }
+    check "\"Settings\" in the panel's menu opens the settings window" \
+        wait_until "$patience" settings_shown
+    settings=$(xwininfo -name 'Tesselle Settings' | awk '/Window id/ {print $4}')
+    check "... which the window manager calls \"Tesselle Settings\"" test \
+        "$(xprop -id "$settings" _NET_WM_NAME)" = '_NET_WM_NAME(UTF8_STRING) = "Tesselle Settings"'
+
+    kill "$welcome"
+    wait "$welcome" 2> /dev/null
+    log_lacks() { ! grep -qE "$1" "$work/welcome.log"; }
+    check "the welcome window wrote nothing on standard output" log_lacks '^Init$'
+    check "... nor Qt Multimedia's codec probing on standard error" \
+        log_lacks 'listing codecs|Checking HW'
 fi
 
 # --- copy, autopaste and its failures ---------------------------------------------

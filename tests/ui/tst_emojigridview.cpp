@@ -135,6 +135,56 @@ private slots:
             QVERIFY(toasts.first()->bubble().isVisible());
     }
 
+    void theKeyboardsContextMenuIsTheSelectedEmojis_data() {
+        QTest::addColumn<QKeyCombination>("keys");
+        QTest::addColumn<QString>("selected");
+        QTest::addColumn<bool>("scrolledAway");
+        QTest::newRow("the Menu key copies the selection, not the emoji in the middle")
+            << QKeyCombination(Qt::Key_Menu) << "😀" << false;
+        QTest::newRow("Shift+F10 copies the selection")
+            << QKeyCombination(Qt::ShiftModifier, Qt::Key_F10) << "🐈" << false;
+        QTest::newRow("a selection out of sight is scrolled to")
+            << QKeyCombination(Qt::Key_Menu) << "🇩🇪" << true;
+        QTest::newRow("without a selection there is no menu")
+            << QKeyCombination(Qt::Key_Menu) << QString() << false;
+    }
+    void theKeyboardsContextMenuIsTheSelectedEmojis() {
+        QFETCH(QKeyCombination, keys);
+        QFETCH(QString, selected);
+        QFETCH(bool, scrolledAway);
+        if (!selected.isEmpty()) {
+            const Emoji emoji = fixture->catalogueEmoji(selected);
+            if (scrolledAway)
+                grid->scrollToGroup("Flags");
+            QTest::mouseClick(grid->viewport(), Qt::LeftButton, {}, centreOf(emoji));
+            if (scrolledAway)
+                grid->scrollToGroup("Smileys & People");
+            QCOMPARE(grid->viewport()->rect().contains(centreOf(emoji)), !scrolledAway);
+        }
+        QVERIFY(grid->emojiAt(grid->viewport()->rect().center()) != grid->selectedEmoji());
+        grid->setFocus();
+        if (keys.key() == Qt::Key_Menu) {
+            // What the X11 platform makes of the key, for the window.
+            QContextMenuEvent event(QContextMenuEvent::Keyboard, QPoint(), QPoint());
+            QApplication::sendEvent(grid->windowHandle(), &event);
+        }
+        QTest::keyClick(grid.get(), keys.key(), keys.keyboardModifiers());
+        auto* menu = grid->findChild<QMenu*>();
+        if (selected.isEmpty()) {
+            QVERIFY(!menu);
+            return;
+        }
+        QVERIFY(menu);
+        const QRect cell = *grid->cellRect(grid->selectedEmoji()->id);
+        QVERIFY(grid->viewport()->rect().contains(cell));
+        QTRY_VERIFY(menu->isVisible());
+        const QPoint at = menu->pos();
+        menu->actions().first()->trigger();
+        QCOMPARE(fixture->pasteboard.texts, QStringList{selected});
+        QCOMPARE(fixture->store->recentGroup().emojis.first().symbol, selected);
+        QCOMPARE(at, grid->viewport()->mapToGlobal(cell.center()));
+    }
+
     void theNoticeOfACellHidesAfterOneAndAHalfSeconds() {
         const Emoji cat = fixture->catalogueEmoji("🐈");
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centreOf(cat));

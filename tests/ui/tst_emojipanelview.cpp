@@ -231,6 +231,41 @@ private slots:
         QVERIFY(!button("Remove"));
     }
 
+    // Uninstalls, reinstalls and resets change the registry away from the panel.
+    void theRowsFollowChangesOfTheRegistryMadeElsewhere_data() {
+        QTest::addColumn<bool>("closedMeanwhile");
+        QTest::addColumn<bool>("removing");
+        QTest::addColumn<QStringList>("rows");
+        QTest::newRow("an uninstall while the panel is open takes its preset rows away")
+            << false << true << QStringList{"/cuddle"};
+        QTest::newRow("an uninstall while the panel is closed shows when it opens again")
+            << true << true << QStringList{"/cuddle"};
+        QTest::newRow("an installation while the panel is open adds the form's rows")
+            << false << false << QStringList{"/hugging", "/hug", "/cuddle"};
+        QTest::newRow("an installation while the panel is closed shows when it opens again")
+            << true << false << QStringList{"/hugging", "/hug", "/cuddle"};
+    }
+    void theRowsFollowChangesOfTheRegistryMadeElsewhere() {
+        QFETCH(bool, closedMeanwhile);
+        QFETCH(bool, removing);
+        QFETCH(QStringList, rows);
+        fixture->record({preset("/hugging", "🤗"), custom("/cuddle", "🤗")});
+        show("🤗");
+        QCOMPARE(textsOf(view->shortcuts()), (QStringList{"/hugging", "/cuddle"}));
+        if (closedMeanwhile)
+            view->hide();
+        ShortcutRegistry& registry = fixture->shortcuts->registry;
+        if (removing)
+            waitForTask(registry.unregisterShortcuts({preset("/hugging", "🤗")}));
+        else
+            fixture->record({preset("/hug", "🤗"), preset("/dog", "🐶")});
+        QTest::qWait(50);
+        if (closedMeanwhile)
+            view->show();
+        QTRY_COMPARE(textsOf(view->shortcuts()), rows);
+        QCOMPARE(view->findChildren<InputFieldModifier*>().size(), rows.size() + 1);
+    }
+
     void aFailedChangeLeavesTheListAsItWas_data() {
         QTest::addColumn<bool>("adding");
         QTest::newRow("adding") << true;

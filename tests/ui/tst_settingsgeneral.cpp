@@ -14,19 +14,19 @@
 #include "ui/controls/AccentColor.h"
 #include "ui/controls/Popover.h"
 #include "ui/controls/PopoverButton.h"
+#include "ui/controls/ProgressIndicator.h"
+#include "ui/controls/Switch.h"
 #include "ui/settings/FamilyGrid.h"
 #include "ui/settings/FamilyPicker.h"
 #include "ui/settings/GenderPicker.h"
 #include "ui/settings/GeneralSettingsView.h"
 #include "ui/settings/PresetActionButton.h"
-#include "ui/settings/ProgressIndicator.h"
 #include "ui/settings/SettingsRowView.h"
 #include "ui/settings/SettingsView.h"
 #include "ui/settings/TonePicker.h"
 #include "ui/welcome/WelcomeView.h"
 
 #include <QApplication>
-#include <QCheckBox>
 #include <QCoroTimer>
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
@@ -85,7 +85,7 @@ struct Fixture {
             [](WindowManager&) { return std::make_unique<QWidget>(); },
             [this](WindowManager& manager) -> std::unique_ptr<QWidget> {
                 return std::make_unique<WelcomeView>(WelcomeView::Services{
-                    preferences, presets.preset, manager, launchAtLogin, resources, output});
+                    preferences, presets.preset, manager, launchAtLogin, resources});
             },
             [this](WindowManager& manager) -> std::unique_ptr<QWidget> {
                 return std::make_unique<SettingsView>(
@@ -149,12 +149,18 @@ QPushButton* pushButton(QWidget& page, const QString& text) {
     return nullptr;
 }
 
-QCheckBox* checkBox(QWidget& page, const QString& text) {
-    for (QCheckBox* box : page.findChildren<QCheckBox*>()) {
-        if (box->text() == text)
-            return box;
+Switch* switchLabelled(QWidget& page, const QString& text) {
+    for (Switch* control : page.findChildren<Switch*>()) {
+        if (control->text() == text)
+            return control;
     }
     return nullptr;
+}
+
+// The colour of an on switch's track, at its left end clear of the knob.
+QColor trackColour(Switch& control) {
+    const QImage image = control.grab().toImage();
+    return image.pixelColor(control.width() - 32, control.height() / 2);
 }
 
 SettingsRowView* row(QWidget& page, const QString& title) {
@@ -521,7 +527,7 @@ private slots:
              {SettingsKeys::configuration, SettingsKeys::shortcuts, SettingsKeys::favorites,
               SettingsKeys::recent, SettingsKeys::isWelcomeWasPresented})
             QVERIFY2(!fixture.defaults.keys().contains(key), key);
-        QVERIFY(!checkBox(page, "Autopaste")->isChecked());
+        QVERIFY(!switchLabelled(page, "Autopaste")->isChecked());
     }
 
     void resetAppStopsWhenTheUninstallFails() {
@@ -597,29 +603,53 @@ private slots:
             return label == "Autopaste" ? fixture.preferences.autoPaste()
                                         : fixture.preferences.useSystemColor();
         };
-        QTest::mouseClick(checkBox(page, label), Qt::LeftButton);
+        QTest::mouseClick(switchLabelled(page, label), Qt::LeftButton);
         QVERIFY(value());
-        QTest::mouseClick(checkBox(page, label), Qt::LeftButton);
+        QTest::mouseClick(switchLabelled(page, label), Qt::LeftButton);
         QVERIFY(!value());
     }
 
-    void theStartupSwitchTakesTheAccentColour_data() {
-        QTest::addColumn<bool>("useSystemColor");
-        QTest::newRow("the brand yellow") << false;
-        QTest::newRow("the desktop's highlight colour") << true;
+    // All three are the same switch, on in the accent colour as it is now.
+    void theSwitchesTakeTheAccentColourAsItChanges_data() {
+        QTest::addColumn<QString>("label");
+        QTest::newRow("Autopaste") << "Autopaste";
+        QTest::newRow("open at login") << "Open at login";
+        QTest::newRow("system colour") << "Use default system color";
     }
-    void theStartupSwitchTakesTheAccentColour() {
-        QFETCH(bool, useSystemColor);
+    void theSwitchesTakeTheAccentColourAsItChanges() {
+        QFETCH(QString, label);
         Fixture fixture;
-        fixture.preferences.setUseSystemColor(useSystemColor);
+        fixture.preferences.setAutoPaste(true);
+        fixture.launchAtLogin.setEnabled(true);
         GeneralSettingsView& page = fixture.open();
-        auto* toggle = page.findChild<LaunchAtLogin::Toggle*>();
-        QTest::mouseClick(toggle, Qt::LeftButton);
-        QVERIFY(toggle->isChecked());
-        // The track's left end, clear of the knob that sits right when on.
-        const QImage image = toggle->grab().toImage();
-        const QColor track = image.pixelColor(toggle->width() - 32, toggle->height() / 2);
-        QCOMPARE(track, appAccentColor(useSystemColor));
+        Switch* control = switchLabelled(page, label);
+        QVERIFY(control);
+        Switch* systemColor = switchLabelled(page, "Use default system color");
+        const bool followsColour = control != systemColor;
+        if (followsColour)
+            QCOMPARE(trackColour(*control), brandAccentColor());
+        QTest::mouseClick(systemColor, Qt::LeftButton);
+        QVERIFY(fixture.preferences.useSystemColor());
+        QCOMPARE(trackColour(*control), appAccentColor(true));
+        QTest::mouseClick(systemColor, Qt::LeftButton);
+        if (followsColour)
+            QCOMPARE(trackColour(*control), brandAccentColor());
+    }
+
+    // The window is too narrow for "Use default system color" on one line.
+    void everySwitchShowsItsWholeLabel() {
+        Fixture fixture;
+        GeneralSettingsView& page = fixture.open();
+        QTRY_VERIFY(page.isVisible());
+        const QList<Switch*> switches = page.findChildren<Switch*>();
+        QCOMPARE(switches.size(), 3);
+        for (Switch* control : switches) {
+            const bool oneLine = control->width() >= control->sizeHint().width();
+            QVERIFY2(oneLine || control->height() > control->sizeHint().height(),
+                     qPrintable(control->text()));
+            QVERIFY(page.rect().contains(
+                control->geometry().translated(control->mapTo(&page, QPoint()) - control->pos())));
+        }
     }
 
     void theTwoLaunchAtLoginSwitchesStayInStep() {

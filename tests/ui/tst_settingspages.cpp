@@ -1,5 +1,6 @@
 #include "Fakes.h"
 #include "TestEnvironment.h"
+#include "platform/linux/BuildAppInfo.h"
 #include "platform/linux/ResourceFolder.h"
 #include "ui/settings/AboutSettingsView.h"
 #include "ui/settings/ContactLinks.h"
@@ -69,13 +70,16 @@ private slots:
     void theAboutTitleNamesTheProgramAndItsVersion_data() {
         QTest::addColumn<InfoValues>("values");
         QTest::addColumn<QString>("title");
-        QTest::newRow("both values")
-            << InfoValues{{"CFBundleExecutable", "tesselle"}, {"CFBundleShortVersionString", "1.2"}}
-            << QStringLiteral("tesselle ⚡️ Version 1.2");
-        QTest::newRow("no version reads as ???") << InfoValues{{"CFBundleExecutable", "tesselle"}}
-                                                 << QStringLiteral("tesselle ⚡️ Version ???");
+        QTest::newRow("the program's name, not its file's")
+            << InfoValues{{"CFBundleName", "Tessella"},
+                          {"CFBundleExecutable", "tesselle"},
+                          {"CFBundleShortVersionString", "1.2"}}
+            << QStringLiteral("Tessella ⚡️ Version 1.2");
+        QTest::newRow("no version reads as ???") << InfoValues{{"CFBundleName", "Tessella"}}
+                                                 << QStringLiteral("Tessella ⚡️ Version ???");
         QTest::newRow("no name reads as Tesselle")
-            << InfoValues{{"CFBundleShortVersionString", "0.1.0"}}
+            << InfoValues{{"CFBundleExecutable", "tesselle"},
+                          {"CFBundleShortVersionString", "0.1.0"}}
             << QStringLiteral("Tesselle ⚡️ Version 0.1.0");
     }
     void theAboutTitleNamesTheProgramAndItsVersion() {
@@ -87,6 +91,13 @@ private slots:
         QVERIFY(labelTexts(page).contains(title));
         // The high-voltage sign takes its emoji form.
         QVERIFY(title.contains(QStringLiteral(" \u26A1\uFE0F Version ")));
+    }
+
+    void theProgramsAboutTitleNamesItWithACapital() {
+        const BuildAppInfo info;
+        QVERIFY2(
+            AboutSettingsView::title(info).startsWith(QStringLiteral("Tesselle ⚡️ Version ")),
+            qPrintable(AboutSettingsView::title(info)));
     }
 
     void theNoticeShowsTheCurrentYear_data() {

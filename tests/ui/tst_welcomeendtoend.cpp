@@ -60,9 +60,8 @@ struct Program {
             WindowManager::Contents contents{
                 [](WindowManager&) { return std::make_unique<QWidget>(); },
                 [this, &owner](WindowManager& manager) -> std::unique_ptr<QWidget> {
-                    return std::make_unique<WelcomeView>(
-                        WelcomeView::Services{owner.preferences(), owner.preset(), manager,
-                                              launchAtLogin, resources, output});
+                    return std::make_unique<WelcomeView>(WelcomeView::Services{
+                        owner.preferences(), owner.preset(), manager, launchAtLogin, resources});
                 },
                 [this, &owner](WindowManager& manager) -> std::unique_ptr<QWidget> {
                     return std::make_unique<SettingsView>(

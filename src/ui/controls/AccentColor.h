@@ -2,6 +2,9 @@
 
 #include <QColor>
 
+class Preferences;
+class QWidget;
+
 // The highlight colour of selections, current tabs and hovered entries: the
 // desktop's own highlight colour when the user asked for the system colour,
 // otherwise the program's brand yellow.
@@ -9,3 +12,7 @@ QColor appAccentColor(bool useSystemColor);
 
 // The brand colour, "Verbena Yellow".
 QColor brandAccentColor();
+
+// Gives the widget's highlight colour (switches, focus marks) the accent
+// colour, now and after every change of the system colour preference.
+void followAccentColor(QWidget& widget, const Preferences& preferences);

@@ -277,15 +277,32 @@ void EmojiGridView::mouseDoubleClickEvent(QMouseEvent* event) {
     }
 }
 
+// The Menu key comes as a context menu event at the middle of the grid; the
+// menu is then the selected emoji's, as for Shift+F10.
 void EmojiGridView::contextMenuEvent(QContextMenuEvent* event) {
-    const auto emoji = emojiAt(event->pos());
-    if (!emoji)
+    if (event->reason() == QContextMenuEvent::Keyboard) {
+        openSelectionMenu();
         return;
+    }
+    if (const auto emoji = emojiAt(event->pos()))
+        openMenu(*emoji, event->globalPos());
+}
+
+// At the selected cell, scrolled into sight; nothing without a selection.
+void EmojiGridView::openSelectionMenu() {
+    const auto position = m_selectedEmoji ? positionOf(m_selectedEmoji->id) : std::nullopt;
+    if (!position)
+        return;
+    scrollToShow(*position);
+    openMenu(*m_selectedEmoji, viewport()->mapToGlobal(cellRect(m_selectedEmoji->id)->center()));
+}
+
+void EmojiGridView::openMenu(const Emoji& emoji, const QPoint& at) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     connect(menu->addAction(QStringLiteral("Copy")), &QAction::triggered, this,
-            [this, emoji = *emoji] { copyAndRecord(emoji); });
-    menu->popup(event->globalPos());
+            [this, emoji] { copyAndRecord(emoji); });
+    menu->popup(at);
 }
 
 void EmojiGridView::activate(const Emoji& emoji) {
@@ -317,6 +334,11 @@ void EmojiGridView::showCopiedToast(const Emoji& emoji, const QRect& cell) {
 }
 
 void EmojiGridView::keyPressEvent(QKeyEvent* event) {
+    // Qt makes no context menu event of Shift+F10 on X11.
+    if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+        openSelectionMenu();
+        return;
+    }
     switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Right:

@@ -19,7 +19,8 @@ class Toast;
 // A click selects an emoji; a double click (or Return on the selection)
 // copies it, records it as recent and then pastes it (autopaste on) or shows
 // "Copied!" by its cell; the context menu's "Copy" copies and records only.
-// Arrow keys move the selection.
+// Arrow keys move the selection; from the keyboard (the Menu key, Shift+F10)
+// the context menu is the selection's.
 class EmojiGridView : public QAbstractScrollArea {
     Q_OBJECT
 public:
@@ -75,6 +76,8 @@ private:
 
     void relayout();
     void updateScrollRange();
+    void openSelectionMenu();
+    void openMenu(const Emoji& emoji, const QPoint& at);
     void activate(const Emoji& emoji);
     void copyAndRecord(const Emoji& emoji);
     void showCopiedToast(const Emoji& emoji, const QRect& cell);

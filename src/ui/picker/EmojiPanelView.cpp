@@ -93,6 +93,20 @@ EmojiPanelView::EmojiPanelView(Services services, QWidget* parent)
             &EmojiPanelView::refreshFavorite);
     connect(&m_services.preferences, &Preferences::useSystemColorChanged, this,
             &EmojiPanelView::refreshFavorite);
+    // Uninstalls, reinstalls and resets change the registry elsewhere, on the
+    // background thread. A closed panel catches up when it is shown again.
+    connect(
+        &m_services.registry, &ShortcutRegistry::changed, this,
+        [this] {
+            if (isVisible())
+                reloadShortcuts();
+        },
+        Qt::QueuedConnection);
+}
+
+void EmojiPanelView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    reloadShortcuts();
 }
 
 void EmojiPanelView::buildHeader() {
@@ -169,12 +183,16 @@ void EmojiPanelView::showSymbol(const QString& symbol) {
 }
 
 // Preset shortcuts first, then the user's own, each in the registry's order.
+// Rows that stay the same are kept, with any hint open over them.
 void EmojiPanelView::reloadShortcuts() {
+    QList<Shortcut> shortcuts;
     QList<Shortcut> custom;
-    m_shortcuts.clear();
     for (const Shortcut& shortcut : m_services.registry.shortcuts(m_symbol))
-        (shortcut.isCustom ? custom : m_shortcuts) << shortcut;
-    m_shortcuts += custom;
+        (shortcut.isCustom ? custom : shortcuts) << shortcut;
+    shortcuts += custom;
+    if (shortcuts == m_shortcuts)
+        return;
+    m_shortcuts = std::move(shortcuts);
     rebuildShortcutRows();
 }
 

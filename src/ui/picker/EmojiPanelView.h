@@ -27,7 +27,8 @@ class Toast;
 // the emoji large, the shortcuts recorded for the shown form with the custom
 // ones removable, the input that adds a custom shortcut, and the skin-tone
 // forms. Changes of the registry run on the background thread; the view goes
-// on here when they are done, and a failure leaves the list as it was.
+// on here when they are done, and a failure leaves the list as it was. The
+// rows follow every change of the registry, wherever it was made.
 class EmojiPanelView : public QWidget {
     Q_OBJECT
 public:
@@ -64,6 +65,9 @@ public:
 signals:
     // A change of the registry made here has been applied and shown.
     void shortcutsChanged();
+
+protected:
+    void showEvent(QShowEvent* event) override;
 
 private:
     void buildHeader();

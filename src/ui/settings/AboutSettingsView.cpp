@@ -87,8 +87,7 @@ AboutSettingsView::AboutSettingsView(const AppInfo& appInfo, const ResourceLocat
 }
 
 QString AboutSettingsView::title(const AppInfo& appInfo) {
-    return appInfo.value(QStringLiteral("CFBundleExecutable"))
-               .value_or(QStringLiteral("Tesselle")) +
+    return appInfo.value(QStringLiteral("CFBundleName")).value_or(QStringLiteral("Tesselle")) +
            QLatin1Char(' ') + emojiSign + QStringLiteral(" Version ") +
            appInfo.value(QStringLiteral("CFBundleShortVersionString"))
                .value_or(QStringLiteral("???"));

@@ -7,13 +7,13 @@
 #include "shortcuts/Clock.h"
 #include "shortcuts/Preset.h"
 #include "ui/controls/Divider.h"
+#include "ui/controls/Switch.h"
 #include "ui/settings/FamilyPicker.h"
 #include "ui/settings/GenderPicker.h"
 #include "ui/settings/PresetActionButton.h"
 #include "ui/settings/SettingsRowView.h"
 #include "ui/settings/TonePicker.h"
 
-#include <QCheckBox>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -54,10 +54,10 @@ QWidget* dividerWithPadding() {
     return box;
 }
 
-QCheckBox* preferenceSwitch(const QString& label, bool value) {
-    auto* box = new QCheckBox(label);
-    box->setChecked(value);
-    return box;
+Switch* preferenceSwitch(const QString& label, bool value) {
+    auto* control = new Switch(label);
+    control->setChecked(value);
+    return control;
 }
 
 } // namespace
@@ -79,17 +79,17 @@ GeneralSettingsView::GeneralSettingsView(Services services, QWidget* parent)
     column->addWidget(new SettingsRowView("Default /family", familyHint, m_familyPicker));
     column->addWidget(dividerWithPadding());
 
-    QCheckBox* autoPaste = preferenceSwitch("Autopaste", preferences.autoPaste());
-    connect(autoPaste, &QCheckBox::toggled, &preferences, &Preferences::setAutoPaste);
-    connect(&preferences, &Preferences::autoPasteChanged, autoPaste, &QCheckBox::setChecked);
+    Switch* autoPaste = preferenceSwitch("Autopaste", preferences.autoPaste());
+    connect(autoPaste, &Switch::toggled, &preferences, &Preferences::setAutoPaste);
+    connect(&preferences, &Preferences::autoPasteChanged, autoPaste, &Switch::setChecked);
     column->addWidget(new SettingsRowView("Advanced", autopasteHint, autoPaste));
     column->addWidget(
         new SettingsRowView("Startup", startupHint,
                             new LaunchAtLogin::Toggle(services.launchAtLogin, "Open at login")));
-    QCheckBox* systemColor =
+    Switch* systemColor =
         preferenceSwitch("Use default system color", preferences.useSystemColor());
-    connect(systemColor, &QCheckBox::toggled, &preferences, &Preferences::setUseSystemColor);
-    connect(&preferences, &Preferences::useSystemColorChanged, systemColor, &QCheckBox::setChecked);
+    connect(systemColor, &Switch::toggled, &preferences, &Preferences::setUseSystemColor);
+    connect(&preferences, &Preferences::useSystemColorChanged, systemColor, &Switch::setChecked);
     column->addWidget(new SettingsRowView("Color", colorHint, systemColor));
     column->addWidget(dividerWithPadding());
 

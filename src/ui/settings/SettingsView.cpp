@@ -36,11 +36,7 @@ SettingsView::SettingsView(GeneralSettingsView::Services general, const AppInfo&
     layout->setContentsMargins(padding, padding, padding, padding);
     layout->addWidget(m_tabs);
     setFixedWidth(viewWidth);
-    // The switches and focus marks take the program's accent colour as it is
-    // when the window is built.
-    QPalette accented;
-    accented.setColor(QPalette::Highlight, appAccentColor(general.preferences.useSystemColor()));
-    setPalette(accented);
+    followAccentColor(*this, general.preferences);
     const QColor symbolColor = palette().color(QPalette::WindowText);
     m_tabs->addTab(new SettingsPage(new GeneralSettingsView(general)),
                    symbolIcon("gearshape", symbolColor), QStringLiteral("General"));

@@ -7,6 +7,7 @@
 #include "ui/controls/AccentColor.h"
 #include "ui/controls/AppButtonStyle.h"
 #include "ui/controls/BlurView.h"
+#include "ui/controls/BusyButton.h"
 #include "ui/settings/GenderPicker.h"
 #include "ui/settings/TonePicker.h"
 #include "ui/welcome/PlayerView.h"
@@ -27,9 +28,9 @@ constexpr qreal cornerRadius = 10;
 
 WelcomeView::WelcomeView(Services services, QWidget* parent)
     : QWidget(parent), m_services(services),
-      m_model(new WelcomeViewModel(services.resources, services.output, this)),
-      m_playerView(new PlayerView), m_genderPicker(new GenderPicker(services.preferences)),
-      m_tonePicker(new TonePicker), m_installButton(new QPushButton("Install Tesselle")),
+      m_model(new WelcomeViewModel(services.resources, this)), m_playerView(new PlayerView),
+      m_genderPicker(new GenderPicker(services.preferences)), m_tonePicker(new TonePicker),
+      m_installButton(new BusyButton("Install Tesselle")),
       m_installStyle(new AppButtonStyle(Qt::gray, m_installButton)) {
     setFixedWidth(viewWidth);
     auto* outer = new QVBoxLayout(this);
@@ -56,7 +57,7 @@ WelcomeView::WelcomeView(Services services, QWidget* parent)
 
     auto* buttonRow = new QVBoxLayout;
     buttonRow->setContentsMargins(padding, padding, padding, padding);
-    m_installButton->setStyle(m_installStyle);
+    m_installButton->button().setStyle(m_installStyle);
     buttonRow->addWidget(m_installButton);
     stack->addLayout(buttonRow);
 
@@ -69,12 +70,8 @@ WelcomeView::WelcomeView(Services services, QWidget* parent)
         m_selectedTone = tone;
         showInstallState();
     });
-    connect(m_installButton, &QPushButton::clicked, this, &WelcomeView::installClicked);
-    // The switch and focus marks take the program's accent colour as it is
-    // when the window is built.
-    QPalette accented;
-    accented.setColor(QPalette::Highlight, appAccentColor(services.preferences.useSystemColor()));
-    setPalette(accented);
+    connect(m_installButton, &BusyButton::clicked, this, &WelcomeView::installClicked);
+    followAccentColor(*this, services.preferences);
     showInstallState();
     showVideo();
 }
@@ -82,7 +79,7 @@ WelcomeView::WelcomeView(Services services, QWidget* parent)
 WelcomeView::~WelcomeView() = default;
 
 void WelcomeView::showInstallState() {
-    m_installButton->setEnabled(canInstall());
+    m_installButton->button().setEnabled(canInstall());
     m_installStyle->setColor(canInstall() ? brandAccentColor() : QColor(Qt::gray));
 }
 
@@ -101,6 +98,7 @@ void WelcomeView::installClicked() {
     if (!canInstall())
         return;
     const PresetConfiguration configuration{*m_selectedGender, *m_selectedTone, std::nullopt};
+    m_installButton->setBusy(true);
     install(this, m_services.preset, m_services.windowManager, configuration);
 }
 
@@ -116,10 +114,13 @@ QCoro::Task<> WelcomeView::install(QPointer<WelcomeView> view, Preset& preset,
     // The window may have gone while the installation ran.
     if (!view)
         co_return;
-    if (failure.isNull())
+    // Success closes the window, busy to the end.
+    if (failure.isNull()) {
         windowManager.finishWelcome();
-    else
-        view->showError(failure);
+        co_return;
+    }
+    view->m_installButton->setBusy(false);
+    view->showError(failure);
 }
 
 void WelcomeView::showError(const QString& message) {

@@ -9,12 +9,11 @@
 #include <QWidget>
 
 class AppButtonStyle;
+class BusyButton;
 class GenderPicker;
-class LineOutput;
 class Preferences;
 class Preset;
 class PlayerView;
-class QPushButton;
 class ResourceLocator;
 class TonePicker;
 class WelcomeViewModel;
@@ -28,7 +27,8 @@ class Observable;
 // The welcome window's content: the introduction video, the choice of default
 // appearance and skin tone, the launch-at-login switch and "Install Tesselle".
 // A successful installation ends the welcome flow; a failed one shows an
-// "Error" alert and keeps the choices for another try.
+// "Error" alert and keeps the choices for another try. Clicks while an
+// installation runs are ignored.
 class WelcomeView : public QWidget {
     Q_OBJECT
 public:
@@ -38,7 +38,6 @@ public:
         WindowManager& windowManager;
         LaunchAtLogin::Observable& launchAtLogin;
         const ResourceLocator& resources;
-        LineOutput& output;
     };
 
     explicit WelcomeView(Services services, QWidget* parent = nullptr);
@@ -48,6 +47,8 @@ public:
     // The alert shown while an installation failure is unread; null otherwise.
     QMessageBox* errorAlert() const { return m_errorAlert; }
     WelcomeViewModel& model() const { return *m_model; }
+    // "Install Tesselle", busy while an installation runs.
+    const BusyButton& installButton() const { return *m_installButton; }
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -65,7 +66,7 @@ private:
     PlayerView* m_playerView;
     GenderPicker* m_genderPicker;
     TonePicker* m_tonePicker;
-    QPushButton* m_installButton;
+    BusyButton* m_installButton;
     AppButtonStyle* m_installStyle;
     QPointer<QMessageBox> m_errorAlert;
     std::optional<Gender> m_selectedGender;

@@ -5,17 +5,16 @@
 #include <QObject>
 #include <memory>
 
-class LineOutput;
 class QMediaPlayer;
 class ResourceLocator;
 
 // The welcome window's introduction video: one player, made for the colour
-// scheme it was asked for and playing from the start.
+// scheme it was asked for and playing from the start. A player that fails
+// says why in a warning.
 class WelcomeViewModel : public QObject {
     Q_OBJECT
 public:
-    WelcomeViewModel(const ResourceLocator& resources, LineOutput& output,
-                     QObject* parent = nullptr);
+    explicit WelcomeViewModel(const ResourceLocator& resources, QObject* parent = nullptr);
     ~WelcomeViewModel() override;
 
     // The same player while the scheme stays; for another scheme a new player

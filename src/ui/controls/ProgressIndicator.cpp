@@ -1,4 +1,4 @@
-#include "ui/settings/ProgressIndicator.h"
+#include "ui/controls/ProgressIndicator.h"
 
 #include <QPainter>
 
