@@ -132,10 +132,7 @@ private slots:
     }
 
     void aFileThatCannotBeUsedIsSkippedWithALine_data() {
-        QTest::addColumn<Setup>("setup");
-        QTest::addColumn<Triggers>("triggers");
-        QTest::addColumn<QStringList>("lines");
-        const Triggers onlyHeart{{"/heart", "base.yml"}};
+        addColumns();
 
         QTest::newRow("a file that is not YAML")
             << Setup([](const QString& m) { write(m, "broken.yml", "matches: [\n"); }) << onlyHeart
@@ -190,7 +187,67 @@ private slots:
             << onlyHeart
             << QStringList("Skipped espanso match file \"locked.yml\": Permission denied");
     }
-    void aFileThatCannotBeUsedIsSkippedWithALine() {
+    void aFileThatCannotBeUsedIsSkippedWithALine() { readRowBesideBase(); }
+
+    void importedFilesAreReadOnce_data() {
+        addColumns();
+        QTest::newRow("a private file that another file imports is read")
+            << Setup([](const QString& m) {
+                   write(m, "main.yml", "imports:\n  - \"_shared.yml\"\n");
+                   write(m, "_shared.yml", "matches:\n  - trigger: /shared\n    replace: s\n");
+               })
+            << Triggers{{"/heart", "base.yml"}, {"/shared", "_shared.yml"}} << QStringList();
+        QTest::newRow("an import is relative to the importing file's folder")
+            << Setup([](const QString& m) {
+                   write(m, "packages/p/package.yml",
+                         "imports: [\"_extra.yml\", \"../../_top.yml\"]\n");
+                   write(m, "packages/p/_extra.yml",
+                         "matches:\n  - trigger: /extra\n    replace: e\n");
+                   write(m, "_top.yml", "matches:\n  - trigger: /top\n    replace: t\n");
+               })
+            << Triggers{{"/heart", "base.yml"},
+                        {"/extra", "packages/p/_extra.yml"},
+                        {"/top", "_top.yml"}}
+            << QStringList();
+        QTest::newRow("files importing each other are read once each")
+            << Setup([](const QString& m) {
+                   write(m, "a.yml",
+                         "imports: [\"_b.yml\", \"base.yml\"]\n"
+                         "matches:\n  - trigger: /a\n    replace: a\n");
+                   write(m, "_b.yml",
+                         "imports: [\"a.yml\"]\nmatches:\n  - trigger: /b\n    replace: b\n");
+               })
+            << Triggers{{"/a", "a.yml"}, {"/b", "_b.yml"}, {"/heart", "base.yml"}} << QStringList();
+        QTest::newRow("an import of a missing file is skipped with a line")
+            << Setup([](const QString& m) { write(m, "main.yml", "imports: [\"_gone.yml\"]\n"); })
+            << onlyHeart
+            << QStringList("Skipped espanso match file \"_gone.yml\": No such file or directory");
+        QTest::newRow("an import of the program's own list is left out")
+            << Setup([](const QString& m) {
+                   write(m, "main.yml", "imports: [\"tesselle.yml\"]\n");
+                   write(m, "tesselle.yml", "matches:\n  - trigger: \"/own\"\n    replace: o\n");
+               })
+            << onlyHeart << QStringList();
+    }
+    void importedFilesAreReadOnce() { readRowBesideBase(); }
+
+    void withoutAMatchFolderThereAreNoTriggersAndNothingToSay() {
+        QDir(m_matchFolder).removeRecursively();
+        RecordingLineOutput output;
+        QCOMPARE(read(output), Triggers());
+        QCOMPARE(output.lines(), QStringList());
+    }
+
+private:
+    const Triggers onlyHeart{{"/heart", "base.yml"}};
+
+    static void addColumns() {
+        QTest::addColumn<Setup>("setup");
+        QTest::addColumn<Triggers>("triggers");
+        QTest::addColumn<QStringList>("lines");
+    }
+    // The row's files next to a base.yml that defines /heart.
+    void readRowBesideBase() {
         QFETCH(Setup, setup);
         QFETCH(Triggers, triggers);
         QFETCH(QStringList, lines);
@@ -202,13 +259,6 @@ private slots:
         RecordingLineOutput output;
         QCOMPARE(read(output), triggers);
         QCOMPARE(output.lines(), lines);
-    }
-
-    void withoutAMatchFolderThereAreNoTriggersAndNothingToSay() {
-        QDir(m_matchFolder).removeRecursively();
-        RecordingLineOutput output;
-        QCOMPARE(read(output), Triggers());
-        QCOMPARE(output.lines(), QStringList());
     }
 };
 

@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <filesystem>
 #include <set>
 #include <string>
 #include <sys/stat.h>
@@ -64,16 +65,27 @@ bool readFile(const std::string& path, std::string* bytes, QString* reason) {
     return true;
 }
 
-void appendTrigger(const YAML::Node& node, const QString& file, QList<UserTrigger>& triggers) {
+void appendText(const YAML::Node& node, std::vector<std::string>& texts) {
     if (node.IsScalar() && !node.Scalar().empty())
-        triggers.append({QString::fromStdString(node.Scalar()), file});
+        texts.push_back(node.Scalar());
 }
 
-// The triggers of one file's text, all or none: false with the reason when
-// the file cannot be used.
-bool readTriggers(const std::string& text, const QString& file, QList<UserTrigger>& all,
-                  QString* reason) {
-    QList<UserTrigger> triggers;
+void appendTexts(const YAML::Node& node, std::vector<std::string>& texts) {
+    if (node && node.IsSequence()) {
+        for (const YAML::Node& item : node)
+            appendText(item, texts);
+    }
+}
+
+// What one match file holds for this reader.
+struct MatchFile {
+    std::vector<std::string> triggers;
+    // As written: relative to the file's folder, or absolute.
+    std::vector<std::string> imports;
+};
+
+// False with the reason when the text cannot be used as a match file.
+bool readMatchFile(const std::string& text, MatchFile* file, QString* reason) {
     try {
         const YAML::Node document = YAML::Load(text);
         if (document.IsNull())
@@ -82,6 +94,7 @@ bool readTriggers(const std::string& text, const QString& file, QList<UserTrigge
             *reason = QStringLiteral("its top level is not a map");
             return false;
         }
+        appendTexts(document["imports"], file->imports);
         const YAML::Node matches = document["matches"];
         if (!matches || matches.IsNull())
             return true;
@@ -93,13 +106,9 @@ bool readTriggers(const std::string& text, const QString& file, QList<UserTrigge
             if (!match.IsMap())
                 continue;
             if (const YAML::Node trigger = match["trigger"])
-                appendTrigger(trigger, file, triggers);
-            if (const YAML::Node list = match["triggers"]; list && list.IsSequence()) {
-                for (const YAML::Node& trigger : list)
-                    appendTrigger(trigger, file, triggers);
-            }
+                appendText(trigger, file->triggers);
+            appendTexts(match["triggers"], file->triggers);
         }
-        all.append(std::move(triggers));
         return true;
     } catch (const YAML::Exception& error) {
         *reason = QStringLiteral("not valid YAML (%1, line %2)")
@@ -112,11 +121,13 @@ bool readTriggers(const std::string& text, const QString& file, QList<UserTrigge
 }
 
 // One reading of the match folder. Folders are read in name order, each once
-// even when links lead to it again, so that a link loop ends.
+// even when links lead to it again, so that a link loop ends. A file imported
+// by another is read right after it, wherever it is and whatever its name;
+// every file is read once.
 class Walk {
 public:
     Walk(const QString& root, LineOutput& output)
-        : m_root(QFile::encodeName(root).toStdString()), m_output(output) {}
+        : m_root(normal(QFile::encodeName(root).toStdString())), m_output(output) {}
 
     QList<UserTrigger> run() {
         struct stat info {};
@@ -134,13 +145,25 @@ public:
     }
 
 private:
+    using Identity = std::pair<dev_t, ino_t>;
+
+    static std::string normal(const std::string& path) {
+        std::string normalPath = std::filesystem::path(path).lexically_normal().string();
+        if (normalPath.size() > 1 && normalPath.ends_with('/'))
+            normalPath.pop_back();
+        return normalPath;
+    }
     static std::string joined(const std::string& folder, const std::string& name) {
         return folder.empty() ? name : folder + '/' + name;
     }
     std::string path(const std::string& relative) const { return joined(m_root, relative); }
+    // Relative to the match folder when inside it, else the absolute path.
+    std::string shown(const std::string& path) const {
+        return path.starts_with(m_root + '/') ? path.substr(m_root.size() + 1) : path;
+    }
 
     void folder(const std::string& relative, const struct stat& info) {
-        if (!m_visited.insert({info.st_dev, info.st_ino}).second) {
+        if (!m_folders.insert({info.st_dev, info.st_ino}).second) {
             skipFolder(relative, QStringLiteral("it leads to a folder read already"));
             return;
         }
@@ -162,8 +185,7 @@ private:
     }
 
     void entry(const std::string& relative, const std::string& name) {
-        const bool isCandidate = isMatchFileName(name) && !name.starts_with('_') &&
-                                 relative != EspansoConfigFolder::ownMatchFileName;
+        const bool isCandidate = isMatchFileName(name) && !name.starts_with('_');
         struct stat info {};
         if (::stat(path(relative).c_str(), &info) != 0) {
             if (isCandidate)
@@ -174,34 +196,61 @@ private:
             if (isCandidate)
                 skipFile(relative, QStringLiteral("it is a folder"));
             folder(relative, info);
-            return;
+        } else if (isCandidate) {
+            file(path(relative), info);
         }
-        if (!isCandidate)
+    }
+
+    void imported(const std::string& importer, const std::string& import) {
+        const std::string target =
+            normal(import.starts_with('/')
+                       ? import
+                       : std::filesystem::path(importer).parent_path().string() + '/' + import);
+        struct stat info {};
+        if (::stat(target.c_str(), &info) != 0)
+            skipFile(shown(target), systemReason(errno));
+        else
+            file(target, info);
+    }
+
+    void file(const std::string& path, const struct stat& info) {
+        const std::string name = shown(path);
+        if (name == EspansoConfigFolder::ownMatchFileName ||
+            !m_files.insert({info.st_dev, info.st_ino}).second)
             return;
         if (!S_ISREG(info.st_mode)) {
-            skipFile(relative, QStringLiteral("not a regular file"));
+            skipFile(name, S_ISDIR(info.st_mode) ? QStringLiteral("it is a folder")
+                                                 : QStringLiteral("not a regular file"));
             return;
         }
         std::string text;
+        MatchFile content;
         QString reason;
-        if (!readFile(path(relative), &text, &reason) ||
-            !readTriggers(text, QFile::decodeName(relative.c_str()), m_triggers, &reason))
-            skipFile(relative, reason);
+        if (!readFile(path, &text, &reason) || !readMatchFile(text, &content, &reason)) {
+            skipFile(name, reason);
+            return;
+        }
+        const QString file = QFile::decodeName(name.c_str());
+        for (const std::string& trigger : content.triggers)
+            m_triggers.append({QString::fromStdString(trigger), file});
+        for (const std::string& import : content.imports)
+            imported(path, import);
     }
 
-    void skipFile(const std::string& relative, const QString& reason) {
-        m_output.writeLine("Skipped espanso match file \"" + QFile::decodeName(relative.c_str()) +
+    void skipFile(const std::string& shownPath, const QString& reason) {
+        m_output.writeLine("Skipped espanso match file \"" + QFile::decodeName(shownPath.c_str()) +
                            "\": " + reason);
     }
     void skipFolder(const std::string& relative, const QString& reason) {
-        const std::string shown = relative.empty() ? m_root : relative;
-        m_output.writeLine("Skipped espanso match folder \"" + QFile::decodeName(shown.c_str()) +
-                           "\": " + reason);
+        const std::string shownPath = relative.empty() ? m_root : relative;
+        m_output.writeLine("Skipped espanso match folder \"" +
+                           QFile::decodeName(shownPath.c_str()) + "\": " + reason);
     }
 
     const std::string m_root;
     LineOutput& m_output;
-    std::set<std::pair<dev_t, ino_t>> m_visited;
+    std::set<Identity> m_folders;
+    std::set<Identity> m_files;
     QList<UserTrigger> m_triggers;
 };
 

@@ -9,8 +9,11 @@ class LineOutput;
 // Reads what espanso loads from its match folder: every .yml and .yaml file in
 // it and its subfolders (hub packages live in packages/), following symbolic
 // links, except files whose names start with "_" and this program's own
-// tesselle.yml. Of each match it takes the `trigger:` text and every text of
-// a `triggers:` list; regex triggers and entries of other shapes are left out.
+// tesselle.yml; and every file that a file read lists under `imports:`
+// (relative to its own folder), which is how "_" files come in. Of each match
+// it takes the `trigger:` text and every text of a `triggers:` list; regex
+// triggers and entries of other shapes are left out. Each file is read once.
+// The `includes` and `excludes` of espanso's config files are not looked at.
 //
 // A file that cannot be used (unreadable, not YAML, not a map, a `matches`
 // that is not a list, a folder or a pipe named like a match file, a loop of
@@ -22,7 +25,9 @@ public:
     // matchFolder: <espanso config folder>/match, see EspansoConfigFolder.
     EspansoUserTriggers(QString matchFolder, LineOutput& output);
 
-    // In the order of the files' paths, then of the file.
+    // File by file in the order read: folders in name order, an imported file
+    // right after the file importing it; within a file, in its order. A file
+    // outside the match folder is named by its absolute path.
     QList<UserTrigger> userTriggers() const override;
 
 private:
