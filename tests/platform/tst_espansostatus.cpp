@@ -121,6 +121,17 @@ private slots:
         QCOMPARE(m_espanso.calls(), onPath ? QStringList({"--version", "status"}) : QStringList());
     }
 
+    void anEspansoThatCannotBeStartedIsNotRunningWithTheReason() {
+        m_espanso.replaceWithBrokenOne();
+        EspansoStatus status;
+        QCOMPARE(waitForTask(status.check()),
+                 (TextExpanderState{Kind::NotRunning,
+                                    {},
+                                    "`espanso --version` could not be started: execvp: No such "
+                                    "file or directory; `espanso status` could not be started: "
+                                    "execvp: No such file or directory"}));
+    }
+
     void startingRunsTheStartCommandAndTheNextCheckSaysRunning() {
         EspansoStatus status;
         QCOMPARE(waitForTask(status.check()).kind, Kind::NotRunning);

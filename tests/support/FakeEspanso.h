@@ -34,6 +34,15 @@ public:
         QDir().mkpath(emptyFolder());
         qputenv("PATH", emptyFolder().toUtf8());
     }
+    // PATH holds only an `espanso` that cannot be run: its interpreter is missing.
+    void replaceWithBrokenOne() {
+        QDir().mkpath(brokenFolder());
+        QFile script(brokenFolder() + "/espanso");
+        if (script.open(QIODevice::WriteOnly))
+            script.write("#!/nonexistent/interpreter\n");
+        script.setPermissions(script.permissions() | QFileDevice::ExeOwner);
+        qputenv("PATH", brokenFolder().toUtf8());
+    }
     void set(const char* name, const QByteArray& value) { qputenv(name, value); }
     void setRunning(bool running) {
         QFile state(statePath());
@@ -56,6 +65,7 @@ private:
     QString statePath() const { return m_folder.filePath("state"); }
     QString callsPath() const { return m_folder.filePath("calls"); }
     QString emptyFolder() const { return m_folder.filePath("empty-bin"); }
+    QString brokenFolder() const { return m_folder.filePath("broken-bin"); }
 
     QTemporaryDir m_folder;
     QByteArray m_savedPath;

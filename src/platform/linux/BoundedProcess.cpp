@@ -1,9 +1,11 @@
 #include "platform/linux/BoundedProcess.h"
 
-#include <QCoroSignal>
-#include <QDeadlineTimer>
 #include <QFileInfo>
 #include <QProcess>
+#include <QTimer>
+#include <coroutine>
+#include <memory>
+#include <utility>
 
 namespace {
 
@@ -11,17 +13,49 @@ namespace {
 constexpr std::chrono::milliseconds reapBound{2000};
 constexpr qsizetype quoteLength = 80;
 
-// Whether the process stopped running (it ended, or never started) before the
-// deadline. stateChanged covers both, unlike finished().
-QCoro::Task<bool> stopped(QProcess& process, QDeadlineTimer deadline) {
-    while (process.state() != QProcess::NotRunning) {
-        if (deadline.hasExpired())
-            co_return false;
-        co_await qCoro(&process, &QProcess::stateChanged,
-                       std::chrono::milliseconds(deadline.remainingTime()));
+// Awaits the end of a process (it finished, or never started) or the bound,
+// whichever comes first; the result says whether it ended. The resume is
+// posted to the awaiting thread, never made inside QProcess's own signals.
+// QCoro's awaiter cannot wait for stateChanged, which covers both ends: it
+// binds the signal's private tag argument to a null reference.
+class ProcessEnd {
+public:
+    ProcessEnd(QProcess& process, std::chrono::milliseconds bound)
+        : m_process(process), m_bound(bound) {}
+
+    bool await_ready() const noexcept { return m_process.state() == QProcess::NotRunning; }
+    void await_suspend(std::coroutine_handle<> awaiting) {
+        auto* context = new QObject; // on the awaiting thread, like the process
+        auto* deadline = new QTimer(context);
+        // Once only: the connections go with the context, a turn later.
+        auto wake = [isAwake = std::make_shared<bool>(false), context, deadline, awaiting] {
+            if (std::exchange(*isAwake, true))
+                return;
+            deadline->stop();
+            QMetaObject::invokeMethod(
+                context,
+                [context, awaiting] {
+                    context->deleteLater();
+                    awaiting.resume();
+                },
+                Qt::QueuedConnection);
+        };
+        QObject::connect(&m_process, &QProcess::finished, context, wake);
+        QObject::connect(&m_process, &QProcess::errorOccurred, context,
+                         [wake](QProcess::ProcessError error) {
+                             if (error == QProcess::FailedToStart)
+                                 wake();
+                         });
+        deadline->setSingleShot(true);
+        QObject::connect(deadline, &QTimer::timeout, context, wake);
+        deadline->start(m_bound);
     }
-    co_return true;
-}
+    bool await_resume() const noexcept { return m_process.state() == QProcess::NotRunning; }
+
+private:
+    QProcess& m_process;
+    const std::chrono::milliseconds m_bound;
+};
 
 } // namespace
 
@@ -38,9 +72,9 @@ QCoro::Task<BoundedProcess::Result> BoundedProcess::run(QString program, QString
         process.setStandardErrorFile(QProcess::nullDevice());
     }
     process.start(program, arguments);
-    if (!co_await stopped(process, QDeadlineTimer(bound))) {
+    if (!co_await ProcessEnd(process, bound)) {
         process.kill();
-        co_await stopped(process, QDeadlineTimer(reapBound));
+        co_await ProcessEnd(process, reapBound);
         result.ending = Ending::TimedOut;
         co_return result;
     }
