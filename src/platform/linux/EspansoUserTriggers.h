@@ -1,0 +1,36 @@
+#pragma once
+
+#include "platform/UserTriggerSource.h"
+
+class LineOutput;
+
+// The triggers of the user's own espanso match files, read and never written.
+//
+// Reads what espanso loads from its match folder: every .yml and .yaml file in
+// it and its subfolders (hub packages live in packages/), following symbolic
+// links, except files whose names start with "_" and this program's own
+// tesselle.yml; and every file that a file read lists under `imports:`
+// (relative to its own folder), which is how "_" files come in. Of each match
+// it takes the `trigger:` text and every text of a `triggers:` list; regex
+// triggers and entries of other shapes are left out. Each file is read once.
+// The `includes` and `excludes` of espanso's config files are not looked at.
+//
+// A file that cannot be used (unreadable, not YAML, not a map, a `matches`
+// that is not a list, a folder or a pipe named like a match file, a loop of
+// symbolic links) is skipped with one line on the output, e.g.
+//   Skipped espanso match file "broken.yml": not valid YAML (end of map not found, line 3)
+// A missing match folder holds no triggers and is no failure.
+class EspansoUserTriggers : public UserTriggerSource {
+public:
+    // matchFolder: <espanso config folder>/match, see EspansoConfigFolder.
+    EspansoUserTriggers(QString matchFolder, LineOutput& output);
+
+    // File by file in the order read: folders in name order, an imported file
+    // right after the file importing it; within a file, in its order. A file
+    // outside the match folder is named by its absolute path.
+    QList<UserTrigger> userTriggers() const override;
+
+private:
+    const QString m_matchFolder;
+    LineOutput& m_output;
+};
