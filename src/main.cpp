@@ -94,6 +94,8 @@ int main(int argc, char** argv) {
                 // first opening and kept for the whole run.
                 auto store =
                     std::make_unique<EmojiStore>(shared.preset(), defaults, resources, measurer);
+                QObject::connect(&shared.preferences(), &Preferences::didReset, store.get(),
+                                 &EmojiStore::reloadSavedSymbols);
                 auto view = std::make_unique<MenuBarView>(
                     MenuBarView::Services{*store, emojiImages, shared.preferences(), appManager,
                                           registry, background, manager, resources, measurer});

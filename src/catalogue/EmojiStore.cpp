@@ -15,10 +15,7 @@ EmojiStore::EmojiStore(Preset& preset, DefaultsStore& defaults, const ResourceLo
       m_recentSetting(defaults, SettingsKeys::recent, {}) {
     loadCatalogue();
     m_systemGroups = m_allSystemGroups;
-    m_allRecentGroup.emojis = resolveSymbols(m_recentSetting.read());
-    m_recentGroup = m_allRecentGroup;
-    m_allFavoriteGroup.emojis = resolveSymbols(m_favoritesSetting.read());
-    m_favoriteGroup = m_allFavoriteGroup;
+    loadSavedSymbols();
     connect(&preset, &Preset::installedConfigurationChanged, this, &EmojiStore::reloadCatalogue);
 }
 
@@ -62,6 +59,19 @@ void EmojiStore::addRecent(const Emoji& emoji) {
     m_recentGroup.emojis = filterEmojis(recents, m_searchText);
     m_recentSetting.write(symbolsOf(m_allRecentGroup));
     emit recentGroupChanged();
+}
+
+void EmojiStore::reloadSavedSymbols() {
+    loadSavedSymbols();
+    emit recentGroupChanged();
+    emit favoriteGroupChanged();
+}
+
+void EmojiStore::loadSavedSymbols() {
+    m_allRecentGroup.emojis = resolveSymbols(m_recentSetting.read());
+    m_recentGroup.emojis = filterEmojis(m_allRecentGroup.emojis, m_searchText);
+    m_allFavoriteGroup.emojis = resolveSymbols(m_favoritesSetting.read());
+    m_favoriteGroup.emojis = filterEmojis(m_allFavoriteGroup.emojis, m_searchText);
 }
 
 // A catalogue that cannot be loaded shows as empty; the picker still has

@@ -39,6 +39,8 @@ public:
     void removeFavorite(const Emoji& emoji);
     // Moves the emoji to the front of the recents, which keep the newest 16.
     void addRecent(const Emoji& emoji);
+    // Favourites and recents as stored now, after the settings were reset.
+    void reloadSavedSymbols();
 
 signals:
     void systemGroupsChanged();
@@ -47,6 +49,7 @@ signals:
 
 private:
     void loadCatalogue();
+    void loadSavedSymbols();
     void reloadCatalogue();
     QList<EmojiGroup> filteredSystemGroups() const;
     QList<Emoji> resolveSymbols(const QStringList& symbols) const;

@@ -33,6 +33,7 @@ void Preferences::reset() {
     m_loginItems.setEnabled(false);
     setUseSystemColor(m_useSystemColorSetting.read());
     setAutoPaste(m_autoPasteSetting.read());
+    emit didReset();
 }
 
 void Preferences::saveLater(const StoredSetting<bool>& setting, bool value) {

@@ -19,12 +19,14 @@ public:
     void setAutoPaste(bool value);
 
     // Back to the first-run state: the whole settings domain removed, launch at
-    // login off, both switches reloaded.
+    // login off, both switches reloaded. Whoever keeps settings in memory
+    // reloads them on didReset().
     void reset();
 
 signals:
     void useSystemColorChanged(bool value);
     void autoPasteChanged(bool value);
+    void didReset();
 
 private:
     void saveLater(const StoredSetting<bool>& setting, bool value);

@@ -29,6 +29,12 @@ QCoro::Task<> Preset::uninstall() {
     setInstalledConfiguration(std::nullopt);
 }
 
+QCoro::Task<> Preset::uninstallEverything() {
+    co_await BackgroundCall(m_background, [this] { return unregisterAll(this); });
+    if (m_installedConfiguration)
+        setInstalledConfiguration(std::nullopt);
+}
+
 QCoro::Task<> Preset::registerPreset(Preset* preset, PresetConfiguration configuration) {
     QList<Shortcut> shortcuts =
         buildPresetShortcuts(preset->m_resources, preset->m_measurer, configuration);
@@ -39,6 +45,10 @@ QCoro::Task<> Preset::registerPreset(Preset* preset, PresetConfiguration configu
 QCoro::Task<> Preset::unregisterPreset(Preset* preset, PresetConfiguration configuration) {
     co_await preset->m_registry.unregisterShortcuts(
         buildPresetShortcuts(preset->m_resources, preset->m_measurer, configuration));
+}
+
+QCoro::Task<> Preset::unregisterAll(Preset* preset) {
+    co_await preset->m_registry.unregisterAll();
 }
 
 void Preset::setInstalledConfiguration(std::optional<PresetConfiguration> configuration) {

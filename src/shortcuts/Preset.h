@@ -33,6 +33,9 @@ public:
     QCoro::Task<> install(PresetConfiguration configuration);
     // With nothing installed, succeeds at once.
     QCoro::Task<> uninstall();
+    // Takes every shortcut of the program out of the list, custom ones too,
+    // and forgets them; nothing is installed afterwards.
+    QCoro::Task<> uninstallEverything();
 
 signals:
     // On every assignment, on the main thread.
@@ -41,6 +44,7 @@ signals:
 private:
     static QCoro::Task<> registerPreset(Preset* preset, PresetConfiguration configuration);
     static QCoro::Task<> unregisterPreset(Preset* preset, PresetConfiguration configuration);
+    static QCoro::Task<> unregisterAll(Preset* preset);
     void setInstalledConfiguration(std::optional<PresetConfiguration> configuration);
 
     const ResourceLocator& m_resources;

@@ -30,6 +30,7 @@
 #include <QCoroTimer>
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QSemaphore>
 #include <QSignalSpy>
@@ -443,37 +444,70 @@ private slots:
         QVERIFY(fixture.presets.service.calls().isEmpty());
     }
 
-    void aFailedOperationEndsTheBusyStateAndShowsWhatIsInstalled_data() {
+    // A failure used to go to standard output only: with a tone change whose
+    // removal worked and whose installation failed, every shortcut was gone
+    // without a word.
+    void aFailedOperationIsShownWithWhereTheShortcutsStand_data() {
         QTest::addColumn<QString>("failing");
         QTest::addColumn<Configuration>("before");
-        QTest::addColumn<QString>("line");
-        QTest::newRow("the installation") << "install" << Configuration() << "The list is locked";
-        QTest::newRow("the pause of a reinstall leaves nothing installed")
-            << "pause" << Configuration(personMedium) << "The pause was cancelled";
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<Configuration>("shown");
+        QTest::addColumn<QString>("button");
+        const QString none = "No preset shortcuts are installed.";
+        const QString installed = "The shortcuts of the preset shown are installed.";
+        const PresetConfiguration dark{Gender::person, Tone::dark, std::nullopt};
+        QTest::newRow("the installation keeps the choice for another try")
+            << "install" << Configuration() << "The list is locked\n\n" + none
+            << Configuration(personMedium) << "Install";
+        QTest::newRow("the pause of a reinstall leaves nothing installed, the new choice kept")
+            << "pause" << Configuration(personMedium) << "The pause was cancelled\n\n" + none
+            << Configuration(dark) << "Install";
+        QTest::newRow("the installation of a reinstall leaves nothing installed, the choice kept")
+            << "reinstall" << Configuration(personMedium) << "The list is locked\n\n" + none
+            << Configuration(dark) << "Install";
+        QTest::newRow("the removal leaves the preset installed and shown")
+            << "uninstall" << Configuration(personMedium) << "The list is locked\n\n" + installed
+            << Configuration(personMedium) << "Uninstall";
     }
-    void aFailedOperationEndsTheBusyStateAndShowsWhatIsInstalled() {
+    void aFailedOperationIsShownWithWhereTheShortcutsStand() {
         QFETCH(QString, failing);
         QFETCH(Configuration, before);
-        QFETCH(QString, line);
+        QFETCH(QString, message);
+        QFETCH(Configuration, shown);
+        QFETCH(QString, button);
         Fixture fixture;
         if (before)
             fixture.install(*before);
         GeneralSettingsView& page = fixture.open();
+        fixture.presets.service.errorTexts.insert(3, "The list is locked");
         if (failing == "install") {
-            fixture.presets.service.errorTexts.insert(3, "The list is locked");
             fixture.presets.service.failCall({3, {}, {}});
             pick(page, Gender::person);
             pick(page, Tone::medium);
             clickAction(page);
-        } else {
+        } else if (failing == "pause") {
             fixture.clock.fails = true;
             pick(page, Tone::dark);
+        } else if (failing == "reinstall") {
+            // The removal's call goes through; the installation's first fails.
+            fixture.presets.service.failCall({3, {}, {}}, 1);
+            pick(page, Tone::dark);
+        } else {
+            fixture.presets.service.failCall({3, {}, {}});
+            clickAction(page);
         }
-        QTRY_VERIFY(fixture.output.lines().contains(line));
         QTRY_VERIFY(!page.isInstallationProcess());
-        QCOMPARE(fixture.installed(), std::nullopt);
-        QTRY_COMPARE(action(page).button().text(), "Install");
-        QVERIFY(fixture.presets.service.currentEntries().isEmpty());
+        auto* alert = page.findChild<QMessageBox*>();
+        QVERIFY(alert);
+        QVERIFY(alert->isVisible());
+        QCOMPARE(alert->windowTitle(), "Error");
+        QCOMPARE(alert->text(), message);
+        QCOMPARE(page.selectedConfiguration(), shown);
+        QCOMPARE(action(page).button().text(), button);
+        QVERIFY(action(page).button().isEnabled());
+        QCOMPARE(fixture.installed(), button == "Install" ? Configuration() : before);
+        QCOMPARE(sorted(fixture.presets.service.currentEntries()),
+                 button == "Install" ? QList<TextReplacementEntry>() : freshList(*before));
     }
 
     // Two reinstalls at once would each install their configuration and
@@ -530,18 +564,62 @@ private slots:
         QVERIFY(!switchLabelled(page, "Autopaste")->isChecked());
     }
 
-    void resetAppStopsWhenTheUninstallFails() {
+    void resetAppStopsWhenTheRemovalFailsAndSaysSo() {
         Fixture fixture;
         fixture.install(personMedium);
         fixture.preferences.setAutoPaste(true);
         GeneralSettingsView& page = fixture.open();
+        fixture.presets.service.errorTexts.insert(3, "The list is locked");
         fixture.presets.service.failCall({3, {}, {}});
         QTest::mouseClick(pushButton(page, "Reset App"), Qt::LeftButton);
-        QTest::qWait(300);
+        QTRY_VERIFY(page.findChild<QMessageBox*>());
+        QCOMPARE(page.findChild<QMessageBox*>()->text(),
+                 "The list is locked\n\nNothing was reset.\n\nThe shortcuts of the preset shown "
+                 "are installed.");
         QVERIFY(fixture.windowManager.settingsWindow()->isVisible());
         QVERIFY(!fixture.windowManager.welcomeWindow());
         QVERIFY(fixture.preferences.autoPaste());
         QCOMPARE(fixture.installed(), personMedium);
+        QCOMPARE(sorted(fixture.presets.service.currentEntries()), freshList(personMedium));
+    }
+
+    // A reset used to let the running installation finish afterwards: a preset
+    // was installed while the welcome window asked for a first one.
+    void resetAppStopsTheRunningOperationFirst_data() {
+        QTest::addColumn<QString>("running");
+        QTest::newRow("the pause of a reinstall") << "pause";
+        QTest::newRow("an installation") << "install";
+    }
+    void resetAppStopsTheRunningOperationFirst() {
+        QFETCH(QString, running);
+        Fixture fixture;
+        if (running == "pause")
+            fixture.install(personMedium);
+        GeneralSettingsView& page = fixture.open();
+        QSemaphore gate;
+        if (running == "pause") {
+            fixture.clock.realPause = std::chrono::milliseconds(300);
+            pick(page, Tone::dark);
+            QTRY_VERIFY(fixture.clock.isSleeping);
+        } else {
+            fixture.presets.service.beforeAdding = [&gate] {
+                gate.acquire();
+                gate.release();
+            };
+            pick(page, Gender::person);
+            pick(page, Tone::medium);
+            clickAction(page);
+        }
+        QVERIFY(page.isInstallationProcess());
+        QTest::mouseClick(pushButton(page, "Reset App"), Qt::LeftButton);
+        gate.release();
+        QTRY_VERIFY(fixture.windowManager.welcomeWindow());
+        QTRY_VERIFY(!page.isInstallationProcess() && !page.isResetting());
+        QTest::qWait(400);
+        QCOMPARE(fixture.installed(), std::nullopt);
+        QVERIFY(fixture.presets.service.currentEntries().isEmpty());
+        QVERIFY(fixture.presets.registry.allShortcuts().isEmpty());
+        QVERIFY(!page.findChild<QMessageBox*>());
     }
 
     void eachRowShowsItsHintInAPopover_data() {

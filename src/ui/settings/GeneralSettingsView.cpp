@@ -2,11 +2,13 @@
 
 #include "app/DesktopShell.h"
 #include "app/LaunchAtLoginToggle.h"
+#include "async/CancelledError.h"
 #include "platform/LineOutput.h"
 #include "settings/Preferences.h"
 #include "shortcuts/Clock.h"
 #include "shortcuts/Preset.h"
 #include "ui/controls/Divider.h"
+#include "ui/controls/ErrorAlert.h"
 #include "ui/controls/Switch.h"
 #include "ui/settings/FamilyPicker.h"
 #include "ui/settings/GenderPicker.h"
@@ -14,6 +16,7 @@
 #include "ui/settings/SettingsRowView.h"
 #include "ui/settings/TonePicker.h"
 
+#include <QCoroSignal>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -65,7 +68,8 @@ Switch* preferenceSwitch(const QString& label, bool value) {
 GeneralSettingsView::GeneralSettingsView(Services services, QWidget* parent)
     : QWidget(parent), m_services(services), m_genderPicker(new GenderPicker(services.preferences)),
       m_tonePicker(new TonePicker), m_familyPicker(new FamilyPicker(services.preferences)),
-      m_actionButton(new PresetActionButton) {
+      m_actionButton(new PresetActionButton),
+      m_stopOperation(std::make_shared<CancellationSource>()) {
     Preferences& preferences = services.preferences;
     auto* column = new QVBoxLayout(this);
     // Keeps the rows off the frame of the tab view above and below; the
@@ -109,7 +113,7 @@ GeneralSettingsView::GeneralSettingsView(Services services, QWidget* parent)
             &GeneralSettingsView::selectionChanged);
     connect(m_actionButton, &PresetActionButton::clicked, this,
             &GeneralSettingsView::actionClicked);
-    connect(reset, &QPushButton::clicked, this, [this] { resetApp(this, m_services); });
+    connect(reset, &QPushButton::clicked, this, &GeneralSettingsView::resetClicked);
     // Every change of the installed configuration shows on a later turn of the
     // event loop, as it stands then.
     connect(
@@ -158,8 +162,8 @@ void GeneralSettingsView::selectionChanged() {
         return;
     Preset& preset = m_services.preset;
     Clock& clock = m_services.clock;
-    runPresetOperation([&preset, &clock, configuration = *selected] {
-        return reinstall(preset, clock, configuration);
+    runPresetOperation([&preset, &clock, configuration = *selected, stop = m_stopOperation] {
+        return reinstall(preset, clock, configuration, stop->token());
     });
 }
 
@@ -181,44 +185,92 @@ void GeneralSettingsView::runPresetOperation(Operation operation) {
     runOperation(this, std::move(operation));
 }
 
+// A failure is shown over the page, which then shows what is installed; with
+// nothing installed it keeps the user's choice, so that "Install" tries it again.
 QCoro::Task<> GeneralSettingsView::runOperation(QPointer<GeneralSettingsView> view,
                                                 Operation operation) {
     view->setInstallationProcess(true);
+    const std::optional<PresetConfiguration> choice = view->selectedConfiguration();
     Preset& preset = view->m_services.preset;
     LineOutput& output = view->m_services.output;
-    bool succeeded = false;
+    QString failure;
     try {
         co_await operation();
-        succeeded = true;
+    } catch (const CancelledError&) {
+        // Stopped for a reset, which says what became of it.
     } catch (const std::exception& error) {
-        output.writeLine(QString::fromUtf8(error.what()));
+        failure = QString::fromUtf8(error.what());
+        output.writeLine(failure);
     }
     if (!view)
         co_return;
-    if (succeeded)
-        view->showInstalledConfiguration(preset.installedConfiguration());
-    // The busy state ends on a later turn of the event loop.
+    // On a later turn of the event loop, after the notices of what the
+    // operation changed, so that they do not undo what is shown here.
     QMetaObject::invokeMethod(
-        view, [view] { view->setInstallationProcess(false); }, Qt::QueuedConnection);
+        view,
+        [view, &preset, choice, failure] {
+            const std::optional<PresetConfiguration>& installed = preset.installedConfiguration();
+            view->showInstalledConfiguration(installed || failure.isNull() ? installed : choice);
+            view->m_isConfigurationInstalled = installed.has_value();
+            view->showActionButton();
+            view->setInstallationProcess(false);
+            if (!failure.isNull())
+                view->showFailure(failure);
+            emit view->operationFinished();
+        },
+        Qt::QueuedConnection);
 }
 
 QCoro::Task<> GeneralSettingsView::reinstall(Preset& preset, Clock& clock,
-                                             PresetConfiguration configuration) {
+                                             PresetConfiguration configuration,
+                                             CancellationToken stop) {
     co_await preset.uninstall();
     co_await clock.sleepFor(reinstallPause);
+    if (stop.isCancelled())
+        throw CancelledError();
     co_await preset.install(configuration);
 }
 
+void GeneralSettingsView::resetClicked() {
+    if (m_isResetting)
+        return;
+    m_isResetting = true;
+    m_stopOperation->cancel();
+    resetApp(this, m_services);
+}
+
+// Everything the program installed and remembers goes, custom shortcuts,
+// favourites and recents included, after the running operation has stopped.
 QCoro::Task<> GeneralSettingsView::resetApp(QPointer<GeneralSettingsView> view, Services services) {
+    if (view->m_isInstallationProcess)
+        co_await qCoro(view.data(), &GeneralSettingsView::operationFinished);
+    QString failure;
     try {
-        co_await services.preset.uninstall();
-    } catch (const std::exception&) {
+        co_await services.preset.uninstallEverything();
+    } catch (const std::exception& error) {
+        failure = QString::fromUtf8(error.what());
+        services.output.writeLine(failure);
+    }
+    if (view) {
+        view->m_isResetting = false;
+        view->m_stopOperation = std::make_shared<CancellationSource>();
+    }
+    if (!failure.isNull()) {
+        if (view)
+            view->showFailure(failure + "\n\nNothing was reset.");
         co_return;
     }
     services.preferences.reset();
     if (view && view->window() != view)
         view->window()->close();
     services.windowManager.showWelcomeWindowIfNeeded();
+}
+
+void GeneralSettingsView::showFailure(const QString& message) {
+    const QString state = m_services.preset.installedConfiguration()
+                              ? QStringLiteral("The shortcuts of the preset shown are installed.")
+                              : QStringLiteral("No preset shortcuts are installed.");
+    showErrorAlert(this, message + "\n\n" + state);
 }
 
 void GeneralSettingsView::setInstallationProcess(bool busy) {

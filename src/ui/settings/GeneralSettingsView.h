@@ -1,11 +1,13 @@
 #pragma once
 
+#include "async/CancellationSource.h"
 #include "shortcuts/PresetConfiguration.h"
 
 #include <QCoroTask>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
+#include <memory>
 
 class Clock;
 class DesktopShell;
@@ -44,6 +46,11 @@ public:
     std::optional<PresetConfiguration> selectedConfiguration() const;
     bool isConfigurationInstalled() const { return m_isConfigurationInstalled; }
     bool isInstallationProcess() const { return m_isInstallationProcess; }
+    bool isResetting() const { return m_isResetting; }
+
+signals:
+    // An operation of this page has ended and its busy state is over.
+    void operationFinished();
 
 protected:
     void showEvent(QShowEvent* event) override;
@@ -54,12 +61,16 @@ private:
     void showInstalledConfiguration(const std::optional<PresetConfiguration>& configuration);
     void selectionChanged();
     void actionClicked();
+    void resetClicked();
     void runPresetOperation(Operation operation);
     void setInstallationProcess(bool busy);
     void showActionButton();
+    // The alert over the page: what failed, and where the shortcuts stand now.
+    void showFailure(const QString& message);
 
     static QCoro::Task<> runOperation(QPointer<GeneralSettingsView> view, Operation operation);
-    static QCoro::Task<> reinstall(Preset& preset, Clock& clock, PresetConfiguration configuration);
+    static QCoro::Task<> reinstall(Preset& preset, Clock& clock, PresetConfiguration configuration,
+                                   CancellationToken stop);
     static QCoro::Task<> resetApp(QPointer<GeneralSettingsView> view, Services services);
 
     Services m_services;
@@ -69,4 +80,7 @@ private:
     PresetActionButton* m_actionButton;
     bool m_isConfigurationInstalled = false;
     bool m_isInstallationProcess = false;
+    bool m_isResetting = false;
+    // Stops the running reinstall after its pause, for a reset.
+    std::shared_ptr<CancellationSource> m_stopOperation;
 };

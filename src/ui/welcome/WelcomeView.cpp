@@ -8,6 +8,7 @@
 #include "ui/controls/AppButtonStyle.h"
 #include "ui/controls/BlurView.h"
 #include "ui/controls/BusyButton.h"
+#include "ui/controls/ErrorAlert.h"
 #include "ui/settings/GenderPicker.h"
 #include "ui/settings/TonePicker.h"
 #include "ui/welcome/PlayerView.h"
@@ -124,11 +125,5 @@ QCoro::Task<> WelcomeView::install(QPointer<WelcomeView> view, Preset& preset,
 }
 
 void WelcomeView::showError(const QString& message) {
-    if (m_errorAlert)
-        m_errorAlert->close();
-    auto* alert = new QMessageBox(QMessageBox::Warning, QStringLiteral("Error"), message,
-                                  QMessageBox::Ok, this);
-    alert->setAttribute(Qt::WA_DeleteOnClose);
-    m_errorAlert = alert;
-    alert->open();
+    m_errorAlert = showErrorAlert(this, message);
 }
