@@ -5,10 +5,10 @@
 #include "TestEnvironment.h"
 #include "WaitFor.h"
 #include "async/BackgroundTasks.h"
+#include "async/SystemClock.h"
 #include "platform/linux/EspansoReplacementService.h"
 #include "settings/SettingsKeys.h"
 #include "shortcuts/ShortcutRegistry.h"
-#include "shortcuts/SystemClock.h"
 
 #include <QCoreApplication>
 #include <QTemporaryDir>

@@ -5,16 +5,18 @@
 #include "TestEnvironment.h"
 #include "WarmUpAndWait.h"
 #include "app/AppManager.h"
-#include "app/PickerPanel.h"
+#include "app/WindowContents.h"
 #include "app/WindowManager.h"
 #include "catalogue/EmojiStore.h"
 #include "platform/linux/FontTextMeasurer.h"
 #include "platform/linux/ResourceFolder.h"
+#include "settings/LaunchAtLogin.h"
 #include "settings/Preferences.h"
 #include "ui/controls/CancellableSearchField.h"
 #include "ui/picker/EmojiGridView.h"
 #include "ui/picker/EmojiImageCache.h"
 #include "ui/picker/MenuBarView.h"
+#include "ui/picker/PickerPanel.h"
 
 #include <QApplication>
 #include <QFile>
@@ -31,7 +33,9 @@ struct Shared {
     FontTextMeasurer measurer;
     FakeDefaultsStore defaults;
     FakeLoginItemService loginItems;
+    LaunchAtLogin::Observable launchAtLogin{loginItems};
     Preferences preferences{defaults, loginItems};
+    FakeAppInfo appInfo;
     RecordingPasteboard pasteboard;
     FakePasteService pasteService;
     RecordingLineOutput output;
@@ -42,18 +46,23 @@ struct Shared {
                                 WindowManager::Contents{nullptr, nullptr, nullptr}};
 
     Shared() { warmUpAndWait(resources, measurer); }
+
+    WindowServices services() {
+        return {preferences,   preset(),   defaults,         resources,          measurer,
+                images,        appManager, fixture.registry, fixture.background, launchAtLogin,
+                fixture.clock, output,     appInfo};
+    }
+    Preset& preset() { return fixture.preset; }
 };
 
 Shared* shared = nullptr;
 
 // The panel as the window manager builds it on the first opening.
 struct OpenPanel {
-    std::unique_ptr<EmojiStore> store = std::make_unique<EmojiStore>(
-        shared->fixture.preset, shared->defaults, shared->resources, shared->measurer);
-    MenuBarView* view = new MenuBarView(MenuBarView::Services{
-        *store, shared->images, shared->preferences, shared->appManager, shared->fixture.registry,
-        shared->fixture.background, shared->windowManager, shared->resources, shared->measurer});
-    PickerPanel panel{std::unique_ptr<QWidget>(view)};
+    std::unique_ptr<QWidget> content =
+        makeWindowContents(shared->services()).panel(shared->windowManager);
+    MenuBarView* view = static_cast<MenuBarView*>(content.get());
+    PickerPanel panel{std::move(content)};
 
     OpenPanel() {
         panel.showAt(QRect(0, 0, 1, 1));
@@ -152,7 +161,7 @@ void prepareEveryImage(benchmark::State& state) {
     QStringList symbols;
     {
         OpenPanel open;
-        for (const EmojiGroup& group : open.store->allGroups()) {
+        for (const EmojiGroup& group : open.view->findChild<EmojiStore*>()->allGroups()) {
             for (const Emoji& emoji : group.emojis)
                 symbols << emoji.symbol;
         }

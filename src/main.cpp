@@ -1,10 +1,9 @@
 #include "app/AppDelegate.h"
 #include "app/AppManager.h"
-#include "app/LaunchAtLogin.h"
 #include "app/SingleInstance.h"
+#include "app/WindowContents.h"
 #include "app/WindowManager.h"
-#include "async/BackgroundTasks.h"
-#include "catalogue/EmojiStore.h"
+#include "async/SystemClock.h"
 #include "platform/linux/BuildAppInfo.h"
 #include "platform/linux/EspansoReplacementService.h"
 #include "platform/linux/FontTextMeasurer.h"
@@ -18,14 +17,10 @@
 #include "platform/linux/Syslog.h"
 #include "platform/linux/X11PasteService.h"
 #include "platform/linux/XdgAutostart.h"
-#include "shortcuts/ShortcutRegistry.h"
-#include "shortcuts/SystemClock.h"
-#include "shortcuts/TextReplacementClient.h"
+#include "settings/LaunchAtLogin.h"
+#include "shortcuts/ShortcutStack.h"
 #include "ui/picker/EmojiGridView.h"
 #include "ui/picker/EmojiImageCache.h"
-#include "ui/picker/MenuBarView.h"
-#include "ui/settings/SettingsView.h"
-#include "ui/welcome/WelcomeView.h"
 
 #include <QApplication>
 #include <QFileInfo>
@@ -73,49 +68,24 @@ int main(int argc, char** argv) {
     X11PasteService pasteService;
     AppManager appManager(pasteboard, pasteService, output);
     LocalUsageReporting usageReporting;
-    BackgroundTasks background;
     SystemClock clock;
-    EspansoReplacementService replacementList(EspansoReplacementService::defaultMatchFile(),
-                                              output);
-    TextReplacementClient client(replacementList, output);
-    ShortcutRegistry registry(defaults, client, clock, background, output);
     FontTextMeasurer measurer;
     EmojiImageCache emojiImages(EmojiGridView::symbolSize, EmojiGridView::cellSize,
                                 app.devicePixelRatio());
+    EspansoReplacementService replacementList(EspansoReplacementService::defaultMatchFile(),
+                                              output);
+    ShortcutStack shortcuts(defaults, replacementList, clock, output);
+    ShortcutRegistry& registry = shortcuts.registry();
 
     AppDelegate delegate(AppDelegate::Services{
         defaults, launchAtLogin, appInfo, usageReporting, resources, measurer, registry, registry,
-        background, output, [&](AppDelegate& owner) {
-            WindowManager::Contents contents;
-            contents.panel = [&shared = owner, &defaults, &resources, &measurer, &emojiImages,
-                              &appManager, &registry,
-                              &background](WindowManager& manager) -> std::unique_ptr<QWidget> {
-                // The store lives as long as the panel's content, which is built on the
-                // first opening and kept for the whole run.
-                auto store =
-                    std::make_unique<EmojiStore>(shared.preset(), defaults, resources, measurer);
-                QObject::connect(&shared.preferences(), &Preferences::didReset, store.get(),
-                                 &EmojiStore::reloadSavedSymbols);
-                auto view = std::make_unique<MenuBarView>(
-                    MenuBarView::Services{*store, emojiImages, shared.preferences(), appManager,
-                                          registry, background, manager, resources, measurer});
-                store.release()->setParent(view.get());
-                return view;
-            };
-            contents.welcome = [&shared = owner, &launchAtLogin,
-                                &resources](WindowManager& manager) -> std::unique_ptr<QWidget> {
-                return std::make_unique<WelcomeView>(WelcomeView::Services{
-                    shared.preferences(), shared.preset(), manager, launchAtLogin, resources});
-            };
-            contents.settings = [&shared = owner, &launchAtLogin, &clock, &output, &appInfo,
-                                 &resources](WindowManager& manager) -> std::unique_ptr<QWidget> {
-                return std::make_unique<SettingsView>(
-                    GeneralSettingsView::Services{manager, shared.preferences(), shared.preset(),
-                                                  launchAtLogin, clock, output},
-                    appInfo, resources);
-            };
+        shortcuts.background(), output, [&](AppDelegate& owner) {
             auto windowManager = std::make_unique<WindowManager>(
-                owner.preferences(), defaults, appManager, resources, std::move(contents));
+                owner.preferences(), defaults, appManager, resources,
+                makeWindowContents({owner.preferences(), owner.preset(), defaults, resources,
+                                    measurer, emojiImages, appManager, registry,
+                                    shortcuts.background(), launchAtLogin, clock, output,
+                                    appInfo}));
             QObject::connect(&instance, &SingleInstance::toggleRequested, windowManager.get(),
                              &WindowManager::menuButtonToggle);
             return windowManager;
@@ -136,6 +106,6 @@ int main(int argc, char** argv) {
         std::fflush(stdout);
         std::_Exit(delegate.exitCode());
     }
-    background.stop();
+    shortcuts.background().stop();
     return delegate.exitCode();
 }

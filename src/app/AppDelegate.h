@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/DesktopShell.h"
 #include "settings/Preferences.h"
 #include "shortcuts/Preset.h"
+#include "ui/DesktopShell.h"
 
 #include <QCoroTask>
 #include <QObject>

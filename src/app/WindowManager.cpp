@@ -1,10 +1,10 @@
 #include "app/WindowManager.h"
 
 #include "app/AppManager.h"
-#include "app/ModalWindow.h"
-#include "app/PickerPanel.h"
 #include "platform/ResourceLocator.h"
 #include "settings/SettingsKeys.h"
+#include "ui/controls/ModalWindow.h"
+#include "ui/picker/PickerPanel.h"
 
 #include <QCursor>
 #include <QIcon>

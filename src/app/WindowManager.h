@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/DesktopShell.h"
 #include "settings/StoredSetting.h"
+#include "ui/DesktopShell.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -37,23 +37,18 @@ public:
     Preferences& preferences() { return m_preferences; }
     AppManager& appManager() { return m_appManager; }
 
-    // Shows the tray icon; a click on it toggles the panel.
     void setupStatusItem() override;
-    // Opens the welcome window unless the welcome flow was completed.
     void showWelcomeWindowIfNeeded() override;
+    void finishWelcome() override;
+    void openSettings() override;
+    void closePopover() override;
 
     void menuButtonToggle();
     // Opens the panel under the tray icon, or at the pointer where the tray
     // tells no geometry.
     void openPopover();
-    void closePopover();
-    // Shows and activates the one settings window.
-    void openSettings();
     // A new welcome window, centred and not yet shown.
     std::unique_ptr<ModalWindow> makeWelcomeWindow();
-    // Records the completed welcome, closes its window and opens the panel a
-    // second later.
-    void finishWelcome();
 
     QSystemTrayIcon& statusItem();
     // Null until they are first needed.

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "async/BackgroundTasks.h"
+#include "async/ThreadResumer.h"
 
 #include <coroutine>
 #include <exception>
@@ -18,8 +19,7 @@ public:
     void await_resume() const;
 
 private:
-    static QCoro::Task<> run(BackgroundTasks::Job job, BackgroundCall* call,
-                             std::coroutine_handle<> awaiting, QObject* context);
+    static QCoro::Task<> run(BackgroundTasks::Job job, BackgroundCall* call, ThreadResumer resumer);
 
     BackgroundTasks& m_background;
     BackgroundTasks::Job m_job;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "async/AsyncSemaphore.h"
 #include "async/CancellationSource.h"
+#include "async/Clock.h"
 #include "settings/StoredSetting.h"
-#include "shortcuts/AsyncSemaphore.h"
-#include "shortcuts/Clock.h"
 #include "shortcuts/ShortcutLifecycle.h"
 #include "shortcuts/ShortcutRecord.h"
 #include "shortcuts/TextReplacementClient.h"

@@ -1,9 +1,9 @@
 #include "shortcuts/TextReplacementClient.h"
 
 #include "async/CancelledError.h"
+#include "async/ServiceCall.h"
 #include "platform/LineOutput.h"
 #include "platform/MessageError.h"
-#include "shortcuts/ServiceCall.h"
 
 #include <QSet>
 
@@ -93,9 +93,10 @@ QCoro::Task<> TextReplacementClient::update(TextReplacementEntry original,
                                             CancellationToken stop) {
     if (stop.isCancelled())
         throw CancelledError();
-    const auto error = co_await ServiceCall([&](TextReplacementService::Completion done) {
-        m_service.modifyEntry(original, replacement, std::move(done));
-    });
+    const auto error = co_await ServiceCall<std::optional<TextReplacementError>>(
+        [&](TextReplacementService::Completion done) {
+            m_service.modifyEntry(original, replacement, std::move(done));
+        });
     throwIfFailed(error);
 }
 
@@ -114,9 +115,10 @@ QCoro::Task<> TextReplacementClient::submit(QList<TextReplacementEntry> add,
                                             CancellationToken stop) {
     if (stop.isCancelled())
         throw CancelledError();
-    const auto error = co_await ServiceCall([&](TextReplacementService::Completion done) {
-        m_service.addEntries(add, remove, std::move(done));
-    });
+    const auto error = co_await ServiceCall<std::optional<TextReplacementError>>(
+        [&](TextReplacementService::Completion done) {
+            m_service.addEntries(add, remove, std::move(done));
+        });
     throwIfFailed(error);
 }
 

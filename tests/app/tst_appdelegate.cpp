@@ -4,11 +4,11 @@
 #include "TestEnvironment.h"
 #include "app/AppDelegate.h"
 #include "async/BackgroundTasks.h"
+#include "async/SystemClock.h"
 #include "platform/MessageError.h"
 #include "platform/linux/ResourceFolder.h"
 #include "shortcuts/ShortcutLifecycle.h"
 #include "shortcuts/ShortcutRegistry.h"
-#include "shortcuts/SystemClock.h"
 
 #include <QCoroTimer>
 #include <QElapsedTimer>
@@ -36,6 +36,9 @@ public:
     explicit RecordingShell(Journal& journal) : m_journal(journal) {}
     void setupStatusItem() override { m_journal.add("setupStatusItem"); }
     void showWelcomeWindowIfNeeded() override { m_journal.add("showWelcomeWindowIfNeeded"); }
+    void finishWelcome() override { m_journal.add("finishWelcome"); }
+    void openSettings() override { m_journal.add("openSettings"); }
+    void closePopover() override { m_journal.add("closePopover"); }
 
 private:
     Journal& m_journal;

@@ -1,9 +1,9 @@
 #include "Fakes.h"
 #include "TestEnvironment.h"
-#include "app/LaunchAtLogin.h"
-#include "app/LaunchAtLoginToggle.h"
 #include "platform/linux/XdgAutostart.h"
+#include "settings/LaunchAtLogin.h"
 #include "settings/Preferences.h"
+#include "ui/controls/LaunchAtLoginToggle.h"
 
 #include <QApplication>
 #include <QFile>

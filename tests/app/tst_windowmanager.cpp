@@ -1,12 +1,12 @@
 #include "Fakes.h"
 #include "TestEnvironment.h"
 #include "app/AppManager.h"
-#include "app/ModalWindow.h"
-#include "app/PickerPanel.h"
 #include "app/WindowManager.h"
 #include "platform/linux/ResourceFolder.h"
 #include "settings/Preferences.h"
 #include "settings/SettingsKeys.h"
+#include "ui/controls/ModalWindow.h"
+#include "ui/picker/PickerPanel.h"
 
 #include <QApplication>
 #include <QCursor>

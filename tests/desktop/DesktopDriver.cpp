@@ -3,8 +3,8 @@
 // the picker grid; plus a text field to paste into, and a paste without X11.
 
 #include "Fakes.h"
+#include "PlaceholderView.h"
 #include "app/AppManager.h"
-#include "app/PlaceholderView.h"
 #include "app/SingleInstance.h"
 #include "app/WindowManager.h"
 #include "platform/linux/QtClipboardPasteboard.h"

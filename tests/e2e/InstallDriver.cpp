@@ -2,15 +2,14 @@
 // first argument, medium by default) with the program's real settings,
 // espanso list and measurer, in whatever HOME it is given, over whatever is
 // installed, and prints "installed" when done. A test kills it on the way.
-#include "async/BackgroundTasks.h"
+#include "async/SystemClock.h"
 #include "platform/linux/EspansoReplacementService.h"
 #include "platform/linux/FontTextMeasurer.h"
 #include "platform/linux/QSettingsDefaultsStore.h"
 #include "platform/linux/ResourceFolder.h"
 #include "platform/linux/StandardOutput.h"
 #include "shortcuts/Preset.h"
-#include "shortcuts/ShortcutRegistry.h"
-#include "shortcuts/SystemClock.h"
+#include "shortcuts/ShortcutStack.h"
 #include "shortcuts/TextReplacementClient.h"
 
 #include <QCoroTask>
@@ -34,17 +33,14 @@ int main(int argc, char* argv[]) {
     StandardOutput output;
     QSettingsDefaultsStore defaults(QStringLiteral("tesselle"), QStringLiteral("tesselle"));
     ResourceFolder resources = ResourceFolder::besideApplication();
-    BackgroundTasks background;
     SystemClock clock;
-    EspansoReplacementService list(EspansoReplacementService::defaultMatchFile(), output);
-    TextReplacementClient client(list, output);
-    ShortcutRegistry registry(defaults, client, clock, background, output);
     FontTextMeasurer measurer;
-    Preset preset(defaults, resources, measurer, registry, background);
+    EspansoReplacementService list(EspansoReplacementService::defaultMatchFile(), output);
+    ShortcutStack shortcuts(defaults, list, clock, output);
+    Preset preset(defaults, resources, measurer, shortcuts.registry(), shortcuts.background());
     const std::optional<Tone> tone =
         argc > 1 ? toneFromRawValue(QByteArray(argv[1]).toInt()) : Tone::medium;
     QCoro::Task<> installing = install(preset, tone.value_or(Tone::medium), output);
     app.exec();
-    background.stop();
     return 0;
 }

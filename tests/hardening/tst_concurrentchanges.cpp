@@ -1,10 +1,9 @@
 #include "Fakes.h"
 #include "TestEnvironment.h"
 #include "WaitFor.h"
-#include "async/BackgroundTasks.h"
 #include "platform/linux/EspansoReplacementService.h"
 #include "settings/SettingsKeys.h"
-#include "shortcuts/ShortcutRegistry.h"
+#include "shortcuts/ShortcutStack.h"
 
 #include <QTemporaryDir>
 #include <QTest>
@@ -60,10 +59,8 @@ private slots:
         FakeDefaultsStore defaults;
         RecordingLineOutput output;
         InstantClock clock;
-        BackgroundTasks background;
-        TextReplacementClient client(espanso, output);
-        ShortcutRegistry registry(defaults, client, clock, background, output,
-                                  std::chrono::hours(1));
+        ShortcutStack shortcuts(defaults, espanso, clock, output, std::chrono::hours(1));
+        ShortcutRegistry& registry = shortcuts.registry();
 
         // 25 shortcuts added, removed and added again, each change touching the
         // previous one's shortcut; then 25 others added.
@@ -100,7 +97,6 @@ private slots:
                                 .read();
         QVERIFY(stored);
         QCOMPARE(*stored, registry.map());
-        background.stop();
     }
 };
 

@@ -1,12 +1,11 @@
 #include "Fakes.h"
 #include "TestEnvironment.h"
 #include "WaitFor.h"
-#include "async/BackgroundTasks.h"
+#include "async/SystemClock.h"
 #include "platform/MessageError.h"
 #include "platform/linux/EspansoReplacementService.h"
 #include "settings/SettingsKeys.h"
-#include "shortcuts/ShortcutRegistry.h"
-#include "shortcuts/SystemClock.h"
+#include "shortcuts/ShortcutStack.h"
 
 #include <QDir>
 #include <QFile>
@@ -40,12 +39,8 @@ struct Fixture {
     FakeDefaultsStore defaults;
     RecordingLineOutput output;
     SystemClock clock;
-    BackgroundTasks background;
-    TextReplacementClient client{espanso, output};
-    ShortcutRegistry registry{defaults, client, clock, background, output, repairDelay};
-
-    // Pending repairs use the registry: end them first.
-    ~Fixture() { background.stop(); }
+    ShortcutStack shortcuts{defaults, espanso, clock, output, repairDelay};
+    ShortcutRegistry& registry = shortcuts.registry();
 
     Pairs filePairs() const {
         Pairs pairs;

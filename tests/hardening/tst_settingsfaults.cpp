@@ -2,12 +2,12 @@
 #include "RecordingReplacementService.h"
 #include "TestEnvironment.h"
 #include "async/BackgroundTasks.h"
+#include "async/SystemClock.h"
 #include "platform/linux/QSettingsDefaultsStore.h"
 #include "settings/Preferences.h"
 #include "settings/SettingsKeys.h"
 #include "shortcuts/PresetConfiguration.h"
 #include "shortcuts/ShortcutRegistry.h"
-#include "shortcuts/SystemClock.h"
 
 #include <QDir>
 #include <QFile>

@@ -4,7 +4,7 @@
 #include "RecordingReplacementService.h"
 #include "async/BackgroundTasks.h"
 #include "shortcuts/Preset.h"
-#include "shortcuts/ShortcutRegistry.h"
+#include "shortcuts/ShortcutStack.h"
 
 // Time for a registry whose cool-downs pass at once.
 class InstantClock : public Clock {
@@ -18,15 +18,14 @@ public:
 struct PresetFixture {
     PresetFixture(DefaultsStore& defaults, const ResourceLocator& resources,
                   const TextMeasurer& measurer, TextReplacementService* list = nullptr)
-        : client(list ? *list : service, output),
-          registry(defaults, client, clock, background, output, std::chrono::hours(1)),
+        : stack(defaults, list ? *list : service, clock, output, std::chrono::hours(1)),
           preset(defaults, resources, measurer, registry, background) {}
 
     RecordingReplacementService service;
     RecordingLineOutput output;
-    TextReplacementClient client;
     InstantClock clock;
-    BackgroundTasks background;
-    ShortcutRegistry registry;
+    ShortcutStack stack;
+    BackgroundTasks& background = stack.background();
+    ShortcutRegistry& registry = stack.registry();
     Preset preset;
 };

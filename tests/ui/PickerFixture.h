@@ -5,6 +5,7 @@
 #include "PresetFixture.h"
 #include "WaitFor.h"
 #include "app/AppManager.h"
+#include "app/PickAction.h"
 #include "catalogue/EmojiStore.h"
 #include "platform/linux/ResourceFolder.h"
 #include "settings/Preferences.h"
@@ -58,8 +59,8 @@ struct PickerFixture {
         file.close();
         shortcuts = std::make_unique<PresetFixture>(defaults, resources, measurer);
         store = std::make_unique<EmojiStore>(shortcuts->preset, defaults, resources, measurer);
+        picking = std::make_unique<PickAction>(appManager, *store, preferences);
     }
-    ~PickerFixture() { shortcuts->background.stop(); }
 
     const Emoji& catalogueEmoji(const QString& symbol) const {
         for (const EmojiGroup& group : store->systemGroups()) {
@@ -86,5 +87,6 @@ struct PickerFixture {
     AppManager appManager{pasteboard, pasteService, output};
     std::unique_ptr<PresetFixture> shortcuts;
     std::unique_ptr<EmojiStore> store;
+    std::unique_ptr<PickAction> picking;
     EmojiImageCache images{EmojiGridView::symbolSize, EmojiGridView::cellSize, 1};
 };

@@ -50,8 +50,8 @@ class EmojiGridViewTest : public QObject {
 private slots:
     void init() {
         fixture = std::make_unique<PickerFixture>();
-        grid = std::make_unique<EmojiGridView>(*fixture->store, fixture->images,
-                                               fixture->appManager, fixture->preferences);
+        grid = std::make_unique<EmojiGridView>(*fixture->store, fixture->images, *fixture->picking,
+                                               fixture->preferences);
         grid->resize(grid->width(), 400);
         grid->show();
         QVERIFY(QTest::qWaitForWindowExposed(grid.get()));

@@ -74,8 +74,8 @@ private slots:
     void init() {
         fixture = std::make_unique<PickerFixture>();
         view = std::make_unique<EmojiPanelView>(EmojiPanelView::Services{
-            fixture->appManager, *fixture->store, fixture->preferences,
-            fixture->shortcuts->registry, fixture->shortcuts->background, fixture->measurer});
+            *fixture->picking, *fixture->store, fixture->preferences, fixture->shortcuts->registry,
+            fixture->shortcuts->background, fixture->measurer});
         view->show();
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
     }

@@ -1,6 +1,5 @@
 #include "PickerFixture.h"
 #include "TestEnvironment.h"
-#include "app/PickerPanel.h"
 #include "app/WindowManager.h"
 #include "ui/controls/AccentColor.h"
 #include "ui/controls/CancellableSearchField.h"
@@ -12,6 +11,7 @@
 #include "ui/picker/GroupTabBar.h"
 #include "ui/picker/HoverButton.h"
 #include "ui/picker/MenuBarView.h"
+#include "ui/picker/PickerPanel.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -63,7 +63,7 @@ private slots:
         };
         auto picker = [this](WindowManager& manager) -> std::unique_ptr<QWidget> {
             return std::make_unique<MenuBarView>(MenuBarView::Services{
-                *fixture->store, fixture->images, fixture->preferences, fixture->appManager,
+                *fixture->store, fixture->images, fixture->preferences, *fixture->picking,
                 fixture->shortcuts->registry, fixture->shortcuts->background, manager,
                 fixture->resources, fixture->measurer});
         };

@@ -3,19 +3,23 @@
 #include "TestEnvironment.h"
 #include "WaitFor.h"
 #include "app/AppManager.h"
-#include "app/LaunchAtLogin.h"
-#include "app/ModalWindow.h"
+#include "app/WindowContents.h"
 #include "app/WindowManager.h"
 #include "async/BackgroundTasks.h"
+#include "async/SystemClock.h"
 #include "catalogue/EmojiStore.h"
 #include "platform/linux/EspansoReplacementService.h"
 #include "platform/linux/QSettingsDefaultsStore.h"
 #include "platform/linux/ResourceFolder.h"
 #include "platform/linux/XdgAutostart.h"
+#include "settings/LaunchAtLogin.h"
 #include "settings/Preferences.h"
 #include "shortcuts/Preset.h"
-#include "shortcuts/ShortcutRegistry.h"
-#include "shortcuts/SystemClock.h"
+#include "shortcuts/ShortcutStack.h"
+#include "ui/controls/ModalWindow.h"
+#include "ui/picker/EmojiGridView.h"
+#include "ui/picker/EmojiImageCache.h"
+#include "ui/picker/PickerPanel.h"
 #include "ui/settings/GeneralSettingsView.h"
 #include "ui/settings/SettingsView.h"
 #include "ui/welcome/WelcomeView.h"
@@ -38,39 +42,33 @@ struct Program {
     LaunchAtLogin::Observable launchAtLogin{autostart};
     RecordingLineOutput output;
     EspansoReplacementService list{EspansoReplacementService::defaultMatchFile(), output};
-    TextReplacementClient client{list, output};
     SystemClock clock;
-    BackgroundTasks background;
-    ShortcutRegistry registry{defaults, client, clock, background, output, std::chrono::hours(1)};
+    ShortcutStack shortcuts{defaults, list, clock, output, std::chrono::hours(1)};
+    ShortcutRegistry& registry = shortcuts.registry();
     ResourceFolder resources{QStringLiteral(TESSELLE_SOURCE_RESOURCES)};
     FakeTextMeasurer measurer;
     Preferences preferences{defaults, launchAtLogin};
-    Preset preset{defaults, resources, measurer, registry, background};
-    EmojiStore store{preset, defaults, resources, measurer};
+    Preset preset{defaults, resources, measurer, registry, shortcuts.background()};
+    EmojiImageCache images{EmojiGridView::symbolSize, EmojiGridView::cellSize, 1};
     RecordingPasteboard pasteboard;
     FakePasteService pasteService;
     AppManager appManager{pasteboard, pasteService, output};
     FakeAppInfo appInfo;
     WindowManager windowManager{
         preferences, defaults, appManager, resources,
-        WindowManager::Contents{[](WindowManager&) { return std::make_unique<QWidget>(); },
-                                [this](WindowManager& manager) -> std::unique_ptr<QWidget> {
-                                    return std::make_unique<WelcomeView>(WelcomeView::Services{
-                                        preferences, preset, manager, launchAtLogin, resources});
-                                },
-                                [this](WindowManager& manager) -> std::unique_ptr<QWidget> {
-                                    return std::make_unique<SettingsView>(
-                                        GeneralSettingsView::Services{manager, preferences, preset,
-                                                                      launchAtLogin, clock, output},
-                                        appInfo, resources);
-                                }}};
+        makeWindowContents({preferences, preset, defaults, resources, measurer, images, appManager,
+                            registry, shortcuts.background(), launchAtLogin, clock, output,
+                            appInfo})};
+    // The running picker's store, in the panel as the first opening builds it.
+    EmojiStore& store;
 
-    Program() {
-        QObject::connect(&preferences, &Preferences::didReset, &store,
-                         &EmojiStore::reloadSavedSymbols);
-        waitForTask(registry.restoreShortcuts());
+    Program() : store(panelStore(windowManager)) { waitForTask(registry.restoreShortcuts()); }
+
+    static EmojiStore& panelStore(WindowManager& windowManager) {
+        windowManager.openPopover();
+        windowManager.closePopover();
+        return *windowManager.popover()->findChild<EmojiStore*>();
     }
-    ~Program() { background.stop(); }
 
     QStringList favorites() const { return symbolsOf(store.allFavoriteGroup()); }
     QStringList recents() const { return symbolsOf(store.recentGroup()); }

@@ -4,18 +4,21 @@
 #include "TestEnvironment.h"
 #include "WaitFor.h"
 #include "app/AppManager.h"
-#include "app/LaunchAtLogin.h"
-#include "app/LaunchAtLoginToggle.h"
-#include "app/ModalWindow.h"
+#include "app/WindowContents.h"
 #include "app/WindowManager.h"
 #include "platform/linux/ResourceFolder.h"
+#include "settings/LaunchAtLogin.h"
 #include "settings/Preferences.h"
 #include "settings/SettingsKeys.h"
 #include "ui/controls/AccentColor.h"
+#include "ui/controls/LaunchAtLoginToggle.h"
+#include "ui/controls/ModalWindow.h"
 #include "ui/controls/Popover.h"
 #include "ui/controls/PopoverButton.h"
 #include "ui/controls/ProgressIndicator.h"
 #include "ui/controls/Switch.h"
+#include "ui/picker/EmojiGridView.h"
+#include "ui/picker/EmojiImageCache.h"
 #include "ui/settings/FamilyGrid.h"
 #include "ui/settings/FamilyPicker.h"
 #include "ui/settings/GenderPicker.h"
@@ -80,22 +83,12 @@ struct Fixture {
     FakeTextMeasurer measurer;
     PresetFixture presets{defaults, resources, measurer};
     PauseClock clock;
+    EmojiImageCache images{EmojiGridView::symbolSize, EmojiGridView::cellSize, 1};
     WindowManager windowManager{
         preferences, defaults, appManager, resources,
-        WindowManager::Contents{
-            [](WindowManager&) { return std::make_unique<QWidget>(); },
-            [this](WindowManager& manager) -> std::unique_ptr<QWidget> {
-                return std::make_unique<WelcomeView>(WelcomeView::Services{
-                    preferences, presets.preset, manager, launchAtLogin, resources});
-            },
-            [this](WindowManager& manager) -> std::unique_ptr<QWidget> {
-                return std::make_unique<SettingsView>(
-                    GeneralSettingsView::Services{manager, preferences, presets.preset,
-                                                  launchAtLogin, clock, output},
-                    appInfo, resources);
-            }}};
-
-    ~Fixture() { presets.background.stop(); }
+        makeWindowContents({preferences, presets.preset, defaults, resources, measurer, images,
+                            appManager, presets.registry, presets.background, launchAtLogin, clock,
+                            output, appInfo})};
 
     GeneralSettingsView& open() {
         windowManager.openSettings();
@@ -187,7 +180,6 @@ QList<TextReplacementEntry> freshList(const PresetConfiguration& configuration) 
     FakeTextMeasurer measurer;
     PresetFixture presets(defaults, resources, measurer);
     waitForTask(presets.preset.install(configuration));
-    presets.background.stop();
     return sorted(presets.service.currentEntries());
 }
 

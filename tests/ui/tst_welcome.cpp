@@ -3,16 +3,16 @@
 #include "PresetFixture.h"
 #include "TestEnvironment.h"
 #include "app/AppManager.h"
-#include "app/LaunchAtLogin.h"
-#include "app/LaunchAtLoginToggle.h"
-#include "app/ModalWindow.h"
 #include "app/WindowManager.h"
 #include "platform/linux/ResourceFolder.h"
+#include "settings/LaunchAtLogin.h"
 #include "settings/Preferences.h"
 #include "settings/SettingsKeys.h"
 #include "ui/controls/AccentColor.h"
 #include "ui/controls/AppButtonStyle.h"
 #include "ui/controls/BusyButton.h"
+#include "ui/controls/LaunchAtLoginToggle.h"
+#include "ui/controls/ModalWindow.h"
 #include "ui/controls/ProgressIndicator.h"
 #include "ui/settings/GenderPicker.h"
 #include "ui/settings/TonePicker.h"
@@ -62,8 +62,6 @@ struct Fixture {
                                                               launchAtLogin, videoFolder});
                                 },
                                 [](WindowManager&) { return std::make_unique<QWidget>(); }}};
-
-    ~Fixture() { presets.background.stop(); }
 
     WelcomeView* open() {
         windowManager.showWelcomeWindowIfNeeded();

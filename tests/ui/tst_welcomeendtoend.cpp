@@ -5,18 +5,21 @@
 #include "TestEnvironment.h"
 #include "app/AppDelegate.h"
 #include "app/AppManager.h"
-#include "app/LaunchAtLogin.h"
-#include "app/ModalWindow.h"
+#include "app/WindowContents.h"
 #include "app/WindowManager.h"
 #include "async/BackgroundTasks.h"
+#include "async/SystemClock.h"
 #include "platform/linux/EspansoReplacementService.h"
 #include "platform/linux/FontTextMeasurer.h"
 #include "platform/linux/QSettingsDefaultsStore.h"
 #include "platform/linux/ResourceFolder.h"
 #include "platform/linux/XdgAutostart.h"
-#include "shortcuts/ShortcutRegistry.h"
-#include "shortcuts/SystemClock.h"
+#include "settings/LaunchAtLogin.h"
+#include "shortcuts/ShortcutStack.h"
 #include "shortcuts/TextReplacementClient.h"
+#include "ui/controls/ModalWindow.h"
+#include "ui/picker/EmojiGridView.h"
+#include "ui/picker/EmojiImageCache.h"
 #include "ui/settings/GenderPicker.h"
 #include "ui/settings/GeneralSettingsView.h"
 #include "ui/settings/PresetActionButton.h"
@@ -47,38 +50,26 @@ struct Program {
     FakePasteService pasteService;
     AppManager appManager{pasteboard, pasteService, output};
     RecordingUsageReporting usageReporting;
-    BackgroundTasks background;
     SystemClock clock;
-    EspansoReplacementService list{EspansoReplacementService::defaultMatchFile(), output};
-    TextReplacementClient client{list, output};
-    ShortcutRegistry registry{defaults, client, clock, background, output};
     FontTextMeasurer measurer;
+    EmojiImageCache images{EmojiGridView::symbolSize, EmojiGridView::cellSize, 1};
+    EspansoReplacementService list{EspansoReplacementService::defaultMatchFile(), output};
+    ShortcutStack shortcuts{defaults, list, clock, output};
+    ShortcutRegistry& registry = shortcuts.registry();
     WindowManager* windowManager = nullptr;
     AppDelegate delegate{AppDelegate::Services{
         defaults, launchAtLogin, appInfo, usageReporting, resources, measurer, registry, registry,
-        background, output, [this](AppDelegate& owner) {
-            WindowManager::Contents contents{
-                [](WindowManager&) { return std::make_unique<QWidget>(); },
-                [this, &owner](WindowManager& manager) -> std::unique_ptr<QWidget> {
-                    return std::make_unique<WelcomeView>(WelcomeView::Services{
-                        owner.preferences(), owner.preset(), manager, launchAtLogin, resources});
-                },
-                [this, &owner](WindowManager& manager) -> std::unique_ptr<QWidget> {
-                    return std::make_unique<SettingsView>(
-                        GeneralSettingsView::Services{manager, owner.preferences(), owner.preset(),
-                                                      launchAtLogin, clock, output},
-                        appInfo, resources);
-                }};
+        shortcuts.background(), output, [this](AppDelegate& owner) {
             auto manager = std::make_unique<WindowManager>(
-                owner.preferences(), defaults, appManager, resources, std::move(contents));
+                owner.preferences(), defaults, appManager, resources,
+                makeWindowContents({owner.preferences(), owner.preset(), defaults, resources,
+                                    measurer, images, appManager, registry, shortcuts.background(),
+                                    launchAtLogin, clock, output, appInfo}));
             windowManager = manager.get();
             return manager;
         }}};
 
-    ~Program() {
-        delegate.applicationWillTerminate();
-        background.stop();
-    }
+    ~Program() { delegate.applicationWillTerminate(); }
 };
 
 // The match file's triggers and replacements, read with a YAML reader of its own.

@@ -1,5 +1,7 @@
 #include "platform/linux/BoundedProcess.h"
 
+#include "async/ThreadResumer.h"
+
 #include <QFileInfo>
 #include <QProcess>
 #include <QTimer>
@@ -28,17 +30,13 @@ public:
         auto* context = new QObject; // on the awaiting thread, like the process
         auto* deadline = new QTimer(context);
         // Once only: the connections go with the context, a turn later.
-        auto wake = [isAwake = std::make_shared<bool>(false), context, deadline, awaiting] {
+        auto wake = [isAwake = std::make_shared<bool>(false), context, deadline,
+                     resumer = ThreadResumer(awaiting)] {
             if (std::exchange(*isAwake, true))
                 return;
             deadline->stop();
-            QMetaObject::invokeMethod(
-                context,
-                [context, awaiting] {
-                    context->deleteLater();
-                    awaiting.resume();
-                },
-                Qt::QueuedConnection);
+            context->deleteLater();
+            resumer.resume();
         };
         QObject::connect(&m_process, &QProcess::finished, context, wake);
         QObject::connect(&m_process, &QProcess::errorOccurred, context,

@@ -1,11 +1,11 @@
 #include "ui/picker/EmojiGridView.h"
 
-#include "app/AppManager.h"
 #include "catalogue/EmojiStore.h"
 #include "settings/Preferences.h"
 #include "ui/controls/AccentColor.h"
 #include "ui/controls/Toast.h"
 #include "ui/picker/EmojiImageCache.h"
+#include "ui/picker/EmojiPicking.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -38,9 +38,9 @@ int EmojiGridView::Section::bottom() const {
     return cellsTop + rows * rowHeight;
 }
 
-EmojiGridView::EmojiGridView(EmojiStore& store, EmojiImageCache& images, AppManager& appManager,
+EmojiGridView::EmojiGridView(EmojiStore& store, EmojiImageCache& images, EmojiPicking& picking,
                              Preferences& preferences, QWidget* parent)
-    : QAbstractScrollArea(parent), m_store(store), m_images(images), m_appManager(appManager),
+    : QAbstractScrollArea(parent), m_store(store), m_images(images), m_picking(picking),
       m_preferences(preferences) {
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
@@ -301,22 +301,14 @@ void EmojiGridView::openMenu(const Emoji& emoji, const QPoint& at) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
     connect(menu->addAction(QStringLiteral("Copy")), &QAction::triggered, this,
-            [this, emoji] { copyAndRecord(emoji); });
+            [this, emoji] { m_picking.pick(emoji, false); });
     menu->popup(at);
 }
 
 void EmojiGridView::activate(const Emoji& emoji) {
     const QRect cell = cellRect(emoji.id).value_or(QRect());
-    copyAndRecord(emoji);
-    if (m_preferences.autoPaste())
-        m_appManager.paste();
-    else
+    if (m_picking.pick(emoji, true) == EmojiPicking::Outcome::copied)
         showCopiedToast(emoji, cellRect(emoji.id).value_or(cell));
-}
-
-void EmojiGridView::copyAndRecord(const Emoji& emoji) {
-    m_appManager.copy(emoji.symbol);
-    m_store.addRecent(emoji);
 }
 
 // Each cell has its own notice, gone once hidden.

@@ -6,8 +6,8 @@
 #include <QHash>
 #include <optional>
 
-class AppManager;
 class EmojiImageCache;
+class EmojiPicking;
 class EmojiStore;
 class Preferences;
 class Toast;
@@ -30,7 +30,7 @@ public:
     static constexpr int symbolSize = 28;
 
     // The images are drawn at symbolSize in squares of cellSize.
-    EmojiGridView(EmojiStore& store, EmojiImageCache& images, AppManager& appManager,
+    EmojiGridView(EmojiStore& store, EmojiImageCache& images, EmojiPicking& picking,
                   Preferences& preferences, QWidget* parent = nullptr);
 
     // Selection is by id: a copy of an emoji in "Recent" is not the catalogue's.
@@ -79,7 +79,6 @@ private:
     void openSelectionMenu();
     void openMenu(const Emoji& emoji, const QPoint& at);
     void activate(const Emoji& emoji);
-    void copyAndRecord(const Emoji& emoji);
     void showCopiedToast(const Emoji& emoji, const QRect& cell);
     void moveSelection(int key);
     void scrollToShow(const Position& position);
@@ -93,7 +92,7 @@ private:
 
     EmojiStore& m_store;
     EmojiImageCache& m_images;
-    AppManager& m_appManager;
+    EmojiPicking& m_picking;
     Preferences& m_preferences;
     QList<Section> m_sections;
     int m_contentHeight = 0;

@@ -1,6 +1,5 @@
 #include "ui/picker/EmojiPanelView.h"
 
-#include "app/AppManager.h"
 #include "async/BackgroundCall.h"
 #include "catalogue/EmojiStore.h"
 #include "catalogue/ToneRules.h"
@@ -11,6 +10,7 @@
 #include "ui/controls/InputFieldModifier.h"
 #include "ui/controls/PopoverButton.h"
 #include "ui/controls/Toast.h"
+#include "ui/picker/EmojiPicking.h"
 #include "ui/picker/SkinToneRow.h"
 
 #include <QHBoxLayout>
@@ -267,8 +267,7 @@ void EmojiPanelView::toggleFavorite() {
 }
 
 void EmojiPanelView::copyForm() {
-    m_services.appManager.copy(m_symbol);
-    m_services.emojiStore.addRecent(currentFormEmoji());
+    m_services.picking.pick(currentFormEmoji(), false);
     m_copyToast->setShowing(true);
 }
 
@@ -276,12 +275,8 @@ void EmojiPanelView::copyForm() {
 void EmojiPanelView::copySkinTone(const QString& form) {
     if (form != m_symbol)
         showSymbol(form);
-    m_services.appManager.copy(m_symbol);
-    m_services.emojiStore.addRecent(currentFormEmoji());
-    if (m_services.preferences.autoPaste()) {
-        m_services.appManager.paste();
+    if (m_services.picking.pick(currentFormEmoji(), true) == EmojiPicking::Outcome::pasted)
         return;
-    }
     m_skinToastID = form;
     const qsizetype shown = m_skinTones->forms().indexOf(form);
     for (int index = 0; index < m_skinToasts.size(); ++index) {

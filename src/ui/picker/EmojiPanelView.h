@@ -9,8 +9,8 @@
 #include <functional>
 #include <optional>
 
-class AppManager;
 class BackgroundTasks;
+class EmojiPicking;
 class EmojiStore;
 class Preferences;
 class QLabel;
@@ -33,7 +33,7 @@ class EmojiPanelView : public QWidget {
     Q_OBJECT
 public:
     struct Services {
-        AppManager& appManager;
+        EmojiPicking& picking;
         EmojiStore& emojiStore;
         Preferences& preferences;
         ShortcutRegistry& registry;

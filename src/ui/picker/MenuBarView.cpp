@@ -1,7 +1,7 @@
 #include "ui/picker/MenuBarView.h"
 
-#include "app/WindowManager.h"
 #include "catalogue/EmojiStore.h"
+#include "ui/DesktopShell.h"
 #include "ui/controls/BlurView.h"
 #include "ui/controls/CancellableSearchField.h"
 #include "ui/controls/Divider.h"
@@ -41,7 +41,7 @@ MenuBarView::MenuBarView(Services services, QWidget* parent)
     stack->addSpacing(dividerTopPadding);
     stack->addWidget(new Divider);
 
-    m_grid = new EmojiGridView(m_services.emojiStore, m_services.images, m_services.appManager,
+    m_grid = new EmojiGridView(m_services.emojiStore, m_services.images, m_services.picking,
                                m_services.preferences);
     stack->addWidget(m_grid, 1, Qt::AlignHCenter);
 
@@ -51,7 +51,7 @@ MenuBarView::MenuBarView(Services services, QWidget* parent)
     detail->setSpacing(0);
     detail->addWidget(new Divider);
     m_detailPanel =
-        new EmojiPanelView({m_services.appManager, m_services.emojiStore, m_services.preferences,
+        new EmojiPanelView({m_services.picking, m_services.emojiStore, m_services.preferences,
                             m_services.registry, m_services.background, m_services.measurer});
     detail->addWidget(m_detailPanel);
     m_detailArea->hide();

@@ -5,13 +5,14 @@
 #include <QWidget>
 #include <optional>
 
-class AppManager;
 class BackgroundTasks;
 class BlurView;
 class CancellableSearchField;
+class DesktopShell;
 class EmojiGridView;
 class EmojiImageCache;
 class EmojiPanelView;
+class EmojiPicking;
 class EmojiStore;
 class GroupTabBar;
 class ImageButton;
@@ -20,7 +21,6 @@ class Preferences;
 class ResourceLocator;
 class ShortcutRegistry;
 class TextMeasurer;
-class WindowManager;
 
 // The whole picker, the content of the panel under the tray icon: the search
 // field and the small menu ("Settings", "Quit"), the group tabs, the grid of
@@ -37,10 +37,10 @@ public:
         // The grid's emoji images, kept for the whole run.
         EmojiImageCache& images;
         Preferences& preferences;
-        AppManager& appManager;
+        EmojiPicking& picking;
         ShortcutRegistry& registry;
         BackgroundTasks& background;
-        WindowManager& windowManager;
+        DesktopShell& windowManager;
         const ResourceLocator& resources;
         const TextMeasurer& measurer;
     };

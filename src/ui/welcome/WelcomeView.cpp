@@ -1,14 +1,14 @@
 #include "ui/welcome/WelcomeView.h"
 
-#include "app/LaunchAtLoginToggle.h"
-#include "app/WindowManager.h"
 #include "settings/Preferences.h"
 #include "shortcuts/Preset.h"
+#include "ui/DesktopShell.h"
 #include "ui/controls/AccentColor.h"
 #include "ui/controls/AppButtonStyle.h"
 #include "ui/controls/BlurView.h"
 #include "ui/controls/BusyButton.h"
 #include "ui/controls/ErrorAlert.h"
+#include "ui/controls/LaunchAtLoginToggle.h"
 #include "ui/settings/GenderPicker.h"
 #include "ui/settings/TonePicker.h"
 #include "ui/welcome/PlayerView.h"
@@ -104,8 +104,7 @@ void WelcomeView::installClicked() {
 }
 
 QCoro::Task<> WelcomeView::install(QPointer<WelcomeView> view, Preset& preset,
-                                   WindowManager& windowManager,
-                                   PresetConfiguration configuration) {
+                                   DesktopShell& windowManager, PresetConfiguration configuration) {
     QString failure;
     try {
         co_await preset.install(configuration);

@@ -17,7 +17,7 @@ class PlayerView;
 class ResourceLocator;
 class TonePicker;
 class WelcomeViewModel;
-class WindowManager;
+class DesktopShell;
 struct PresetConfiguration;
 
 namespace LaunchAtLogin {
@@ -35,7 +35,7 @@ public:
     struct Services {
         Preferences& preferences;
         Preset& preset;
-        WindowManager& windowManager;
+        DesktopShell& windowManager;
         LaunchAtLogin::Observable& launchAtLogin;
         const ResourceLocator& resources;
     };
@@ -55,7 +55,7 @@ protected:
 
 private:
     static QCoro::Task<> install(QPointer<WelcomeView> view, Preset& preset,
-                                 WindowManager& windowManager, PresetConfiguration configuration);
+                                 DesktopShell& windowManager, PresetConfiguration configuration);
     void installClicked();
     void showInstallState();
     void showVideo();

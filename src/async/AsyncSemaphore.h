@@ -1,14 +1,13 @@
 #pragma once
 
 #include "async/CancellationToken.h"
+#include "async/ThreadResumer.h"
 
 #include <QCoroTask>
-#include <coroutine>
 #include <list>
 #include <mutex>
+#include <optional>
 #include <utility>
-
-class QObject;
 
 // A counting semaphore for coroutines: a task that finds no permit is suspended,
 // not blocked, and waiting tasks get the released permits in arrival order. Any
@@ -45,7 +44,9 @@ public:
     // wait(), with the permit held by the returned guard.
     QCoro::Task<Permit> lock();
     // Takes a permit unless the token is cancelled first; then fails with
-    // CancelledError and takes nothing.
+    // CancelledError and takes nothing. Nothing in the program waits this way
+    // today (the quit closes the registry's lock instead); it is kept, with its
+    // tests, for a caller that must be able to give up its turn.
     QCoro::Task<> waitUnlessCancelled(CancellationToken token);
     // Releases a permit. Returns whether a waiting task was given it; that
     // task is only scheduled to resume, never run inside this call.
@@ -67,8 +68,7 @@ private:
             resumed,                  // taken out by signal(); resumes with the permit
         };
         State state;
-        std::coroutine_handle<> continuation;
-        QObject* context = nullptr; // lives on the waiting thread
+        std::optional<ThreadResumer> continuation;
     };
     class Awaiter;
 

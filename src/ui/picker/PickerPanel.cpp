@@ -1,6 +1,6 @@
-#include "app/PickerPanel.h"
+#include "ui/picker/PickerPanel.h"
 
-#include "app/PanelPlacement.h"
+#include "ui/picker/PanelPlacement.h"
 
 #include <QApplication>
 #include <QGuiApplication>

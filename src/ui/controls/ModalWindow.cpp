@@ -1,4 +1,4 @@
-#include "app/ModalWindow.h"
+#include "ui/controls/ModalWindow.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "app/LaunchAtLogin.h"
+#include "settings/LaunchAtLogin.h"
 
 namespace LaunchAtLogin {
 

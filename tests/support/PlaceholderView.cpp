@@ -1,4 +1,4 @@
-#include "app/PlaceholderView.h"
+#include "PlaceholderView.h"
 
 #include <QPainter>
 

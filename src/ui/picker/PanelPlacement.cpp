@@ -1,4 +1,4 @@
-#include "app/PanelPlacement.h"
+#include "ui/picker/PanelPlacement.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 #include "TestEnvironment.h"
-#include "app/PanelPlacement.h"
+#include "ui/picker/PanelPlacement.h"
 
 #include <QCoreApplication>
 #include <QTest>

@@ -1,9 +1,9 @@
 #include "TestEnvironment.h"
 #include "WaitFor.h"
+#include "async/AsyncSemaphore.h"
 #include "async/BackgroundTasks.h"
 #include "async/CancellationSource.h"
 #include "async/CancelledError.h"
-#include "shortcuts/AsyncSemaphore.h"
 
 #include <QCoroTimer>
 #include <QTest>

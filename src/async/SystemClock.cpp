@@ -1,4 +1,4 @@
-#include "shortcuts/SystemClock.h"
+#include "async/SystemClock.h"
 
 #include <QCoroTimer>
 

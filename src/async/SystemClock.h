@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shortcuts/Clock.h"
+#include "async/Clock.h"
 
 class SystemClock : public Clock {
 public:

@@ -1,4 +1,4 @@
-#include "shortcuts/AsyncSemaphore.h"
+#include "async/AsyncSemaphore.h"
 
 #include "async/CancelledError.h"
 
@@ -33,8 +33,7 @@ public:
                 return false;
             m_suspension.state = Suspension::State::suspendedUnlessCancelled;
         }
-        m_suspension.continuation = continuation;
-        m_suspension.context = new QObject;
+        m_suspension.continuation.emplace(continuation);
         m_semaphore.m_suspensions.push_front(&m_suspension);
         return true;
     }
@@ -134,13 +133,8 @@ void AsyncSemaphore::cancel(Suspension& suspension) {
 // would run the waiter's code inside signal() or cancel(), on a foreign thread.
 void AsyncSemaphore::resume(Suspension& suspension, Suspension::State outcome) {
     suspension.state = outcome;
-    QObject* context = suspension.context;
-    std::coroutine_handle<> continuation = suspension.continuation;
-    QMetaObject::invokeMethod(
-        context,
-        [context, continuation] {
-            context->deleteLater();
-            continuation.resume();
-        },
-        Qt::QueuedConnection);
+    // A copy: the suspension lives in the waiter's frame, which may be gone
+    // by the time the copy's resume runs.
+    const ThreadResumer continuation = *suspension.continuation;
+    continuation.resume();
 }

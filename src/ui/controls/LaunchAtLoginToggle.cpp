@@ -1,6 +1,6 @@
-#include "app/LaunchAtLoginToggle.h"
+#include "ui/controls/LaunchAtLoginToggle.h"
 
-#include "app/LaunchAtLogin.h"
+#include "settings/LaunchAtLogin.h"
 
 #include <QSignalBlocker>
 

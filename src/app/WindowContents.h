@@ -1,0 +1,45 @@
+#pragma once
+
+#include "app/WindowManager.h"
+
+class AppInfo;
+class AppManager;
+class BackgroundTasks;
+class Clock;
+class DefaultsStore;
+class EmojiImageCache;
+class LineOutput;
+class Preferences;
+class Preset;
+class ResourceLocator;
+class ShortcutRegistry;
+class TextMeasurer;
+
+namespace LaunchAtLogin {
+class Observable;
+}
+
+// What the windows need of the program's services.
+struct WindowServices {
+    Preferences& preferences;
+    Preset& preset;
+    DefaultsStore& defaults;
+    const ResourceLocator& resources;
+    const TextMeasurer& measurer;
+    // The grid's emoji images, kept for the whole run.
+    EmojiImageCache& images;
+    AppManager& appManager;
+    ShortcutRegistry& registry;
+    BackgroundTasks& background;
+    LaunchAtLogin::Observable& launchAtLogin;
+    // The settings page's pause between the removal and the installation of
+    // a reinstall.
+    Clock& clock;
+    LineOutput& output;
+    const AppInfo& appInfo;
+};
+
+// The contents of the three windows, each built when its window is first
+// needed: the picker with its emoji store (created with it and kept as long),
+// the welcome view and the settings pages.
+WindowManager::Contents makeWindowContents(WindowServices services);
