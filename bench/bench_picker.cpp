@@ -12,6 +12,7 @@
 #include "platform/linux/ResourceFolder.h"
 #include "settings/LaunchAtLogin.h"
 #include "settings/Preferences.h"
+#include "shortcuts/TextExpanderMonitor.h"
 #include "ui/controls/CancellableSearchField.h"
 #include "ui/picker/EmojiGridView.h"
 #include "ui/picker/EmojiImageCache.h"
@@ -36,6 +37,8 @@ struct Shared {
     LaunchAtLogin::Observable launchAtLogin{loginItems};
     Preferences preferences{defaults, loginItems};
     FakeAppInfo appInfo;
+    FakeTextExpanderStatus expanderStatus;
+    TextExpanderMonitor textExpander{expanderStatus, output};
     RecordingPasteboard pasteboard;
     FakePasteService pasteService;
     RecordingLineOutput output;
@@ -48,9 +51,21 @@ struct Shared {
     Shared() { warmUpAndWait(resources, measurer); }
 
     WindowServices services() {
-        return {preferences,   preset(),   defaults,         resources,          measurer,
-                images,        appManager, fixture.registry, fixture.background, launchAtLogin,
-                fixture.clock, output,     appInfo};
+        return {preferences,
+                preset(),
+                defaults,
+                resources,
+                measurer,
+                images,
+                appManager,
+                fixture.registry,
+                fixture.background,
+                launchAtLogin,
+                fixture.clock,
+                output,
+                appInfo,
+                fixture.userShortcuts,
+                textExpander};
     }
     Preset& preset() { return fixture.preset; }
 };

@@ -5,7 +5,10 @@
 #include "app/WindowManager.h"
 #include "async/SystemClock.h"
 #include "platform/linux/BuildAppInfo.h"
+#include "platform/linux/EspansoConfigFolder.h"
 #include "platform/linux/EspansoReplacementService.h"
+#include "platform/linux/EspansoStatus.h"
+#include "platform/linux/EspansoUserTriggers.h"
 #include "platform/linux/FontTextMeasurer.h"
 #include "platform/linux/GraphicalSession.h"
 #include "platform/linux/LocalUsageReporting.h"
@@ -19,6 +22,8 @@
 #include "platform/linux/XdgAutostart.h"
 #include "settings/LaunchAtLogin.h"
 #include "shortcuts/ShortcutStack.h"
+#include "shortcuts/TextExpanderMonitor.h"
+#include "shortcuts/UserShortcuts.h"
 #include "ui/picker/EmojiGridView.h"
 #include "ui/picker/EmojiImageCache.h"
 
@@ -72,22 +77,32 @@ int main(int argc, char** argv) {
     FontTextMeasurer measurer;
     EmojiImageCache emojiImages(EmojiGridView::symbolSize, EmojiGridView::cellSize,
                                 app.devicePixelRatio());
-    EspansoReplacementService replacementList(EspansoReplacementService::defaultMatchFile(),
-                                              output);
+    // espanso is asked where its folder is when the launch restore opens the list.
+    EspansoReplacementService replacementList([] { return EspansoConfigFolder::locate(); },
+                                              defaults, output);
     ShortcutStack shortcuts(defaults, replacementList, clock, output);
     ShortcutRegistry& registry = shortcuts.registry();
+    EspansoUserTriggers userTriggers([&replacementList] { return replacementList.matchFolder(); },
+                                     output);
+    UserShortcuts userShortcuts(userTriggers);
+    EspansoStatus espanso;
+    TextExpanderMonitor textExpander(espanso, output);
 
     AppDelegate delegate(AppDelegate::Services{
         defaults, launchAtLogin, appInfo, usageReporting, resources, measurer, registry, registry,
-        shortcuts.background(), output, [&](AppDelegate& owner) {
+        shortcuts.background(), output, userShortcuts, textExpander, [&](AppDelegate& owner) {
             auto windowManager = std::make_unique<WindowManager>(
                 owner.preferences(), defaults, appManager, resources,
                 makeWindowContents({owner.preferences(), owner.preset(), defaults, resources,
                                     measurer, emojiImages, appManager, registry,
-                                    shortcuts.background(), launchAtLogin, clock, output,
-                                    appInfo}));
+                                    shortcuts.background(), launchAtLogin, clock, output, appInfo,
+                                    userShortcuts, textExpander}));
             QObject::connect(&instance, &SingleInstance::toggleRequested, windowManager.get(),
                              &WindowManager::menuButtonToggle);
+            QObject::connect(&textExpander, &TextExpanderMonitor::stateChanged, windowManager.get(),
+                             [&textExpander, manager = windowManager.get()] {
+                                 manager->showShortcutsInactive(textExpander.inactiveReason());
+                             });
             return windowManager;
         }});
 

@@ -1,11 +1,13 @@
 #include "app/AppDelegate.h"
 
+#include "async/BackgroundCall.h"
 #include "async/BackgroundTasks.h"
 #include "catalogue/MeasurementWarmUp.h"
 #include "platform/AppInfo.h"
 #include "platform/LineOutput.h"
 #include "platform/UsageReporting.h"
 #include "shortcuts/ShortcutLifecycle.h"
+#include "shortcuts/TextExpanderMonitor.h"
 
 #include <QLocale>
 #include <QTimer>
@@ -14,7 +16,7 @@ AppDelegate::AppDelegate(Services services, QObject* parent)
     : QObject(parent), m_services(std::move(services)),
       m_preferences(m_services.defaults, m_services.loginItems),
       m_preset(m_services.defaults, m_services.resources, m_services.measurer, m_services.registry,
-               m_services.background) {}
+               m_services.userShortcuts, m_services.background) {}
 
 AppDelegate::~AppDelegate() = default;
 
@@ -29,8 +31,8 @@ void AppDelegate::applicationDidFinishLaunching() {
     windowManager().setupStatusItem();
     QTimer::singleShot(std::chrono::seconds(1), this,
                        [this] { windowManager().showWelcomeWindowIfNeeded(); });
-    ShortcutLifecycle& shortcuts = m_services.shortcuts;
-    m_services.background.start([&shortcuts] { return shortcuts.restoreShortcuts(); });
+    m_services.textExpander.refresh();
+    restoreShortcuts(this);
     // Measuring every symbol once now, off the main thread, spares the first
     // opening of the picker and the first installation that wait.
     warmUpMeasurements(m_services.background, m_services.resources, m_services.measurer);
@@ -63,6 +65,15 @@ QCoro::Task<> AppDelegate::removeShortcuts(ShortcutLifecycle& shortcuts, LineOut
         *failed = true;
         output.writeLine("Error message: " + QString::fromUtf8(error.what()));
     }
+}
+
+// Then what the user's own espanso files define of the installed preset.
+QCoro::Task<> AppDelegate::restoreShortcuts(QPointer<AppDelegate> delegate) {
+    ShortcutLifecycle& shortcuts = delegate->m_services.shortcuts;
+    co_await BackgroundCall(delegate->m_services.background,
+                            [&shortcuts] { return shortcuts.restoreShortcuts(); });
+    if (delegate)
+        co_await delegate->m_preset.findUserDefined();
 }
 
 void AppDelegate::startUsageReporting() {

@@ -6,6 +6,7 @@
 
 #include <QCoroTask>
 #include <QObject>
+#include <QPointer>
 #include <atomic>
 #include <functional>
 #include <memory>
@@ -15,6 +16,8 @@ class BackgroundTasks;
 class LineOutput;
 class ResourceLocator;
 class ShortcutLifecycle;
+class TextExpanderMonitor;
+class UserShortcuts;
 class TextMeasurer;
 class UsageReporting;
 
@@ -34,6 +37,9 @@ public:
         ShortcutLifecycle& shortcuts;
         BackgroundTasks& background;
         LineOutput& output;
+        UserShortcuts& userShortcuts;
+        // Checked at launch, in the background.
+        TextExpanderMonitor& textExpander;
         // Builds the window manager on first use.
         std::function<std::unique_ptr<DesktopShell>(AppDelegate&)> makeWindowManager;
         // How long the quit waits for the shortcuts to leave the list: a list
@@ -60,6 +66,7 @@ public:
 
 private:
     void startUsageReporting();
+    static QCoro::Task<> restoreShortcuts(QPointer<AppDelegate> delegate);
     static QCoro::Task<> removeShortcuts(ShortcutLifecycle& shortcuts, LineOutput& output,
                                          std::shared_ptr<std::atomic_bool> failed);
 

@@ -19,20 +19,22 @@ WindowManager::Contents makeWindowContents(WindowServices services) {
             std::make_unique<PickAction>(services.appManager, *store, services.preferences);
         auto view = std::make_unique<MenuBarView>(MenuBarView::Services{
             *store, services.images, services.preferences, *picking, services.registry,
-            services.background, manager, services.resources, services.measurer});
+            services.background, manager, services.resources, services.measurer, services.preset,
+            services.userShortcuts});
         store.release()->setParent(view.get());
         picking.release()->setParent(view.get());
         return view;
     };
     contents.welcome = [services](WindowManager& manager) -> std::unique_ptr<QWidget> {
-        return std::make_unique<WelcomeView>(
-            WelcomeView::Services{services.preferences, services.preset, manager,
-                                  services.launchAtLogin, services.resources});
+        return std::make_unique<WelcomeView>(WelcomeView::Services{
+            services.preferences, services.preset, manager, services.launchAtLogin,
+            services.resources, services.textExpander});
     };
     contents.settings = [services](WindowManager& manager) -> std::unique_ptr<QWidget> {
         return std::make_unique<SettingsView>(
             GeneralSettingsView::Services{manager, services.preferences, services.preset,
-                                          services.launchAtLogin, services.clock, services.output},
+                                          services.launchAtLogin, services.clock, services.output,
+                                          services.textExpander},
             services.appInfo, services.resources);
     };
     return contents;

@@ -13,7 +13,9 @@ class Preferences;
 class Preset;
 class ResourceLocator;
 class ShortcutRegistry;
+class TextExpanderMonitor;
 class TextMeasurer;
+class UserShortcuts;
 
 namespace LaunchAtLogin {
 class Observable;
@@ -37,6 +39,8 @@ struct WindowServices {
     Clock& clock;
     LineOutput& output;
     const AppInfo& appInfo;
+    const UserShortcuts& userShortcuts;
+    TextExpanderMonitor& textExpander;
 };
 
 // The contents of the three windows, each built when its window is first

@@ -42,9 +42,15 @@ void WindowManager::setupStatusItem() {
     // copy in the icon theme serves when the resource folder lacks it.
     const auto image = m_resources.path(QStringLiteral("Tesselle"), QStringLiteral("svg"));
     item.setIcon(image ? QIcon(*image) : QIcon::fromTheme(QStringLiteral("tesselle")));
-    item.setToolTip(QStringLiteral("Tesselle"));
+    showShortcutsInactive(m_inactiveReason);
     connect(&item, &QSystemTrayIcon::activated, this, &WindowManager::statusItemClicked);
     item.show();
+}
+
+void WindowManager::showShortcutsInactive(const QString& reason) {
+    m_inactiveReason = reason;
+    statusItem().setToolTip(reason.isEmpty() ? QStringLiteral("Tesselle")
+                                             : "Tesselle: the shortcuts are not active, " + reason);
 }
 
 // The XEmbed tray reports a second click that comes quickly as a double click

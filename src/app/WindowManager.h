@@ -43,6 +43,9 @@ public:
     void openSettings() override;
     void closePopover() override;
 
+    // The tray icon's tooltip says why, when a reason is given.
+    void showShortcutsInactive(const QString& reason);
+
     void menuButtonToggle();
     // Opens the panel under the tray icon, or at the pointer where the tray
     // tells no geometry.
@@ -73,6 +76,7 @@ private:
     Contents m_contents;
     StoredSetting<bool> m_isWelcomeWasPresented;
     std::unique_ptr<QSystemTrayIcon> m_statusItem;
+    QString m_inactiveReason;
     QElapsedTimer m_lastClick;
     std::unique_ptr<PickerPanel> m_popover;
     std::unique_ptr<ModalWindow, LaterDeleter> m_welcomeWindow;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoroTask>
 #include <QList>
 #include <QString>
 #include <functional>
@@ -28,6 +29,10 @@ public:
     using Completion = std::function<void(std::optional<TextReplacementError>)>;
 
     virtual ~TextReplacementService() = default;
+
+    // Settles where the list is for this run. The launch restore calls it
+    // first, before any other call; a list at a fixed place has nothing to do.
+    virtual QCoro::Task<> open() { co_return; }
 
     virtual void addEntries(const QList<TextReplacementEntry>& add,
                             const QList<TextReplacementEntry>& remove, Completion completion) = 0;

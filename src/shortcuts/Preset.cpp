@@ -4,20 +4,40 @@
 #include "settings/SettingsKeys.h"
 #include "shortcuts/PresetShortcuts.h"
 #include "shortcuts/ShortcutRegistry.h"
+#include "shortcuts/UserShortcuts.h"
 
 #include <QThread>
 
 Preset::Preset(DefaultsStore& defaults, const ResourceLocator& resources,
                const TextMeasurer& measurer, ShortcutRegistry& registry,
-               BackgroundTasks& background, QObject* parent)
+               UserShortcuts& userShortcuts, BackgroundTasks& background, QObject* parent)
     : QObject(parent), m_resources(resources), m_measurer(measurer), m_registry(registry),
-      m_background(background), m_setting(defaults, SettingsKeys::configuration, std::nullopt),
+      m_userShortcuts(userShortcuts), m_background(background),
+      m_setting(defaults, SettingsKeys::configuration, std::nullopt),
       m_installedConfiguration(m_setting.read()) {}
 
 QCoro::Task<> Preset::install(PresetConfiguration configuration) {
-    co_await BackgroundCall(m_background,
-                            [this, configuration] { return registerPreset(this, configuration); });
+    auto leftOut = std::make_shared<UserDefined>();
+    // Named: g++ 12 destroys the temporaries of a co_await expression twice,
+    // and this one holds a shared pointer.
+    BackgroundCall registration(m_background, [this, configuration, leftOut] {
+        return registerPreset(this, configuration, leftOut);
+    });
+    co_await registration;
     setInstalledConfiguration(configuration);
+    setUserDefined(*leftOut);
+}
+
+QCoro::Task<> Preset::findUserDefined() {
+    auto leftOut = std::make_shared<UserDefined>();
+    if (m_installedConfiguration) {
+        BackgroundCall search(m_background,
+                              [this, configuration = *m_installedConfiguration, leftOut] {
+                                  return findLeftOut(this, configuration, leftOut);
+                              });
+        co_await search;
+    }
+    setUserDefined(*leftOut);
 }
 
 QCoro::Task<> Preset::uninstall() {
@@ -27,19 +47,56 @@ QCoro::Task<> Preset::uninstall() {
         return unregisterPreset(this, configuration);
     });
     setInstalledConfiguration(std::nullopt);
+    setUserDefined(UserDefined());
 }
 
 QCoro::Task<> Preset::uninstallEverything() {
     co_await BackgroundCall(m_background, [this] { return unregisterAll(this); });
     if (m_installedConfiguration)
         setInstalledConfiguration(std::nullopt);
+    setUserDefined(UserDefined());
 }
 
-QCoro::Task<> Preset::registerPreset(Preset* preset, PresetConfiguration configuration) {
+QCoro::Task<> Preset::registerPreset(Preset* preset, PresetConfiguration configuration,
+                                     std::shared_ptr<UserDefined> leftOut) {
     QList<Shortcut> shortcuts =
         buildPresetShortcuts(preset->m_resources, preset->m_measurer, configuration);
     checkForDuplicates(shortcuts);
+    preset->m_userShortcuts.refresh();
+    *leftOut = preset->takeUserDefined(shortcuts);
     co_await preset->m_registry.registerShortcuts(std::move(shortcuts), true);
+}
+
+// What an earlier installation left out, and what the user's files define
+// since, of what is not installed.
+QCoro::Task<> Preset::findLeftOut(Preset* preset, PresetConfiguration configuration,
+                                  std::shared_ptr<UserDefined> leftOut) {
+    QList<Shortcut> shortcuts =
+        buildPresetShortcuts(preset->m_resources, preset->m_measurer, configuration);
+    shortcuts.removeIf([preset](const Shortcut& shortcut) {
+        return preset->m_registry.shortcuts(shortcut.phrase).contains(shortcut);
+    });
+    preset->m_userShortcuts.refresh();
+    *leftOut = preset->takeUserDefined(shortcuts);
+    co_return;
+}
+
+Preset::UserDefined Preset::takeUserDefined(QList<Shortcut>& shortcuts) const {
+    UserDefined userDefined;
+    shortcuts.removeIf([&](const Shortcut& shortcut) {
+        const std::optional<QString> file = m_userShortcuts.fileDefining(shortcut.text);
+        if (file)
+            userDefined[shortcut.phrase].append({shortcut.text, *file});
+        return file.has_value();
+    });
+    return userDefined;
+}
+
+void Preset::setUserDefined(const UserDefined& userDefined) {
+    if (userDefined == m_userDefined)
+        return;
+    m_userDefined = userDefined;
+    emit userDefinedChanged();
 }
 
 QCoro::Task<> Preset::unregisterPreset(Preset* preset, PresetConfiguration configuration) {

@@ -1,24 +1,31 @@
 #pragma once
 
+#include "platform/UserTriggerSource.h"
 #include "settings/StoredSetting.h"
 #include "shortcuts/PresetConfiguration.h"
 #include "shortcuts/Shortcut.h"
 
 #include <QCoroTask>
+#include <QHash>
 #include <QObject>
+#include <memory>
 
 class BackgroundTasks;
 class ResourceLocator;
 class ShortcutRegistry;
 class TextMeasurer;
+class UserShortcuts;
 
 // The installed preset: its configuration, published and kept under
-// "configuration", and the installation and removal of its shortcuts.
+// "configuration", and the installation and removal of its shortcuts. A
+// preset shortcut whose text the user defined in the text expander's own
+// files is left out: the user's own wins.
 class Preset : public QObject {
     Q_OBJECT
 public:
     Preset(DefaultsStore& defaults, const ResourceLocator& resources, const TextMeasurer& measurer,
-           ShortcutRegistry& registry, BackgroundTasks& background, QObject* parent = nullptr);
+           ShortcutRegistry& registry, UserShortcuts& userShortcuts, BackgroundTasks& background,
+           QObject* parent = nullptr);
 
     const std::optional<PresetConfiguration>& installedConfiguration() const {
         return m_installedConfiguration;
@@ -37,12 +44,30 @@ public:
     // and forgets them; nothing is installed afterwards.
     QCoro::Task<> uninstallEverything();
 
+    // The installed preset's shortcuts for the phrase that were left out
+    // because the user's own files define their texts, as last found: by the
+    // last installation or findUserDefined().
+    QList<UserTrigger> userDefined(const QString& phrase) const {
+        return m_userDefined.value(phrase);
+    }
+    // Reads the user's files again and finds what of the installed preset they define.
+    QCoro::Task<> findUserDefined();
+
 signals:
     // On every assignment, on the main thread.
     void installedConfigurationChanged();
+    void userDefinedChanged();
 
 private:
-    static QCoro::Task<> registerPreset(Preset* preset, PresetConfiguration configuration);
+    using UserDefined = QHash<QString, QList<UserTrigger>>;
+
+    static QCoro::Task<> registerPreset(Preset* preset, PresetConfiguration configuration,
+                                        std::shared_ptr<UserDefined> leftOut);
+    static QCoro::Task<> findLeftOut(Preset* preset, PresetConfiguration configuration,
+                                     std::shared_ptr<UserDefined> leftOut);
+    // Takes the shortcuts whose texts the user's files define out of the list.
+    UserDefined takeUserDefined(QList<Shortcut>& shortcuts) const;
+    void setUserDefined(const UserDefined& userDefined);
     static QCoro::Task<> unregisterPreset(Preset* preset, PresetConfiguration configuration);
     static QCoro::Task<> unregisterAll(Preset* preset);
     void setInstalledConfiguration(std::optional<PresetConfiguration> configuration);
@@ -50,7 +75,9 @@ private:
     const ResourceLocator& m_resources;
     const TextMeasurer& m_measurer;
     ShortcutRegistry& m_registry;
+    UserShortcuts& m_userShortcuts;
     BackgroundTasks& m_background;
     StoredSetting<std::optional<PresetConfiguration>> m_setting;
     std::optional<PresetConfiguration> m_installedConfiguration;
+    UserDefined m_userDefined;
 };

@@ -266,6 +266,7 @@ ShortcutRegistry::Map ShortcutRegistry::map() const {
 QCoro::Task<> ShortcutRegistry::restoreShortcuts() {
     try {
         const AsyncSemaphore::Permit permit = co_await m_registryLock.lock();
+        co_await m_client.open();
         co_await makeListFollowRecord();
     } catch (const CancelledError&) {
     } catch (const std::exception& failure) {

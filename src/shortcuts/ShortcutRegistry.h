@@ -46,7 +46,8 @@ public:
     QList<Shortcut> allShortcuts() const;
     Map map() const;
 
-    // Makes the list hold exactly the record. Failures are said on the output.
+    // Opens the list, then makes it hold exactly the record. Failures are said
+    // on the output.
     QCoro::Task<> restoreShortcuts() override;
     // The quit: stops whatever runs before its next call of the list, empties
     // the list, and closes the registry, so that every change still waiting or

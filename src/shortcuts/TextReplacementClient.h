@@ -26,6 +26,7 @@ public:
     QCoro::Task<> addReplacements(QList<Replacement> replacements, bool override,
                                   CancellationToken stop = {});
     QCoro::Task<> removeReplacements(QStringList shortcuts, CancellationToken stop = {});
+    QCoro::Task<> open() { return m_service.open(); }
 
 private:
     QCoro::Task<> update(TextReplacementEntry original, TextReplacementEntry replacement,

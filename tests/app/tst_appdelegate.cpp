@@ -9,6 +9,8 @@
 #include "platform/linux/ResourceFolder.h"
 #include "shortcuts/ShortcutLifecycle.h"
 #include "shortcuts/ShortcutRegistry.h"
+#include "shortcuts/TextExpanderMonitor.h"
+#include "shortcuts/UserShortcuts.h"
 
 #include <QCoroTimer>
 #include <QElapsedTimer>
@@ -88,18 +90,22 @@ class AppDelegateTest : public QObject {
         TextReplacementClient client{list, output};
         SystemClock clock;
         ShortcutRegistry registry{defaults, client, clock, background, output};
+        FakeUserTriggerSource userTriggers;
+        UserShortcuts userShortcuts{userTriggers};
+        FakeTextExpanderStatus expanderStatus;
+        TextExpanderMonitor textExpander{expanderStatus, output};
         int windowManagersBuilt = 0;
 
         std::unique_ptr<AppDelegate>
         makeDelegate(std::chrono::milliseconds quitPatience = std::chrono::seconds(5)) {
-            return std::make_unique<AppDelegate>(
-                AppDelegate::Services{defaults, loginItems, appInfo, usage, resources, measurer,
-                                      registry, lifecycle, background, output,
-                                      [this](AppDelegate&) {
-                                          ++windowManagersBuilt;
-                                          return std::make_unique<RecordingShell>(journal);
-                                      },
-                                      quitPatience});
+            return std::make_unique<AppDelegate>(AppDelegate::Services{
+                defaults, loginItems, appInfo, usage, resources, measurer, registry, lifecycle,
+                background, output, userShortcuts, textExpander,
+                [this](AppDelegate&) {
+                    ++windowManagersBuilt;
+                    return std::make_unique<RecordingShell>(journal);
+                },
+                quitPatience});
         }
     };
 

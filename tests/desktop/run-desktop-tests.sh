@@ -38,6 +38,10 @@ trap cleanup EXIT
 # A private home, so that nothing of the real user's is read or written.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
 export XDG_CACHE_HOME="$work/home/.cache" XDG_STATE_HOME="$work/home/.local/state"
+# espanso as a user who installs Tesselle runs it: the tests' stand-in, running.
+export PATH="$(cd "$(dirname "$0")/../support/fake-espanso" && pwd):$PATH"
+export FAKE_ESPANSO_STATE="$work/espanso-state"
+echo running > "$FAKE_ESPANSO_STATE"
 export XDG_RUNTIME_DIR="$work/runtime"
 mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
 chmod 700 "$XDG_RUNTIME_DIR"

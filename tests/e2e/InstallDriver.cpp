@@ -4,6 +4,7 @@
 // installed, and prints "installed" when done. A test kills it on the way.
 #include "async/SystemClock.h"
 #include "platform/linux/EspansoReplacementService.h"
+#include "platform/linux/EspansoUserTriggers.h"
 #include "platform/linux/FontTextMeasurer.h"
 #include "platform/linux/QSettingsDefaultsStore.h"
 #include "platform/linux/ResourceFolder.h"
@@ -11,6 +12,7 @@
 #include "shortcuts/Preset.h"
 #include "shortcuts/ShortcutStack.h"
 #include "shortcuts/TextReplacementClient.h"
+#include "shortcuts/UserShortcuts.h"
 
 #include <QCoroTask>
 #include <QGuiApplication>
@@ -37,7 +39,10 @@ int main(int argc, char* argv[]) {
     FontTextMeasurer measurer;
     EspansoReplacementService list(EspansoReplacementService::defaultMatchFile(), output);
     ShortcutStack shortcuts(defaults, list, clock, output);
-    Preset preset(defaults, resources, measurer, shortcuts.registry(), shortcuts.background());
+    EspansoUserTriggers userTriggers([&list] { return list.matchFolder(); }, output);
+    UserShortcuts userShortcuts(userTriggers);
+    Preset preset(defaults, resources, measurer, shortcuts.registry(), userShortcuts,
+                  shortcuts.background());
     const std::optional<Tone> tone =
         argc > 1 ? toneFromRawValue(QByteArray(argv[1]).toInt()) : Tone::medium;
     QCoro::Task<> installing = install(preset, tone.value_or(Tone::medium), output);

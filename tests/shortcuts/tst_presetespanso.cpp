@@ -4,14 +4,34 @@
 #include "TestEnvironment.h"
 #include "WaitFor.h"
 #include "platform/linux/EspansoReplacementService.h"
+#include "platform/linux/EspansoUserTriggers.h"
 #include "platform/linux/ResourceFolder.h"
 #include "shortcuts/PresetShortcuts.h"
 
+#include <QDateTime>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
+
+void writeFile(const QString& path, const QByteArray& content) {
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::WriteOnly));
+    file.write(content);
+}
+
+// Identity, time and content: any write shows.
+QString fingerprint(const QString& path) {
+    const QFileInfo info(path);
+    QFile file(path);
+    file.open(QIODevice::ReadOnly);
+    return QStringLiteral("%1 %2 ").arg(info.lastModified().toMSecsSinceEpoch()).arg(info.size()) +
+           QString::fromLatin1(file.readAll().toHex());
+}
 
 QSet<std::pair<QString, QString>> pairsOf(const QList<TextReplacementEntry>& entries) {
     QSet<std::pair<QString, QString>> pairs;
@@ -53,6 +73,41 @@ private slots:
         QVERIFY(QFile::exists(matchFile));
         QCOMPARE(EspansoReplacementService(matchFile, discardedLines()).currentEntries(),
                  QList<TextReplacementEntry>());
+    }
+
+    // espanso would ask at every use which of two matches with one trigger to
+    // type: the user's own wins, and the program says where it is defined.
+    void presetsTheUsersOwnFilesDefineAreLeftOut() {
+        const ResourceFolder resources(QStringLiteral(TESSELLE_SOURCE_RESOURCES));
+        const FakeTextMeasurer measurer;
+        QTemporaryDir folder;
+        const QString matchFolder = folder.filePath("espanso/match");
+        const QString base = matchFolder + "/base.yml";
+        const QString package = matchFolder + "/packages/hearts/package.yml";
+        writeFile(base, "matches:\n  - trigger: /heart\n    replace: \"<3\"\n");
+        writeFile(package, "matches:\n  - triggers: [/fire, /flame]\n    replace: hot\n");
+        const QStringList before{fingerprint(base), fingerprint(package)};
+        RecordingLineOutput output;
+        EspansoReplacementService espanso(matchFolder + "/tesselle.yml", output);
+        EspansoUserTriggers triggers(matchFolder, output);
+        FakeDefaultsStore defaults;
+        PresetFixture fixture(defaults, resources, measurer, &espanso, &triggers);
+
+        waitForTask(fixture.preset.install({Gender::person, Tone::yellow, std::nullopt}),
+                    std::chrono::minutes(2));
+
+        QSet<QString> listed;
+        for (const TextReplacementEntry& entry : espanso.currentEntries())
+            listed.insert(entry.shortcut);
+        QVERIFY(!listed.contains("/heart"));
+        QVERIFY(!listed.contains("/fire"));
+        QVERIFY(listed.contains("/dance"));
+        QCOMPARE(fixture.preset.userDefined("❤️"),
+                 (QList<UserTrigger>{{"/heart", "base.yml"}}));
+        QCOMPARE(fixture.preset.userDefined("🔥"),
+                 (QList<UserTrigger>{{"/fire", "packages/hearts/package.yml"}}));
+        QCOMPARE((QStringList{fingerprint(base), fingerprint(package)}), before);
+        QVERIFY(fixture.preset.installedConfiguration());
     }
 };
 

@@ -8,7 +8,9 @@
 #include "platform/PasteService.h"
 #include "platform/Pasteboard.h"
 #include "platform/SystemLog.h"
+#include "platform/TextExpanderStatus.h"
 #include "platform/UsageReporting.h"
+#include "platform/UserTriggerSource.h"
 
 #include <QCoreApplication>
 #include <QHash>
@@ -72,6 +74,43 @@ inline LineOutput& discardedLines() {
     static DiscardedLines lines;
     return lines;
 }
+
+// The user's own triggers, as the test sets them.
+class FakeUserTriggerSource : public UserTriggerSource {
+public:
+    QList<UserTrigger> userTriggers() const override {
+        QMutexLocker lock(&m_mutex);
+        return m_triggers;
+    }
+    void setTriggers(QList<UserTrigger> triggers) {
+        QMutexLocker lock(&m_mutex);
+        m_triggers = std::move(triggers);
+    }
+
+private:
+    mutable QMutex m_mutex;
+    QList<UserTrigger> m_triggers;
+};
+
+// A text expander whose state the test sets; start() makes it run unless told to fail.
+class FakeTextExpanderStatus : public TextExpanderStatus {
+public:
+    QCoro::Task<TextExpanderState> check() override {
+        ++checks;
+        co_return state;
+    }
+    QCoro::Task<> start() override {
+        ++starts;
+        if (!startFailure.isEmpty())
+            throw MessageError(startFailure);
+        state = {TextExpanderState::Kind::Running, QStringLiteral("2.2.1"), {}};
+        co_return;
+    }
+    TextExpanderState state{TextExpanderState::Kind::Running, QStringLiteral("2.2.1"), {}};
+    QString startFailure;
+    int checks = 0;
+    int starts = 0;
+};
 
 class RecordingSystemLog : public SystemLog {
 public:

@@ -5,6 +5,7 @@
 #include "async/BackgroundTasks.h"
 #include "shortcuts/Preset.h"
 #include "shortcuts/ShortcutStack.h"
+#include "shortcuts/UserShortcuts.h"
 
 // Time for a registry whose cool-downs pass at once.
 class InstantClock : public Clock {
@@ -14,12 +15,15 @@ public:
 };
 
 // A Preset over a real registry on an in-memory replacement list, or on the
-// list given. The registry's repair check does not come within a test.
+// list given, with the user's own triggers as the test sets them or from the
+// source given. The registry's repair check does not come within a test.
 struct PresetFixture {
     PresetFixture(DefaultsStore& defaults, const ResourceLocator& resources,
-                  const TextMeasurer& measurer, TextReplacementService* list = nullptr)
+                  const TextMeasurer& measurer, TextReplacementService* list = nullptr,
+                  const UserTriggerSource* triggers = nullptr)
         : stack(defaults, list ? *list : service, clock, output, std::chrono::hours(1)),
-          preset(defaults, resources, measurer, registry, background) {}
+          userShortcuts(triggers ? *triggers : userTriggers),
+          preset(defaults, resources, measurer, registry, userShortcuts, background) {}
 
     RecordingReplacementService service;
     RecordingLineOutput output;
@@ -27,5 +31,7 @@ struct PresetFixture {
     ShortcutStack stack;
     BackgroundTasks& background = stack.background();
     ShortcutRegistry& registry = stack.registry();
+    FakeUserTriggerSource userTriggers;
+    UserShortcuts userShortcuts;
     Preset preset;
 };

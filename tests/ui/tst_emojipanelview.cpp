@@ -75,7 +75,8 @@ private slots:
         fixture = std::make_unique<PickerFixture>();
         view = std::make_unique<EmojiPanelView>(EmojiPanelView::Services{
             *fixture->picking, *fixture->store, fixture->preferences, fixture->shortcuts->registry,
-            fixture->shortcuts->background, fixture->measurer});
+            fixture->shortcuts->background, fixture->measurer, fixture->shortcuts->preset,
+            fixture->shortcuts->userShortcuts});
         view->show();
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
     }
@@ -219,6 +220,50 @@ private slots:
         if (owner != "🤗")
             QVERIFY(fixture->shortcuts->registry.shortcuts(owner).isEmpty());
         QCOMPARE(entriesOf("🤗"), QStringList{"/hug"});
+    }
+
+    void aPresetTextTheUsersEspansoFilesDefineShowsWhereItIsDefined() {
+        QFile common(fixture->folder.filePath("common.csv"));
+        QVERIFY(common.open(QIODevice::WriteOnly));
+        common.write("🤗,hug\n🤗,cuddle\n");
+        common.close();
+        QFile person(fixture->folder.filePath("person.csv"));
+        QVERIFY(person.open(QIODevice::WriteOnly));
+        person.close();
+        fixture->shortcuts->userTriggers.setTriggers({{"/hug", "base.yml"}});
+        show("🤗");
+
+        waitForTask(
+            fixture->shortcuts->preset.install({Gender::person, Tone::yellow, std::nullopt}));
+
+        QTRY_COMPARE(textsOf(view->shortcuts()), QStringList{"/cuddle"});
+        QStringList labels;
+        for (QLabel* label : view->findChildren<QLabel*>())
+            labels << label->text();
+        QVERIFY(labels.contains("/hug"));
+        QVERIFY(labels.contains("Defined in your espanso file base.yml"));
+        QCOMPARE(entriesOf("🤗"), QStringList{"/cuddle"});
+    }
+
+    void aCustomTextTheUsersEspansoFilesDefineIsAddedOnlyAfterConfirmation() {
+        fixture->shortcuts->userTriggers.setTriggers({{"/squeeze", "packages/p/package.yml"}});
+        fixture->shortcuts->userShortcuts.refresh();
+        show("🤗");
+        QTest::keyClicks(&input(), "squeeze");
+        QTest::keyClick(&input(), Qt::Key_Return);
+
+        QMessageBox* question = view->confirmation();
+        QVERIFY(question);
+        QCOMPARE(question->text(),
+                 "/squeeze is defined in your espanso file packages/p/package.yml, "
+                 "and espanso would ask which one to type. Add it here too?");
+        QVERIFY(fixture->shortcuts->service.calls().isEmpty());
+        for (QAbstractButton* button : question->buttons()) {
+            if (button->text() == "OK")
+                QTest::mouseClick(button, Qt::LeftButton);
+        }
+        waitForChange();
+        QCOMPARE(view->shortcuts(), QList<Shortcut>{custom("/squeeze", "🤗")});
     }
 
     void removingACustomRowTakesItOutOfTheList() {

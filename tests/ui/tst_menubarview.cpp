@@ -65,7 +65,8 @@ private slots:
             return std::make_unique<MenuBarView>(MenuBarView::Services{
                 *fixture->store, fixture->images, fixture->preferences, *fixture->picking,
                 fixture->shortcuts->registry, fixture->shortcuts->background, manager,
-                fixture->resources, fixture->measurer});
+                fixture->resources, fixture->measurer, fixture->shortcuts->preset,
+                fixture->shortcuts->userShortcuts});
         };
         windowManager = std::make_unique<WindowManager>(
             fixture->preferences, fixture->defaults, fixture->appManager, fixture->resources,

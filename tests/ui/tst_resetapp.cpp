@@ -9,6 +9,7 @@
 #include "async/SystemClock.h"
 #include "catalogue/EmojiStore.h"
 #include "platform/linux/EspansoReplacementService.h"
+#include "platform/linux/EspansoUserTriggers.h"
 #include "platform/linux/QSettingsDefaultsStore.h"
 #include "platform/linux/ResourceFolder.h"
 #include "platform/linux/XdgAutostart.h"
@@ -16,6 +17,8 @@
 #include "settings/Preferences.h"
 #include "shortcuts/Preset.h"
 #include "shortcuts/ShortcutStack.h"
+#include "shortcuts/TextExpanderMonitor.h"
+#include "shortcuts/UserShortcuts.h"
 #include "ui/controls/ModalWindow.h"
 #include "ui/picker/EmojiGridView.h"
 #include "ui/picker/EmojiImageCache.h"
@@ -48,17 +51,21 @@ struct Program {
     ResourceFolder resources{QStringLiteral(TESSELLE_SOURCE_RESOURCES)};
     FakeTextMeasurer measurer;
     Preferences preferences{defaults, launchAtLogin};
-    Preset preset{defaults, resources, measurer, registry, shortcuts.background()};
+    EspansoUserTriggers userTriggers{[this] { return list.matchFolder(); }, output};
+    UserShortcuts userShortcuts{userTriggers};
+    Preset preset{defaults, resources, measurer, registry, userShortcuts, shortcuts.background()};
     EmojiImageCache images{EmojiGridView::symbolSize, EmojiGridView::cellSize, 1};
     RecordingPasteboard pasteboard;
     FakePasteService pasteService;
     AppManager appManager{pasteboard, pasteService, output};
     FakeAppInfo appInfo;
+    FakeTextExpanderStatus expanderStatus;
+    TextExpanderMonitor textExpander{expanderStatus, output};
     WindowManager windowManager{
         preferences, defaults, appManager, resources,
         makeWindowContents({preferences, preset, defaults, resources, measurer, images, appManager,
-                            registry, shortcuts.background(), launchAtLogin, clock, output,
-                            appInfo})};
+                            registry, shortcuts.background(), launchAtLogin, clock, output, appInfo,
+                            userShortcuts, textExpander})};
     // The running picker's store, in the panel as the first opening builds it.
     EmojiStore& store;
 

@@ -10,6 +10,7 @@
 #include "settings/LaunchAtLogin.h"
 #include "settings/Preferences.h"
 #include "settings/SettingsKeys.h"
+#include "shortcuts/TextExpanderMonitor.h"
 #include "ui/controls/AccentColor.h"
 #include "ui/controls/LaunchAtLoginToggle.h"
 #include "ui/controls/ModalWindow.h"
@@ -83,12 +84,14 @@ struct Fixture {
     FakeTextMeasurer measurer;
     PresetFixture presets{defaults, resources, measurer};
     PauseClock clock;
+    FakeTextExpanderStatus expanderStatus;
+    TextExpanderMonitor textExpander{expanderStatus, output};
     EmojiImageCache images{EmojiGridView::symbolSize, EmojiGridView::cellSize, 1};
     WindowManager windowManager{
         preferences, defaults, appManager, resources,
         makeWindowContents({preferences, presets.preset, defaults, resources, measurer, images,
                             appManager, presets.registry, presets.background, launchAtLogin, clock,
-                            output, appInfo})};
+                            output, appInfo, presets.userShortcuts, textExpander})};
 
     GeneralSettingsView& open() {
         windowManager.openSettings();

@@ -8,6 +8,7 @@
 #include "settings/LaunchAtLogin.h"
 #include "settings/Preferences.h"
 #include "settings/SettingsKeys.h"
+#include "shortcuts/TextExpanderMonitor.h"
 #include "ui/controls/AccentColor.h"
 #include "ui/controls/AppButtonStyle.h"
 #include "ui/controls/BusyButton.h"
@@ -53,13 +54,15 @@ struct Fixture {
     ResourceFolder videoFolder;
     FakeTextMeasurer measurer;
     PresetFixture presets{defaults, resources, measurer};
+    FakeTextExpanderStatus expanderStatus;
+    TextExpanderMonitor textExpander{expanderStatus, output};
     WindowManager windowManager{
         preferences, defaults, appManager, resources,
         WindowManager::Contents{[](WindowManager&) { return std::make_unique<QWidget>(); },
                                 [this](WindowManager& manager) -> std::unique_ptr<QWidget> {
-                                    return std::make_unique<WelcomeView>(
-                                        WelcomeView::Services{preferences, presets.preset, manager,
-                                                              launchAtLogin, videoFolder});
+                                    return std::make_unique<WelcomeView>(WelcomeView::Services{
+                                        preferences, presets.preset, manager, launchAtLogin,
+                                        videoFolder, textExpander});
                                 },
                                 [](WindowManager&) { return std::make_unique<QWidget>(); }}};
 

@@ -10,13 +10,16 @@
 #include "async/BackgroundTasks.h"
 #include "async/SystemClock.h"
 #include "platform/linux/EspansoReplacementService.h"
+#include "platform/linux/EspansoUserTriggers.h"
 #include "platform/linux/FontTextMeasurer.h"
 #include "platform/linux/QSettingsDefaultsStore.h"
 #include "platform/linux/ResourceFolder.h"
 #include "platform/linux/XdgAutostart.h"
 #include "settings/LaunchAtLogin.h"
 #include "shortcuts/ShortcutStack.h"
+#include "shortcuts/TextExpanderMonitor.h"
 #include "shortcuts/TextReplacementClient.h"
+#include "shortcuts/UserShortcuts.h"
 #include "ui/controls/ModalWindow.h"
 #include "ui/picker/EmojiGridView.h"
 #include "ui/picker/EmojiImageCache.h"
@@ -56,15 +59,20 @@ struct Program {
     EspansoReplacementService list{EspansoReplacementService::defaultMatchFile(), output};
     ShortcutStack shortcuts{defaults, list, clock, output};
     ShortcutRegistry& registry = shortcuts.registry();
+    EspansoUserTriggers userTriggers{[this] { return list.matchFolder(); }, output};
+    UserShortcuts userShortcuts{userTriggers};
+    FakeTextExpanderStatus expanderStatus;
+    TextExpanderMonitor textExpander{expanderStatus, output};
     WindowManager* windowManager = nullptr;
     AppDelegate delegate{AppDelegate::Services{
         defaults, launchAtLogin, appInfo, usageReporting, resources, measurer, registry, registry,
-        shortcuts.background(), output, [this](AppDelegate& owner) {
+        shortcuts.background(), output, userShortcuts, textExpander, [this](AppDelegate& owner) {
             auto manager = std::make_unique<WindowManager>(
                 owner.preferences(), defaults, appManager, resources,
                 makeWindowContents({owner.preferences(), owner.preset(), defaults, resources,
                                     measurer, images, appManager, registry, shortcuts.background(),
-                                    launchAtLogin, clock, output, appInfo}));
+                                    launchAtLogin, clock, output, appInfo, userShortcuts,
+                                    textExpander}));
             windowManager = manager.get();
             return manager;
         }}};

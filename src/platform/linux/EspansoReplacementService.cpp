@@ -6,17 +6,67 @@
 #include "platform/linux/MatchFileAccess.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QSet>
+
+namespace {
+constexpr auto lastFolderKey = "espansoFolder";
+} // namespace
 
 EspansoReplacementService::EspansoReplacementService(QString matchFile, LineOutput& output)
     : m_path(std::move(matchFile)), m_output(output) {}
 
+EspansoReplacementService::EspansoReplacementService(Locate locate, DefaultsStore& defaults,
+                                                     LineOutput& output)
+    : m_path(defaultMatchFile()), m_output(output), m_locate(std::move(locate)) {
+    m_lastFolder.emplace(defaults, lastFolderKey, QString());
+}
+
+QCoro::Task<> EspansoReplacementService::open() {
+    if (!m_locate)
+        co_return;
+    const EspansoConfigFolder folder = co_await m_locate();
+    if (!folder.reason.isEmpty())
+        m_output.writeLine(folder.reason);
+    {
+        QMutexLocker lock(&m_mutex);
+        m_path = folder.ownMatchFile();
+        m_file = {};
+        m_isFirstLoad = true;
+    }
+    const QString last = m_lastFolder->read();
+    if (!last.isEmpty() && QDir::cleanPath(last) != QDir::cleanPath(folder.path))
+        removeOwnListFrom(last);
+    m_lastFolder->write(folder.path);
+}
+
+QString EspansoReplacementService::matchFile() const {
+    QMutexLocker lock(&m_mutex);
+    return m_path;
+}
+
+QString EspansoReplacementService::matchFolder() const {
+    return QFileInfo(matchFile()).absolutePath();
+}
+
+// Only a file in the program's own layout: whatever else is there stays.
+void EspansoReplacementService::removeOwnListFrom(const QString& folder) {
+    const QString path = EspansoConfigFolder{folder, {}, {}}.ownMatchFile();
+    MatchFileAccess::Found found;
+    QString reason;
+    if (!MatchFileAccess::read(path, &found, &reason) ||
+        found.kind != MatchFileAccess::Found::Kind::file ||
+        EspansoMatchFormat::read(found.bytes).kind != EspansoMatchFormat::Content::Kind::own)
+        return;
+    if (QFile::remove(path))
+        m_output.writeLine("Took Tesselle's list out of " + path +
+                           ", as espanso's configuration is now in " +
+                           QFileInfo(matchFolder()).absolutePath());
+}
+
 QString EspansoReplacementService::defaultMatchFile() {
-    QString config = qEnvironmentVariable("XDG_CONFIG_HOME");
-    // The XDG rules say to ignore a relative path.
-    if (config.isEmpty() || QDir::isRelativePath(config))
-        config = QDir::homePath() + "/.config";
-    return config + "/espanso/match/tesselle.yml";
+    return EspansoConfigFolder{EspansoConfigFolder::defaultPath(), {}, {}}.ownMatchFile();
 }
 
 void EspansoReplacementService::addEntries(const QList<TextReplacementEntry>& add,

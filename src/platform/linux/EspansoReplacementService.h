@@ -1,6 +1,8 @@
 #pragma once
 
 #include "platform/TextReplacementService.h"
+#include "platform/linux/EspansoConfigFolder.h"
+#include "settings/StoredSetting.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -20,10 +22,24 @@ class EspansoReplacementService : public TextReplacementService {
 public:
     enum ErrorCode { ReadFailed = 1, WriteFailed = 2, NoSuchEntry = 3 };
 
+    // Asks where espanso keeps its configuration; never throws.
+    using Locate = std::function<QCoro::Task<EspansoConfigFolder>()>;
+
+    // The list at a fixed place.
     EspansoReplacementService(QString matchFile, LineOutput& output);
+    // The list in espanso's default folder until open() asks espanso where its
+    // folder is and moves there for the run. The folder is remembered in the
+    // settings; when espanso's folder moved since, the program's own list is
+    // taken out of the old one (nothing else there is touched).
+    EspansoReplacementService(Locate locate, DefaultsStore& defaults, LineOutput& output);
 
     // $XDG_CONFIG_HOME/espanso/match/tesselle.yml
     static QString defaultMatchFile();
+
+    QCoro::Task<> open() override;
+    // Thread-safe.
+    QString matchFile() const;
+    QString matchFolder() const;
 
     void addEntries(const QList<TextReplacementEntry>& add,
                     const QList<TextReplacementEntry>& remove, Completion completion) override;
@@ -43,6 +59,7 @@ private:
     Result failure(ErrorCode code, const QString& reason);
     bool load(QString* reason) const;
     bool putAsideWhatIsNotTheList(QString* reason);
+    void removeOwnListFrom(const QString& folder);
 
     // What is at the path as last read or written. The client reads before
     // every change; an unchanged file is not parsed again.
@@ -58,8 +75,11 @@ private:
         QString what;
     };
 
-    const QString m_path;
+    // Set once by open(), before the registry uses the list; read under m_mutex.
+    QString m_path;
     LineOutput& m_output;
+    Locate m_locate;
+    std::optional<StoredSetting<QString>> m_lastFolder;
     mutable QMutex m_mutex;
     mutable Snapshot m_file;
     mutable bool m_isFirstLoad = true;

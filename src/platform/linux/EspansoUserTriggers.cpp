@@ -257,8 +257,11 @@ private:
 } // namespace
 
 EspansoUserTriggers::EspansoUserTriggers(QString matchFolder, LineOutput& output)
+    : m_matchFolder([folder = std::move(matchFolder)] { return folder; }), m_output(output) {}
+
+EspansoUserTriggers::EspansoUserTriggers(std::function<QString()> matchFolder, LineOutput& output)
     : m_matchFolder(std::move(matchFolder)), m_output(output) {}
 
 QList<UserTrigger> EspansoUserTriggers::userTriggers() const {
-    return Walk(m_matchFolder, m_output).run();
+    return Walk(m_matchFolder(), m_output).run();
 }

@@ -2,6 +2,8 @@
 
 #include "platform/UserTriggerSource.h"
 
+#include <functional>
+
 class LineOutput;
 
 // The triggers of the user's own espanso match files, read and never written.
@@ -24,6 +26,9 @@ class EspansoUserTriggers : public UserTriggerSource {
 public:
     // matchFolder: <espanso config folder>/match, see EspansoConfigFolder.
     EspansoUserTriggers(QString matchFolder, LineOutput& output);
+    // The match folder as it is when the triggers are read: the program's
+    // list settles where espanso is only once it is opened.
+    EspansoUserTriggers(std::function<QString()> matchFolder, LineOutput& output);
 
     // File by file in the order read: folders in name order, an imported file
     // right after the file importing it; within a file, in its order. A file
@@ -31,6 +36,6 @@ public:
     QList<UserTrigger> userTriggers() const override;
 
 private:
-    const QString m_matchFolder;
+    const std::function<QString()> m_matchFolder;
     LineOutput& m_output;
 };

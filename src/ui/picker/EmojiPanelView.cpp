@@ -4,7 +4,9 @@
 #include "catalogue/EmojiStore.h"
 #include "catalogue/ToneRules.h"
 #include "settings/Preferences.h"
+#include "shortcuts/Preset.h"
 #include "shortcuts/ShortcutRegistry.h"
+#include "shortcuts/UserShortcuts.h"
 #include "ui/controls/AccentColor.h"
 #include "ui/controls/EmojiFont.h"
 #include "ui/controls/InputFieldModifier.h"
@@ -95,13 +97,13 @@ EmojiPanelView::EmojiPanelView(Services services, QWidget* parent)
             &EmojiPanelView::refreshFavorite);
     // Uninstalls, reinstalls and resets change the registry elsewhere, on the
     // background thread. A closed panel catches up when it is shown again.
-    connect(
-        &m_services.registry, &ShortcutRegistry::changed, this,
-        [this] {
-            if (isVisible())
-                reloadShortcuts();
-        },
-        Qt::QueuedConnection);
+    const auto reloadIfShown = [this] {
+        if (isVisible())
+            reloadShortcuts();
+    };
+    connect(&m_services.registry, &ShortcutRegistry::changed, this, reloadIfShown,
+            Qt::QueuedConnection);
+    connect(&m_services.preset, &Preset::userDefinedChanged, this, reloadIfShown);
 }
 
 void EmojiPanelView::showEvent(QShowEvent* event) {
@@ -182,17 +184,20 @@ void EmojiPanelView::showSymbol(const QString& symbol) {
     reloadShortcuts();
 }
 
-// Preset shortcuts first, then the user's own, each in the registry's order.
-// Rows that stay the same are kept, with any hint open over them.
+// Preset shortcuts first, then the user's own, each in the registry's order;
+// then the preset's texts that the user's espanso files define. Rows that
+// stay the same are kept, with any hint open over them.
 void EmojiPanelView::reloadShortcuts() {
     QList<Shortcut> shortcuts;
     QList<Shortcut> custom;
     for (const Shortcut& shortcut : m_services.registry.shortcuts(m_symbol))
         (shortcut.isCustom ? custom : shortcuts) << shortcut;
     shortcuts += custom;
-    if (shortcuts == m_shortcuts)
+    const QList<UserTrigger> userDefined = m_services.preset.userDefined(m_symbol);
+    if (shortcuts == m_shortcuts && userDefined == m_userDefined)
         return;
     m_shortcuts = std::move(shortcuts);
+    m_userDefined = userDefined;
     rebuildShortcutRows();
 }
 
@@ -218,6 +223,19 @@ void EmojiPanelView::rebuildShortcutRows() {
                                                    QStringLiteral("What should be here?"),
                                                    rowSymbolSize));
         }
+        m_shortcutRows->addWidget(row);
+    }
+    for (const UserTrigger& defined : std::as_const(m_userDefined)) {
+        auto* row = new InputFieldModifier;
+        auto* text = new QLabel(defined.trigger);
+        text->setTextFormat(Qt::PlainText);
+        text->setTextInteractionFlags(Qt::TextSelectableByMouse);
+        row->row().addWidget(text);
+        auto* where = new QLabel("Defined in your espanso file " + defined.file);
+        where->setTextFormat(Qt::PlainText);
+        where->setWordWrap(true);
+        where->setForegroundRole(QPalette::PlaceholderText);
+        row->row().addWidget(where, 1);
         m_shortcutRows->addWidget(row);
     }
 }
@@ -296,10 +314,22 @@ void EmojiPanelView::removeSpaces(const QString& text) {
     }
 }
 
+// A text the user's own espanso files define is asked about first: espanso
+// would then ask at every use which of the two to type.
 void EmojiPanelView::addShortcut() {
     if (m_input->text().isEmpty())
         return;
     const Shortcut candidate{QLatin1Char('/') + m_input->text(), m_symbol, true};
+    if (const std::optional<QString> file = m_services.userShortcuts.fileDefining(candidate.text)) {
+        confirm({candidate.text + " is defined in your espanso file " + *file +
+                     ", and espanso would ask which one to type. Add it here too?",
+                 [this, candidate] { addCheckedShortcut(candidate); }});
+        return;
+    }
+    addCheckedShortcut(candidate);
+}
+
+void EmojiPanelView::addCheckedShortcut(const Shortcut& candidate) {
     for (const Shortcut& recorded : m_services.registry.allShortcuts()) {
         if (recorded.text == candidate.text) {
             confirm({"Are you sure you want to replace the shortcut for " + recorded.phrase + "?",

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/Emoji.h"
+#include "platform/UserTriggerSource.h"
 #include "shortcuts/Shortcut.h"
 
 #include <QCoroTask>
@@ -12,6 +13,7 @@
 class BackgroundTasks;
 class EmojiPicking;
 class EmojiStore;
+class Preset;
 class Preferences;
 class QLabel;
 class QLineEdit;
@@ -22,6 +24,7 @@ class SkinToneRow;
 class SymbolButton;
 class TextMeasurer;
 class Toast;
+class UserShortcuts;
 
 // The selected emoji in detail: its description, favourite and copy buttons,
 // the emoji large, the shortcuts recorded for the shown form with the custom
@@ -39,6 +42,9 @@ public:
         ShortcutRegistry& registry;
         BackgroundTasks& background;
         const TextMeasurer& measurer;
+        // What of the installed preset the user's own espanso files define.
+        Preset& preset;
+        const UserShortcuts& userShortcuts;
     };
 
     // A question to the user and what a confirmation runs.
@@ -74,6 +80,7 @@ private:
     void buildShortcutSection();
     void showSymbol(const QString& symbol);
     void reloadShortcuts();
+    void addCheckedShortcut(const Shortcut& candidate);
     void rebuildShortcutRows();
     void refreshFavorite();
     void refreshSkinTones();
@@ -92,6 +99,7 @@ private:
     Emoji m_emoji;
     QString m_symbol;
     QList<Shortcut> m_shortcuts;
+    QList<UserTrigger> m_userDefined;
     QPointer<QMessageBox> m_confirmation;
 
     QLabel* m_description;

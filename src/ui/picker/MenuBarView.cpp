@@ -50,9 +50,9 @@ MenuBarView::MenuBarView(Services services, QWidget* parent)
     detail->setContentsMargins(0, 0, 0, 0);
     detail->setSpacing(0);
     detail->addWidget(new Divider);
-    m_detailPanel =
-        new EmojiPanelView({m_services.picking, m_services.emojiStore, m_services.preferences,
-                            m_services.registry, m_services.background, m_services.measurer});
+    m_detailPanel = new EmojiPanelView(
+        {m_services.picking, m_services.emojiStore, m_services.preferences, m_services.registry,
+         m_services.background, m_services.measurer, m_services.preset, m_services.userShortcuts});
     detail->addWidget(m_detailPanel);
     m_detailArea->hide();
     m_detailArea->installEventFilter(this);

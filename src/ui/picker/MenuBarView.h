@@ -18,9 +18,11 @@ class GroupTabBar;
 class ImageButton;
 class Popover;
 class Preferences;
+class Preset;
 class ResourceLocator;
 class ShortcutRegistry;
 class TextMeasurer;
+class UserShortcuts;
 
 // The whole picker, the content of the panel under the tray icon: the search
 // field and the small menu ("Settings", "Quit"), the group tabs, the grid of
@@ -43,6 +45,8 @@ public:
         DesktopShell& windowManager;
         const ResourceLocator& resources;
         const TextMeasurer& measurer;
+        Preset& preset;
+        const UserShortcuts& userShortcuts;
     };
 
     explicit MenuBarView(Services services, QWidget* parent = nullptr);

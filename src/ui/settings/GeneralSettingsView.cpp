@@ -5,11 +5,13 @@
 #include "platform/LineOutput.h"
 #include "settings/Preferences.h"
 #include "shortcuts/Preset.h"
+#include "shortcuts/TextExpanderMonitor.h"
 #include "ui/DesktopShell.h"
 #include "ui/controls/Divider.h"
 #include "ui/controls/ErrorAlert.h"
 #include "ui/controls/LaunchAtLoginToggle.h"
 #include "ui/controls/Switch.h"
+#include "ui/controls/TextShortcutsStatus.h"
 #include "ui/settings/FamilyPicker.h"
 #include "ui/settings/GenderPicker.h"
 #include "ui/settings/PresetActionButton.h"
@@ -46,6 +48,9 @@ const char* const autopasteHint =
 const char* const startupHint = "Automatically open Tesselle when you log in to your computer. "
                                 "(Psst\u2026 here's an easter egg for reading tooltips! "
                                 "\U0001F407\U0001F95A)";
+const char* const textShortcutsHint =
+    "Your shortcuts are typed by espanso, a text expander that Tesselle fills with them. This "
+    "row says whether espanso is there and running.";
 const char* const colorHint = "Some highlight colors will use your system's default accent color "
                               "instead of Verbena Yellow. \U0001F3A8";
 
@@ -77,6 +82,10 @@ GeneralSettingsView::GeneralSettingsView(Services services, QWidget* parent)
     column->setContentsMargins(0, pageMargin, 0, pageMargin);
     column->setSpacing(spacing);
 
+    auto* status = new TextShortcutsStatus(services.textExpander, TextShortcutsStatus::Form::row);
+    column->addWidget(new SettingsRowView("Text shortcuts", textShortcutsHint, status));
+    connect(&services.textExpander, &TextExpanderMonitor::startFailed, this,
+            [this](const QString& reason) { showErrorAlert(this, reason); });
     m_tonePicker->setFixedHeight(toneRowHeight);
     column->addWidget(new SettingsRowView("Default appearance", appearanceHint, m_genderPicker));
     column->addWidget(new SettingsRowView("Default skin tone", toneHint, m_tonePicker));
@@ -134,8 +143,10 @@ std::optional<PresetConfiguration> GeneralSettingsView::selectedConfiguration() 
 // Choices made while nothing is installed are forgotten when the page shows again.
 void GeneralSettingsView::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
-    if (!event->spontaneous())
-        showInstalledConfiguration(m_services.preset.installedConfiguration());
+    if (event->spontaneous())
+        return;
+    showInstalledConfiguration(m_services.preset.installedConfiguration());
+    m_services.textExpander.refresh();
 }
 
 // The pickers change without announcing it, so showing what is installed never

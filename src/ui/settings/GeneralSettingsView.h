@@ -17,6 +17,7 @@ class LineOutput;
 class Preferences;
 class Preset;
 class PresetActionButton;
+class TextExpanderMonitor;
 class TonePicker;
 
 namespace LaunchAtLogin {
@@ -39,6 +40,8 @@ public:
         // The pause between the removal and the installation of a reinstall.
         Clock& clock;
         LineOutput& output;
+        // Checked again whenever the page is shown.
+        TextExpanderMonitor& textExpander;
     };
 
     explicit GeneralSettingsView(Services services, QWidget* parent = nullptr);

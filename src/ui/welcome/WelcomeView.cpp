@@ -2,6 +2,7 @@
 
 #include "settings/Preferences.h"
 #include "shortcuts/Preset.h"
+#include "shortcuts/TextExpanderMonitor.h"
 #include "ui/DesktopShell.h"
 #include "ui/controls/AccentColor.h"
 #include "ui/controls/AppButtonStyle.h"
@@ -9,6 +10,7 @@
 #include "ui/controls/BusyButton.h"
 #include "ui/controls/ErrorAlert.h"
 #include "ui/controls/LaunchAtLoginToggle.h"
+#include "ui/controls/TextShortcutsStatus.h"
 #include "ui/settings/GenderPicker.h"
 #include "ui/settings/TonePicker.h"
 #include "ui/welcome/PlayerView.h"
@@ -18,6 +20,7 @@
 #include <QEvent>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 namespace {
@@ -60,6 +63,9 @@ WelcomeView::WelcomeView(Services services, QWidget* parent)
     buttonRow->setContentsMargins(padding, padding, padding, padding);
     m_installButton->button().setStyle(m_installStyle);
     buttonRow->addWidget(m_installButton);
+    // The installation goes ahead without espanso: the list is ready for it.
+    buttonRow->addWidget(
+        new TextShortcutsStatus(services.textExpander, TextShortcutsStatus::Form::missingOnly));
     stack->addLayout(buttonRow);
 
     connect(m_genderPicker, &GenderPicker::selectionChanged, this,
@@ -78,6 +84,12 @@ WelcomeView::WelcomeView(Services services, QWidget* parent)
 }
 
 WelcomeView::~WelcomeView() = default;
+
+void WelcomeView::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    if (!event->spontaneous())
+        m_services.textExpander.refresh();
+}
 
 void WelcomeView::showInstallState() {
     m_installButton->button().setEnabled(canInstall());

@@ -13,6 +13,7 @@ class BusyButton;
 class GenderPicker;
 class Preferences;
 class Preset;
+class TextExpanderMonitor;
 class PlayerView;
 class ResourceLocator;
 class TonePicker;
@@ -38,6 +39,8 @@ public:
         DesktopShell& windowManager;
         LaunchAtLogin::Observable& launchAtLogin;
         const ResourceLocator& resources;
+        // Checked again whenever the window is shown.
+        TextExpanderMonitor& textExpander;
     };
 
     explicit WelcomeView(Services services, QWidget* parent = nullptr);
@@ -51,6 +54,7 @@ public:
     const BusyButton& installButton() const { return *m_installButton; }
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
 
 private:

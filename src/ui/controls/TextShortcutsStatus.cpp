@@ -1,0 +1,57 @@
+#include "ui/controls/TextShortcutsStatus.h"
+
+#include "shortcuts/TextExpanderMonitor.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+
+namespace {
+
+QString installLink() {
+    return QStringLiteral("<a href=\"%1\">How to install espanso</a>")
+        .arg(QString::fromLatin1(TextShortcutsStatus::installGuide));
+}
+
+} // namespace
+
+TextShortcutsStatus::TextShortcutsStatus(TextExpanderMonitor& monitor, Form form, QWidget* parent)
+    : QWidget(parent), m_monitor(monitor), m_form(form), m_label(new QLabel),
+      m_startButton(new QPushButton(QStringLiteral("Start espanso"))) {
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    m_label->setWordWrap(true);
+    m_label->setTextFormat(Qt::RichText);
+    m_label->setOpenExternalLinks(true);
+    layout->addWidget(m_label, 1);
+    layout->addWidget(m_startButton);
+    connect(m_startButton, &QPushButton::clicked, &monitor, &TextExpanderMonitor::startExpander);
+    connect(&monitor, &TextExpanderMonitor::stateChanged, this, &TextShortcutsStatus::showState);
+    showState();
+}
+
+QString TextShortcutsStatus::text() const {
+    return m_label->text();
+}
+
+void TextShortcutsStatus::showState() {
+    using Kind = TextExpanderState::Kind;
+    const std::optional<TextExpanderState>& state = m_monitor.state();
+    const bool isMissing = state && state->kind == Kind::NotInstalled;
+    QString text;
+    if (!state) {
+        text = QStringLiteral("Checking espanso\u2026");
+    } else if (state->kind == Kind::Running) {
+        text = state->version.isEmpty()
+                   ? QStringLiteral("Working through espanso")
+                   : "Working through espanso " + state->version.toHtmlEscaped();
+    } else if (state->kind == Kind::NotRunning) {
+        text = QStringLiteral("espanso is installed but not running");
+    } else {
+        text = "espanso is not installed: shortcuts start working once it is. " + installLink();
+    }
+    m_label->setText(text);
+    m_startButton->setVisible(m_form == Form::row && state && state->kind == Kind::NotRunning);
+    if (m_form == Form::missingOnly)
+        setVisible(isMissing);
+}
