@@ -75,7 +75,7 @@ private slots:
         fixture = std::make_unique<PickerFixture>();
         view = std::make_unique<EmojiPanelView>(EmojiPanelView::Services{
             *fixture->picking, *fixture->store, fixture->preferences, fixture->shortcuts->registry,
-            fixture->shortcuts->background, fixture->measurer});
+            fixture->shortcuts->background, fixture->measurer, fixture->resources});
         view->show();
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
     }

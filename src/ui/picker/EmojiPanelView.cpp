@@ -51,8 +51,8 @@ QString capitalizedWords(const QString& text) {
     return result;
 }
 
-SymbolButton* rowButton(const QString& symbol) {
-    auto* button = new SymbolButton(symbol, rowSymbolSize);
+SymbolButton* rowButton(const QString& symbol, const ResourceLocator& resources) {
+    auto* button = new SymbolButton(symbol, rowSymbolSize, resources);
     button->setPadding(
         QMargins(rowButtonPadding, rowButtonPadding, rowButtonPadding, rowButtonPadding));
     return button;
@@ -117,9 +117,11 @@ void EmojiPanelView::buildHeader() {
     QFont medium = m_description->font();
     medium.setWeight(QFont::Medium);
     m_description->setFont(medium);
-    m_favoriteButton = new SymbolButton(QStringLiteral("star"), headerSymbolSize);
+    m_favoriteButton =
+        new SymbolButton(QStringLiteral("star"), headerSymbolSize, m_services.resources);
     m_favoriteButton->setObjectName(QStringLiteral("favorite"));
-    m_copyButton = new SymbolButton(QStringLiteral("doc.on.doc"), headerSymbolSize);
+    m_copyButton =
+        new SymbolButton(QStringLiteral("doc.on.doc"), headerSymbolSize, m_services.resources);
     m_copyButton->setAccessibleName(QStringLiteral("Copy"));
     m_copyToast = new Toast(QStringLiteral("Copied!"), toastDuration, m_copyButton);
     row->addStretch();
@@ -154,7 +156,7 @@ void EmojiPanelView::buildShortcutSection() {
     QPalette clear = m_input->palette();
     clear.setColor(QPalette::Base, Qt::transparent);
     m_input->setPalette(clear);
-    SymbolButton* add = rowButton(QStringLiteral("plus.circle.fill"));
+    SymbolButton* add = rowButton(QStringLiteral("plus.circle.fill"), m_services.resources);
     add->setAccessibleName(QStringLiteral("Add"));
     input->row().setSpacing(2);
     input->row().addWidget(slash);
@@ -208,7 +210,7 @@ void EmojiPanelView::rebuildShortcutRows() {
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);
         row->row().addWidget(text, 1);
         if (shortcut.isCustom) {
-            SymbolButton* remove = rowButton(QStringLiteral("xmark"));
+            SymbolButton* remove = rowButton(QStringLiteral("xmark"), m_services.resources);
             remove->setAccessibleName(QStringLiteral("Remove"));
             connect(remove, &QAbstractButton::clicked, this,
                     [this, shortcut] { removeShortcut(shortcut); });
@@ -216,7 +218,7 @@ void EmojiPanelView::rebuildShortcutRows() {
         } else {
             row->row().addWidget(new PopoverButton(QStringLiteral("info.circle"),
                                                    QStringLiteral("What should be here?"),
-                                                   rowSymbolSize));
+                                                   rowSymbolSize, m_services.resources));
         }
         m_shortcutRows->addWidget(row);
     }

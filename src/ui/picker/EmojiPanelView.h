@@ -17,6 +17,7 @@ class QLabel;
 class QLineEdit;
 class QMessageBox;
 class QVBoxLayout;
+class ResourceLocator;
 class ShortcutRegistry;
 class SkinToneRow;
 class SymbolButton;
@@ -39,6 +40,7 @@ public:
         ShortcutRegistry& registry;
         BackgroundTasks& background;
         const TextMeasurer& measurer;
+        const ResourceLocator& resources;
     };
 
     // A question to the user and what a confirmation runs.

@@ -17,6 +17,7 @@ class LineOutput;
 class Preferences;
 class Preset;
 class PresetActionButton;
+class ResourceLocator;
 class TonePicker;
 
 namespace LaunchAtLogin {
@@ -41,7 +42,8 @@ public:
         LineOutput& output;
     };
 
-    explicit GeneralSettingsView(Services services, QWidget* parent = nullptr);
+    GeneralSettingsView(Services services, const ResourceLocator& resources,
+                        QWidget* parent = nullptr);
 
     std::optional<PresetConfiguration> selectedConfiguration() const;
     bool isConfigurationInstalled() const { return m_isConfigurationInstalled; }
