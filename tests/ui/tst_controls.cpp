@@ -366,6 +366,8 @@ private slots:
             << QColor(Qt::red) << qreal(1) << 16 << QColor(Qt::blue) << 16;
         QTest::newRow("a larger size")
             << QColor(Qt::red) << qreal(1) << 16 << QColor(Qt::red) << 32;
+        QTest::newRow("as many pixels at another pixel ratio")
+            << QColor(Qt::green) << qreal(2) << 16 << QColor(Qt::green) << 32;
     }
     void aSymbolDrawnBeforeIsRedrawnForAnotherColourOrSize() {
         QFETCH(QColor, firstColor);
