@@ -347,7 +347,8 @@ if cmake --install "$build" --prefix "$prefix" > "$work/install.log" 2>&1; then
     check "the installation has the menu entry, the icon and the resources" test \
         -f "$prefix/share/applications/tesselle.desktop" \
         -a -f "$prefix/share/icons/hicolor/scalable/apps/tesselle.svg" \
-        -a -f "$prefix/share/tesselle/Tesselle.svg" -a -f "$prefix/share/tesselle/emojis.json"
+        -a -f "$prefix/share/tesselle/Tesselle.svg" -a -f "$prefix/share/tesselle/emojis.json" \
+        -a -f "$prefix/share/tesselle/symbols/star.fill.svg"
     if [ -x "$prefix/bin/tesselle" ]; then
         start "$work/installed.log" "$prefix/bin/tesselle"
         # The icon only shows when the installed program found its resources.

@@ -1,4 +1,5 @@
 #include "TestEnvironment.h"
+#include "platform/linux/ResourceFolder.h"
 #include "ui/controls/AppButtonStyle.h"
 #include "ui/controls/CancellableSearchField.h"
 #include "ui/controls/EmojiFont.h"
@@ -12,8 +13,11 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QVBoxLayout>
 
@@ -34,10 +38,47 @@ QColor pixel(const QImage& image, int x, int y) {
     return image.pixelColor(x, y);
 }
 
+// Every symbol the views name.
+const QStringList symbolNames{"magnifyingglass",
+                              "xmark",
+                              "xmark.circle.fill",
+                              "plus.circle.fill",
+                              "info.circle",
+                              "questionmark.circle",
+                              "star",
+                              "star.fill",
+                              "doc.on.doc",
+                              "gearshape",
+                              "power",
+                              "bolt",
+                              "bubble.left.and.bubble.right"};
+
+QImage transparentImage(QSize size) {
+    QImage image(size, QImage::Format_ARGB32_Premultiplied);
+    image.fill(Qt::transparent);
+    return image;
+}
+
+QString pointText(int x, int y) {
+    return QStringLiteral("%1, %2").arg(x).arg(y);
+}
+
+// The shipped symbol drawn into the rectangle of a transparent image.
+QImage symbolImage(const QString& name, QSize size, const QRectF& rect, const QColor& color) {
+    const ResourceFolder resources(QStringLiteral(TESSELLE_SOURCE_RESOURCES));
+    QImage image = transparentImage(size);
+    QPainter painter(&image);
+    SymbolImage::paint(resources, painter, rect, name, color);
+    painter.end();
+    return image;
+}
+
 } // namespace
 
 class ControlsTest : public QObject {
     Q_OBJECT
+
+    const ResourceFolder shipped{QStringLiteral(TESSELLE_SOURCE_RESOURCES)};
 
 private slots:
     void aToastHidesItselfOneAndAHalfSecondsAfterShowing() {
@@ -94,7 +135,7 @@ private slots:
         QFETCH(bool, toast);
         QWidget window;
         auto* layout = new QVBoxLayout(&window);
-        auto* button = new PopoverButton("info.circle", "hint", QSizeF(16, 16));
+        auto* button = new PopoverButton("info.circle", "hint", QSizeF(16, 16), shipped);
         layout->addWidget(button);
         Toast notice("Copied!", 1500ms, button);
         window.show();
@@ -136,8 +177,8 @@ private slots:
     void thePopoverButtonOpensItsHintAndOpensAgainAfterADismissal() {
         QWidget window;
         auto* layout = new QVBoxLayout(&window);
-        auto* button =
-            new PopoverButton("info.circle", "What should be here?", QSizeF(16, 16), &window);
+        auto* button = new PopoverButton("info.circle", "What should be here?", QSizeF(16, 16),
+                                         shipped, &window);
         layout->addWidget(button);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
@@ -171,7 +212,7 @@ private slots:
     void theClearButtonIsThereExactlyWhileThereIsText() {
         QFETCH(QString, text);
         QFETCH(bool, typed);
-        CancellableSearchField field("Search");
+        CancellableSearchField field("Search", shipped);
         field.show();
         QSignalSpy queries(&field, &SearchField::queryChanged);
         QVERIFY(!field.clearButton().isVisible());
@@ -192,7 +233,7 @@ private slots:
 
     void returnInASearchFieldCommitsOncePerPressAndGoesNoFurther() {
         KeyRecorder parent;
-        auto* field = new CancellableSearchField("Search", &parent);
+        auto* field = new CancellableSearchField("Search", shipped, &parent);
         parent.show();
         QSignalSpy commits(field, &SearchField::committed);
         QTest::keyClick(&field->lineEdit(), Qt::Key_Return);
@@ -233,19 +274,128 @@ private slots:
                  qPrintable(QString::number(atBottom.alphaF())));
     }
 
-    void everySymbolTheViewsNameHasAShape_data() {
+    void everySymbolTheViewsNameIsDrawnInTheGivenColourInsideItsSquare_data() {
         QTest::addColumn<QString>("name");
-        for (const char* name :
-             {"magnifyingglass", "xmark", "xmark.circle.fill", "plus.circle.fill", "info.circle",
-              "questionmark.circle", "star", "star.fill", "doc.on.doc", "gearshape", "power",
-              "bolt", "bubble.left.and.bubble.right"})
-            QTest::newRow(name) << QString(name);
+        for (const QString& name : symbolNames)
+            QTest::newRow(qPrintable(name)) << name;
     }
-    void everySymbolTheViewsNameHasAShape() {
+    void everySymbolTheViewsNameIsDrawnInTheGivenColourInsideItsSquare() {
         QFETCH(QString, name);
-        const QRectF bounds = SymbolImage::shape(name).boundingRect();
-        QVERIFY(!bounds.isEmpty());
-        QVERIFY(QRectF(0, 0, 24, 24).contains(bounds));
+        const QColor color(200, 30, 60);
+        // A wide rectangle: the symbol takes the square in its middle.
+        const QImage image = symbolImage(name, QSize(144, 72), QRectF(0, 12, 144, 48), color);
+        int opaque = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                const QColor drawn = image.pixelColor(x, y);
+                if (drawn.alpha() == 0)
+                    continue;
+                QVERIFY2(QRect(48, 12, 48, 48).contains(x, y), qPrintable(pointText(x, y)));
+                if (drawn.alpha() == 255) {
+                    QCOMPARE(drawn.rgb(), color.rgb());
+                    ++opaque;
+                }
+            }
+        }
+        QVERIFY2(opaque >= 10, qPrintable(QString::number(opaque)));
+    }
+
+    void noTwoSymbolsLookAlike() {
+        QList<QImage> images;
+        for (const QString& name : symbolNames) {
+            const QImage image = symbolImage(name, QSize(24, 24), QRectF(0, 0, 24, 24), Qt::black);
+            QVERIFY2(!images.contains(image), qPrintable(name));
+            images << image;
+        }
+    }
+
+    void theMiddleOfASymbolIsInkedOrOpenAsItsShapeSays_data() {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QPointF>("middle");
+        QTest::addColumn<bool>("inked");
+        QTest::newRow("a star outline is open") << "star" << QPointF(12, 12.8) << false;
+        QTest::newRow("a filled star is not") << "star.fill" << QPointF(12, 12.8) << true;
+        QTest::newRow("a cross crosses in the middle") << "xmark" << QPointF(12, 12) << true;
+        QTest::newRow("a cross cut out of a disc leaves a hole there")
+            << "xmark.circle.fill" << QPointF(12, 12) << false;
+        QTest::newRow("so does a plus cut out of a disc")
+            << "plus.circle.fill" << QPointF(12, 12) << false;
+        QTest::newRow("beside the plus the disc is filled")
+            << "plus.circle.fill" << QPointF(6, 6) << true;
+        QTest::newRow("a gear has a hole") << "gearshape" << QPointF(12, 12) << false;
+        QTest::newRow("the page in front hides the one behind")
+            << "doc.on.doc" << QPointF(8.5, 10) << false;
+    }
+    void theMiddleOfASymbolIsInkedOrOpenAsItsShapeSays() {
+        QFETCH(QString, name);
+        QFETCH(QPointF, middle);
+        QFETCH(bool, inked);
+        // Four pixels to a unit of the 24 x 24 view box.
+        const QImage image = symbolImage(name, QSize(96, 96), QRectF(0, 0, 96, 96), Qt::black);
+        const QPoint pixel = (middle * 4).toPoint();
+        QCOMPARE(image.pixelColor(pixel).alpha() > 128, inked);
+    }
+
+    void aSymbolWithoutAnImageDrawsNothingAndSaysNothing_data() {
+        QTest::addColumn<QString>("folder");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("a name that has no image") << TESSELLE_SOURCE_RESOURCES << "sparkles";
+        QTest::newRow("a resource folder without the symbols") << QString() << "star";
+    }
+    void aSymbolWithoutAnImageDrawsNothingAndSaysNothing() {
+        QFETCH(QString, folder);
+        QFETCH(QString, name);
+        QTemporaryDir empty;
+        const ResourceFolder resources(folder.isEmpty() ? empty.path() : folder);
+        QTest::failOnWarning(QRegularExpression(".*"));
+        QImage image(24, 24, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        QPainter painter(&image);
+        SymbolImage::paint(resources, painter, QRectF(0, 0, 24, 24), name, Qt::black);
+        painter.end();
+        QCOMPARE(image, transparentImage(QSize(24, 24)));
+    }
+
+    void aSymbolDrawnBeforeIsRedrawnForAnotherColourOrSize_data() {
+        QTest::addColumn<QColor>("firstColor");
+        QTest::addColumn<qreal>("firstRatio");
+        QTest::addColumn<int>("firstSide");
+        QTest::addColumn<QColor>("color");
+        QTest::addColumn<int>("side");
+        QTest::newRow("another colour")
+            << QColor(Qt::red) << qreal(1) << 16 << QColor(Qt::blue) << 16;
+        QTest::newRow("a larger size")
+            << QColor(Qt::red) << qreal(1) << 16 << QColor(Qt::red) << 32;
+        QTest::newRow("as many pixels at another pixel ratio")
+            << QColor(Qt::green) << qreal(2) << 16 << QColor(Qt::green) << 32;
+    }
+    void aSymbolDrawnBeforeIsRedrawnForAnotherColourOrSize() {
+        QFETCH(QColor, firstColor);
+        QFETCH(qreal, firstRatio);
+        QFETCH(int, firstSide);
+        QFETCH(QColor, color);
+        QFETCH(int, side);
+        const ResourceFolder resources(QStringLiteral(TESSELLE_SOURCE_RESOURCES));
+        QImage first = transparentImage(QSize(32, 32) * firstRatio);
+        first.setDevicePixelRatio(firstRatio);
+        QPainter painter(&first);
+        SymbolImage::paint(resources, painter, QRectF(0, 0, firstSide, firstSide), "star.fill",
+                           firstColor);
+        painter.end();
+
+        const QImage image =
+            symbolImage("star.fill", QSize(32, 32), QRectF(0, 0, side, side), color);
+        // The middle of the star, in the new colour, and its lower points
+        // reach as far down as the new size says.
+        QCOMPARE(image.pixelColor(side / 2, side / 2).rgba(), color.rgba());
+        const auto inkedRow = [&image](int y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y).alpha() > 128)
+                    return true;
+            }
+            return false;
+        };
+        QVERIFY(inkedRow(side * 20 / 24));
     }
 };
 

@@ -76,7 +76,7 @@ private slots:
         view = std::make_unique<EmojiPanelView>(EmojiPanelView::Services{
             *fixture->picking, *fixture->store, fixture->preferences, fixture->shortcuts->registry,
             fixture->shortcuts->background, fixture->measurer, fixture->shortcuts->preset,
-            fixture->shortcuts->userShortcuts});
+            fixture->shortcuts->userShortcuts, fixture->resources});
         view->show();
         QVERIFY(QTest::qWaitForWindowExposed(view.get()));
     }

@@ -9,9 +9,10 @@ constexpr int clearTrailingPadding = 3;
 constexpr qreal clearOpacity = 0.25;
 } // namespace
 
-CancellableSearchField::CancellableSearchField(const QString& placeholder, QWidget* parent)
-    : SearchField(placeholder, parent),
-      m_clearButton(new SymbolButton(QStringLiteral("xmark.circle.fill"), clearSize)) {
+CancellableSearchField::CancellableSearchField(const QString& placeholder,
+                                               const ResourceLocator& resources, QWidget* parent)
+    : SearchField(placeholder, resources, parent),
+      m_clearButton(new SymbolButton(QStringLiteral("xmark.circle.fill"), clearSize, resources)) {
     m_clearButton->setPadding(QMargins(0, 0, clearTrailingPadding, 0));
     m_clearButton->setOpacity(clearOpacity);
     m_clearButton->setAccessibleName(QStringLiteral("Clear"));

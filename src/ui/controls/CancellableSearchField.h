@@ -9,7 +9,8 @@ class SymbolButton;
 class CancellableSearchField : public SearchField {
     Q_OBJECT
 public:
-    explicit CancellableSearchField(const QString& placeholder, QWidget* parent = nullptr);
+    CancellableSearchField(const QString& placeholder, const ResourceLocator& resources,
+                           QWidget* parent = nullptr);
 
     SymbolButton& clearButton() const { return *m_clearButton; }
 

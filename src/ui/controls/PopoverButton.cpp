@@ -11,8 +11,8 @@ constexpr int hintPadding = 12;
 } // namespace
 
 PopoverButton::PopoverButton(const QString& systemImageName, const QString& hint, QSizeF symbolSize,
-                             QWidget* parent)
-    : SymbolButton(systemImageName, symbolSize, parent), m_hint(hint) {
+                             const ResourceLocator& resources, QWidget* parent)
+    : SymbolButton(systemImageName, symbolSize, resources, parent), m_hint(hint) {
     connect(this, &QAbstractButton::clicked, this,
             [this] { setPopoverPresented(!m_isPopoverPresented); });
 }

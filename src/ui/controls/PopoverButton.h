@@ -10,7 +10,7 @@ class PopoverButton : public SymbolButton {
     Q_OBJECT
 public:
     PopoverButton(const QString& systemImageName, const QString& hint, QSizeF symbolSize,
-                  QWidget* parent = nullptr);
+                  const ResourceLocator& resources, QWidget* parent = nullptr);
 
     const QString& hint() const { return m_hint; }
     bool isPopoverPresented() const { return m_isPopoverPresented; }

@@ -14,12 +14,13 @@ constexpr qreal glassOpacity = 0.6;
 constexpr QColor background(255, 255, 255, 51); // white at 0.2
 } // namespace
 
-SearchField::SearchField(const QString& placeholder, QWidget* parent)
+SearchField::SearchField(const QString& placeholder, const ResourceLocator& resources,
+                         QWidget* parent)
     : QWidget(parent), m_row(new QHBoxLayout(this)), m_lineEdit(new QLineEdit) {
     m_row->setContentsMargins(6, 4, 6, 4);
 
     // Only a picture: a click on it goes to the field behind it.
-    auto* glass = new SymbolButton(QStringLiteral("magnifyingglass"), glassSize);
+    auto* glass = new SymbolButton(QStringLiteral("magnifyingglass"), glassSize, resources);
     glass->setPadding(QMargins(glassLeadingPadding, 0, 0, 0));
     glass->setOpacity(glassOpacity);
     glass->setAttribute(Qt::WA_TransparentForMouseEvents);

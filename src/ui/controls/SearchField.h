@@ -4,6 +4,7 @@
 
 class QHBoxLayout;
 class QLineEdit;
+class ResourceLocator;
 
 // The program's one-line text input: a magnifying glass, the text, and an
 // optional accessory after it, on a translucent rounded background with a grey
@@ -14,7 +15,8 @@ class SearchField : public QWidget {
 public:
     static constexpr qreal searchFieldCornerRadius = 6;
 
-    explicit SearchField(const QString& placeholder, QWidget* parent = nullptr);
+    SearchField(const QString& placeholder, const ResourceLocator& resources,
+                QWidget* parent = nullptr);
 
     QString query() const;
     // Updates the text and everything that depends on it, as typing does.

@@ -4,8 +4,10 @@
 
 #include <QPainter>
 
-SymbolButton::SymbolButton(const QString& symbolName, QSizeF symbolSize, QWidget* parent)
-    : QAbstractButton(parent), m_symbolName(symbolName), m_symbolSize(symbolSize) {
+SymbolButton::SymbolButton(const QString& symbolName, QSizeF symbolSize,
+                           const ResourceLocator& resources, QWidget* parent)
+    : QAbstractButton(parent), m_resources(resources), m_symbolName(symbolName),
+      m_symbolSize(symbolSize) {
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::ArrowCursor);
     setAccessibleName(symbolName);
@@ -42,6 +44,6 @@ void SymbolButton::paintEvent(QPaintEvent*) {
     const QRectF area = QRectF(rect()).marginsRemoved(m_padding.toMarginsF());
     QRectF symbol(QPointF(), m_symbolSize);
     symbol.moveCenter(area.center());
-    SymbolImage::paint(painter, symbol, m_symbolName,
+    SymbolImage::paint(m_resources, painter, symbol, m_symbolName,
                        m_color.value_or(palette().color(QPalette::WindowText)));
 }

@@ -3,12 +3,15 @@
 #include <QAbstractButton>
 #include <optional>
 
+class ResourceLocator;
+
 // A button without bezel whose label is a symbol image (see SymbolImage), in
 // the text colour unless given one, inside `padding` on every side.
 class SymbolButton : public QAbstractButton {
     Q_OBJECT
 public:
-    SymbolButton(const QString& symbolName, QSizeF symbolSize, QWidget* parent = nullptr);
+    SymbolButton(const QString& symbolName, QSizeF symbolSize, const ResourceLocator& resources,
+                 QWidget* parent = nullptr);
 
     const QString& symbolName() const { return m_symbolName; }
     void setSymbolName(const QString& name);
@@ -23,6 +26,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    const ResourceLocator& m_resources;
     QString m_symbolName;
     QSizeF m_symbolSize;
     std::optional<QColor> m_color;

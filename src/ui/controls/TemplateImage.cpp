@@ -21,9 +21,11 @@ void TemplateImage::paint(QPainter& painter, const QRectF& rect, const QColor& c
         return;
     const qreal ratio = painter.device()->devicePixelRatioF();
     const QSize pixels = (rect.size() * ratio).toSize();
-    const QString key = QStringLiteral("%1x%2 %3")
+    // The ratio too: as many pixels at another ratio cover another size.
+    const QString key = QStringLiteral("%1x%2@%3 %4")
                             .arg(pixels.width())
                             .arg(pixels.height())
+                            .arg(ratio)
                             .arg(color.name(QColor::HexArgb));
     auto found = m_pixmaps.constFind(key);
     if (found == m_pixmaps.cend()) {

@@ -53,8 +53,8 @@ QString capitalizedWords(const QString& text) {
     return result;
 }
 
-SymbolButton* rowButton(const QString& symbol) {
-    auto* button = new SymbolButton(symbol, rowSymbolSize);
+SymbolButton* rowButton(const QString& symbol, const ResourceLocator& resources) {
+    auto* button = new SymbolButton(symbol, rowSymbolSize, resources);
     button->setPadding(
         QMargins(rowButtonPadding, rowButtonPadding, rowButtonPadding, rowButtonPadding));
     return button;
@@ -119,9 +119,11 @@ void EmojiPanelView::buildHeader() {
     QFont medium = m_description->font();
     medium.setWeight(QFont::Medium);
     m_description->setFont(medium);
-    m_favoriteButton = new SymbolButton(QStringLiteral("star"), headerSymbolSize);
+    m_favoriteButton =
+        new SymbolButton(QStringLiteral("star"), headerSymbolSize, m_services.resources);
     m_favoriteButton->setObjectName(QStringLiteral("favorite"));
-    m_copyButton = new SymbolButton(QStringLiteral("doc.on.doc"), headerSymbolSize);
+    m_copyButton =
+        new SymbolButton(QStringLiteral("doc.on.doc"), headerSymbolSize, m_services.resources);
     m_copyButton->setAccessibleName(QStringLiteral("Copy"));
     m_copyToast = new Toast(QStringLiteral("Copied!"), toastDuration, m_copyButton);
     row->addStretch();
@@ -156,7 +158,7 @@ void EmojiPanelView::buildShortcutSection() {
     QPalette clear = m_input->palette();
     clear.setColor(QPalette::Base, Qt::transparent);
     m_input->setPalette(clear);
-    SymbolButton* add = rowButton(QStringLiteral("plus.circle.fill"));
+    SymbolButton* add = rowButton(QStringLiteral("plus.circle.fill"), m_services.resources);
     add->setAccessibleName(QStringLiteral("Add"));
     input->row().setSpacing(2);
     input->row().addWidget(slash);
@@ -213,7 +215,7 @@ void EmojiPanelView::rebuildShortcutRows() {
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);
         row->row().addWidget(text, 1);
         if (shortcut.isCustom) {
-            SymbolButton* remove = rowButton(QStringLiteral("xmark"));
+            SymbolButton* remove = rowButton(QStringLiteral("xmark"), m_services.resources);
             remove->setAccessibleName(QStringLiteral("Remove"));
             connect(remove, &QAbstractButton::clicked, this,
                     [this, shortcut] { removeShortcut(shortcut); });
@@ -221,7 +223,7 @@ void EmojiPanelView::rebuildShortcutRows() {
         } else {
             row->row().addWidget(new PopoverButton(QStringLiteral("info.circle"),
                                                    QStringLiteral("What should be here?"),
-                                                   rowSymbolSize));
+                                                   rowSymbolSize, m_services.resources));
         }
         m_shortcutRows->addWidget(row);
     }

@@ -19,6 +19,7 @@ class QLabel;
 class QLineEdit;
 class QMessageBox;
 class QVBoxLayout;
+class ResourceLocator;
 class ShortcutRegistry;
 class SkinToneRow;
 class SymbolButton;
@@ -45,6 +46,7 @@ public:
         // What of the installed preset the user's own espanso files define.
         Preset& preset;
         const UserShortcuts& userShortcuts;
+        const ResourceLocator& resources;
     };
 
     // A question to the user and what a confirmation runs.

@@ -15,8 +15,9 @@ constexpr qreal cornerRadius = 6;
 } // namespace
 
 HoverButton::HoverButton(const QString& systemImage, const QString& text, Preferences& preferences,
-                         QWidget* parent)
-    : QAbstractButton(parent), m_systemImage(systemImage), m_preferences(preferences) {
+                         const ResourceLocator& resources, QWidget* parent)
+    : QAbstractButton(parent), m_systemImage(systemImage), m_preferences(preferences),
+      m_resources(resources) {
     setText(text);
     setFocusPolicy(Qt::NoFocus);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
@@ -54,7 +55,7 @@ void HoverButton::paintEvent(QPaintEvent*) {
     const QColor color = palette().color(QPalette::WindowText);
     const QRectF symbol(content.left(), content.center().y() + 1 - symbolSize / 2.0, symbolSize,
                         symbolSize);
-    SymbolImage::paint(painter, symbol, m_systemImage, color);
+    SymbolImage::paint(m_resources, painter, symbol, m_systemImage, color);
     painter.setPen(color);
     painter.drawText(content.adjusted(symbolSize + symbolSpacing, 0, 0, 0),
                      Qt::AlignLeft | Qt::AlignVCenter, text());

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 
 class Preferences;
+class ResourceLocator;
 
 // An entry of the picker's small menu: a symbol and a text, left-aligned over
 // the full width, on a rounded rectangle in the accent colour that shows only
@@ -11,7 +12,7 @@ class HoverButton : public QAbstractButton {
     Q_OBJECT
 public:
     HoverButton(const QString& systemImage, const QString& text, Preferences& preferences,
-                QWidget* parent = nullptr);
+                const ResourceLocator& resources, QWidget* parent = nullptr);
 
     bool isHovered() const { return m_isHovered; }
     QSize sizeHint() const override;
@@ -24,5 +25,6 @@ protected:
 private:
     QString m_systemImage;
     Preferences& m_preferences;
+    const ResourceLocator& m_resources;
     bool m_isHovered = false;
 };

@@ -50,9 +50,10 @@ MenuBarView::MenuBarView(Services services, QWidget* parent)
     detail->setContentsMargins(0, 0, 0, 0);
     detail->setSpacing(0);
     detail->addWidget(new Divider);
-    m_detailPanel = new EmojiPanelView(
-        {m_services.picking, m_services.emojiStore, m_services.preferences, m_services.registry,
-         m_services.background, m_services.measurer, m_services.preset, m_services.userShortcuts});
+    m_detailPanel =
+        new EmojiPanelView({m_services.picking, m_services.emojiStore, m_services.preferences,
+                            m_services.registry, m_services.background, m_services.measurer,
+                            m_services.preset, m_services.userShortcuts, m_services.resources});
     detail->addWidget(m_detailPanel);
     m_detailArea->hide();
     m_detailArea->installEventFilter(this);
@@ -77,7 +78,7 @@ QLayout* MenuBarView::buildHeader() {
 
     auto* searchRow = new QHBoxLayout;
     searchRow->setSpacing(searchRowSpacing);
-    m_searchField = new CancellableSearchField(QStringLiteral("Search"));
+    m_searchField = new CancellableSearchField(QStringLiteral("Search"), m_services.resources);
     m_menuButton = new ImageButton(
         TemplateImage::named(m_services.resources, QStringLiteral("menu")), menuImageSize);
     m_menuButton->setAccessibleName(QStringLiteral("Menu"));
@@ -97,9 +98,9 @@ void MenuBarView::buildMenu() {
     entries->setContentsMargins(0, 0, 0, 0);
     entries->setSpacing(0);
     auto* settings = new HoverButton(QStringLiteral("gearshape"), QStringLiteral("Settings"),
-                                     m_services.preferences);
-    auto* quit =
-        new HoverButton(QStringLiteral("power"), QStringLiteral("Quit"), m_services.preferences);
+                                     m_services.preferences, m_services.resources);
+    auto* quit = new HoverButton(QStringLiteral("power"), QStringLiteral("Quit"),
+                                 m_services.preferences, m_services.resources);
     entries->addWidget(settings);
     entries->addWidget(quit);
     m_menuPopover->setContent(content, menuPadding);

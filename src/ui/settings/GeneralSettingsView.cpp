@@ -70,7 +70,8 @@ Switch* preferenceSwitch(const QString& label, bool value) {
 
 } // namespace
 
-GeneralSettingsView::GeneralSettingsView(Services services, QWidget* parent)
+GeneralSettingsView::GeneralSettingsView(Services services, const ResourceLocator& resources,
+                                         QWidget* parent)
     : QWidget(parent), m_services(services), m_genderPicker(new GenderPicker(services.preferences)),
       m_tonePicker(new TonePicker), m_familyPicker(new FamilyPicker(services.preferences)),
       m_actionButton(new PresetActionButton),
@@ -83,27 +84,29 @@ GeneralSettingsView::GeneralSettingsView(Services services, QWidget* parent)
     column->setSpacing(spacing);
 
     auto* status = new TextShortcutsStatus(services.textExpander, TextShortcutsStatus::Form::row);
-    column->addWidget(new SettingsRowView("Text shortcuts", textShortcutsHint, status));
+    column->addWidget(new SettingsRowView("Text shortcuts", textShortcutsHint, status, resources));
     connect(&services.textExpander, &TextExpanderMonitor::startFailed, this,
             [this](const QString& reason) { showErrorAlert(this, reason); });
     m_tonePicker->setFixedHeight(toneRowHeight);
-    column->addWidget(new SettingsRowView("Default appearance", appearanceHint, m_genderPicker));
-    column->addWidget(new SettingsRowView("Default skin tone", toneHint, m_tonePicker));
-    column->addWidget(new SettingsRowView("Default /family", familyHint, m_familyPicker));
+    column->addWidget(
+        new SettingsRowView("Default appearance", appearanceHint, m_genderPicker, resources));
+    column->addWidget(new SettingsRowView("Default skin tone", toneHint, m_tonePicker, resources));
+    column->addWidget(
+        new SettingsRowView("Default /family", familyHint, m_familyPicker, resources));
     column->addWidget(dividerWithPadding());
 
     Switch* autoPaste = preferenceSwitch("Autopaste", preferences.autoPaste());
     connect(autoPaste, &Switch::toggled, &preferences, &Preferences::setAutoPaste);
     connect(&preferences, &Preferences::autoPasteChanged, autoPaste, &Switch::setChecked);
-    column->addWidget(new SettingsRowView("Advanced", autopasteHint, autoPaste));
-    column->addWidget(
-        new SettingsRowView("Startup", startupHint,
-                            new LaunchAtLogin::Toggle(services.launchAtLogin, "Open at login")));
+    column->addWidget(new SettingsRowView("Advanced", autopasteHint, autoPaste, resources));
+    column->addWidget(new SettingsRowView(
+        "Startup", startupHint, new LaunchAtLogin::Toggle(services.launchAtLogin, "Open at login"),
+        resources));
     Switch* systemColor =
         preferenceSwitch("Use default system color", preferences.useSystemColor());
     connect(systemColor, &Switch::toggled, &preferences, &Preferences::setUseSystemColor);
     connect(&preferences, &Preferences::useSystemColorChanged, systemColor, &Switch::setChecked);
-    column->addWidget(new SettingsRowView("Color", colorHint, systemColor));
+    column->addWidget(new SettingsRowView("Color", colorHint, systemColor, resources));
     column->addWidget(dividerWithPadding());
 
     auto* actions = new QHBoxLayout;

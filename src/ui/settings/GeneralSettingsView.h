@@ -17,6 +17,7 @@ class LineOutput;
 class Preferences;
 class Preset;
 class PresetActionButton;
+class ResourceLocator;
 class TextExpanderMonitor;
 class TonePicker;
 
@@ -44,7 +45,8 @@ public:
         TextExpanderMonitor& textExpander;
     };
 
-    explicit GeneralSettingsView(Services services, QWidget* parent = nullptr);
+    GeneralSettingsView(Services services, const ResourceLocator& resources,
+                        QWidget* parent = nullptr);
 
     std::optional<PresetConfiguration> selectedConfiguration() const;
     bool isConfigurationInstalled() const { return m_isConfigurationInstalled; }

@@ -12,9 +12,9 @@ constexpr qreal hintOpacity = 0.6;
 } // namespace
 
 SettingsRowView::SettingsRowView(const QString& title, const QString& hint, QWidget* content,
-                                 QWidget* parent)
+                                 const ResourceLocator& resources, QWidget* parent)
     : QWidget(parent), m_hintButton(new PopoverButton(QStringLiteral("questionmark.circle"), hint,
-                                                      QSizeF(hintSize, hintSize))) {
+                                                      QSizeF(hintSize, hintSize), resources)) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
     auto* label = new QLabel(title + QLatin1Char(':'));

@@ -17,12 +17,12 @@ constexpr int viewWidth = 370;
 constexpr int padding = 16;
 constexpr int symbolSize = 16;
 
-QIcon symbolIcon(const QString& name, const QColor& color) {
+QIcon symbolIcon(const ResourceLocator& resources, const QString& name, const QColor& color) {
     QPixmap pixmap(symbolSize * 2, symbolSize * 2);
     pixmap.setDevicePixelRatio(2);
     pixmap.fill(Qt::transparent);
     QPainter painter(&pixmap);
-    SymbolImage::paint(painter, QRectF(0, 0, symbolSize, symbolSize), name, color);
+    SymbolImage::paint(resources, painter, QRectF(0, 0, symbolSize, symbolSize), name, color);
     painter.end();
     return QIcon(pixmap);
 }
@@ -38,11 +38,11 @@ SettingsView::SettingsView(GeneralSettingsView::Services general, const AppInfo&
     setFixedWidth(viewWidth);
     followAccentColor(*this, general.preferences);
     const QColor symbolColor = palette().color(QPalette::WindowText);
-    m_tabs->addTab(new SettingsPage(new GeneralSettingsView(general)),
-                   symbolIcon("gearshape", symbolColor), QStringLiteral("General"));
+    m_tabs->addTab(new SettingsPage(new GeneralSettingsView(general, resources)),
+                   symbolIcon(resources, "gearshape", symbolColor), QStringLiteral("General"));
     m_tabs->addTab(new SettingsPage(new SupportSettingsView),
-                   symbolIcon("bubble.left.and.bubble.right", symbolColor),
+                   symbolIcon(resources, "bubble.left.and.bubble.right", symbolColor),
                    QStringLiteral("Support"));
     m_tabs->addTab(new SettingsPage(new AboutSettingsView(appInfo, resources)),
-                   symbolIcon("bolt", symbolColor), QStringLiteral("About"));
+                   symbolIcon(resources, "bolt", symbolColor), QStringLiteral("About"));
 }
