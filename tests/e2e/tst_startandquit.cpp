@@ -143,8 +143,8 @@ private slots:
         recordShortcuts();
         QVERIFY(QDir().mkpath(QFileInfo(matchFile()).absolutePath()));
         const QString folder = QFileInfo(matchFile()).absolutePath() + '/';
-        for (const QString& name : {"_tesselle.yml.tmp-a1B2c3", "_tesselle.yml.tmp-zzzzzz",
-                                    "_tesselle.yml.tmp-toolong", "_mine.yml.tmp-a1B2c3"}) {
+        for (const char* name : {"_tesselle.yml.tmp-a1B2c3", "_tesselle.yml.tmp-zzzzzz",
+                                 "_tesselle.yml.tmp-toolong", "_mine.yml.tmp-a1B2c3"}) {
             QFile file(folder + name);
             QVERIFY(file.open(QIODevice::WriteOnly));
         }

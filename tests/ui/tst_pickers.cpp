@@ -26,11 +26,6 @@ bool isWhite(const QColor& color) {
     return color.red() > 245 && color.green() > 245 && color.blue() > 245;
 }
 
-// The part of an image inside a rectangle, to compare one cell of a picker.
-QImage cell(const QImage& image, const QRect& rect) {
-    return image.copy(rect);
-}
-
 // Colours differ by less than a rounding step.
 bool isNear(const QColor& a, const QColor& b) {
     return qAbs(a.red() - b.red()) <= 2 && qAbs(a.green() - b.green()) <= 2 &&

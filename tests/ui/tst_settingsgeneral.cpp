@@ -324,12 +324,15 @@ private slots:
         QTest::addColumn<PresetConfiguration>("after");
         const PresetConfiguration withFamily{Gender::person, Tone::medium, Family::mwgb};
         QTest::newRow("another skin tone")
-            << personMedium << "tone dark" << PresetConfiguration{Gender::person, Tone::dark};
+            << personMedium << "tone dark"
+            << PresetConfiguration{Gender::person, Tone::dark, std::nullopt};
         QTest::newRow("another appearance")
-            << personMedium << "gender female" << PresetConfiguration{Gender::female, Tone::medium};
+            << personMedium << "gender female"
+            << PresetConfiguration{Gender::female, Tone::medium, std::nullopt};
         QTest::newRow("a family") << personMedium << "family mwgb" << withFamily;
         QTest::newRow("no family after a family")
-            << withFamily << "no family" << PresetConfiguration{Gender::person, Tone::medium};
+            << withFamily << "no family"
+            << PresetConfiguration{Gender::person, Tone::medium, std::nullopt};
     }
     void aNewChoiceWhileInstalledReinstallsAtOnce() {
         QFETCH(PresetConfiguration, before);
@@ -516,7 +519,7 @@ private slots:
         QVERIFY(page.isInstallationProcess());
         pick(page, Gender::female);
         QTRY_VERIFY(!page.isInstallationProcess());
-        const PresetConfiguration dark{Gender::person, Tone::dark};
+        const PresetConfiguration dark{Gender::person, Tone::dark, std::nullopt};
         QCOMPARE(fixture.installed(), dark);
         QCOMPARE(page.selectedConfiguration(), dark);
         QCOMPARE(fixture.clock.pauses.size(), 1);

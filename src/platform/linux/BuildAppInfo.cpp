@@ -10,4 +10,6 @@ std::optional<QString> BuildAppInfo::value(const QString& key) const {
     return std::nullopt;
 }
 
-QString BuildAppInfo::identifier() const { return QString::fromUtf8(AppInfoValues::identifier); }
+QString BuildAppInfo::identifier() const {
+    return QString::fromUtf8(AppInfoValues::identifier);
+}

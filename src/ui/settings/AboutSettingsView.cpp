@@ -28,7 +28,7 @@ std::optional<QIcon> namedIcon(const AppInfo& appInfo, const ResourceLocator& re
     const std::optional<QString> name = appInfo.value(QStringLiteral("CFBundleIconFile"));
     if (!name)
         return std::nullopt;
-    for (const QString extension : {QStringLiteral("svg"), QStringLiteral("png")}) {
+    for (const QString& extension : {QStringLiteral("svg"), QStringLiteral("png")}) {
         if (const auto path = resources.path(*name, extension)) {
             QIcon icon(*path);
             if (!icon.pixmap(iconSize).isNull())

@@ -29,7 +29,7 @@ QSize GenderPicker::sizeHint() const {
 
 QRect GenderPicker::cellRect(Gender gender) const {
     const int top = (height() - PickerCell::size) / 2;
-    return {allGenders().indexOf(gender) * (PickerCell::size + spacing), top, PickerCell::size,
+    return {int(allGenders().indexOf(gender)) * (PickerCell::size + spacing), top, PickerCell::size,
             PickerCell::size};
 }
 

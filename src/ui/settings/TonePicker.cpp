@@ -43,7 +43,7 @@ QSize TonePicker::sizeHint() const {
 
 QRect TonePicker::swatchRect(Tone tone) const {
     const int top = (height() - swatchSize) / 2;
-    return {allTones().indexOf(tone) * (swatchSize + spacing), top, swatchSize, swatchSize};
+    return {int(allTones().indexOf(tone)) * (swatchSize + spacing), top, swatchSize, swatchSize};
 }
 
 std::optional<Tone> TonePicker::toneAt(const QPoint& point) const {
