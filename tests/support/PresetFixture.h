@@ -1,17 +1,11 @@
 #pragma once
 
 #include "Fakes.h"
+#include "InstantClock.h"
 #include "RecordingReplacementService.h"
 #include "async/BackgroundTasks.h"
 #include "shortcuts/Preset.h"
 #include "shortcuts/ShortcutStack.h"
-
-// Time for a registry whose cool-downs pass at once.
-class InstantClock : public Clock {
-public:
-    TimePoint now() const override { return std::chrono::steady_clock::now(); }
-    QCoro::Task<> sleepFor(std::chrono::duration<double>) override { co_return; }
-};
 
 // A Preset over a real registry on an in-memory replacement list, or on the
 // list given. The registry's repair check does not come within a test.
