@@ -27,7 +27,7 @@ DesktopShell& AppDelegate::windowManager() {
 void AppDelegate::applicationDidFinishLaunching() {
     startUsageReporting();
     windowManager().setupStatusItem();
-    QTimer::singleShot(std::chrono::seconds(1), this,
+    QTimer::singleShot(m_services.welcomeDelay, this,
                        [this] { windowManager().showWelcomeWindowIfNeeded(); });
     ShortcutLifecycle& shortcuts = m_services.shortcuts;
     m_services.background.start([&shortcuts] { return shortcuts.restoreShortcuts(); });
