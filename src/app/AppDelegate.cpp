@@ -29,7 +29,7 @@ DesktopShell& AppDelegate::windowManager() {
 void AppDelegate::applicationDidFinishLaunching() {
     startUsageReporting();
     windowManager().setupStatusItem();
-    QTimer::singleShot(std::chrono::seconds(1), this,
+    QTimer::singleShot(m_services.welcomeDelay, this,
                        [this] { windowManager().showWelcomeWindowIfNeeded(); });
     m_services.textExpander.refresh();
     restoreShortcuts(this);

@@ -45,6 +45,8 @@ public:
         // How long the quit waits for the shortcuts to leave the list: a list
         // that never answers must not hold up the end of a session.
         std::chrono::milliseconds quitPatience = std::chrono::seconds(5);
+        // How long after the launch the welcome window is shown, if needed.
+        std::chrono::milliseconds welcomeDelay = std::chrono::seconds(1);
     };
 
     explicit AppDelegate(Services services, QObject* parent = nullptr);

@@ -12,16 +12,11 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
-namespace {
-constexpr std::chrono::seconds popoverDelayAfterWelcome(1);
-constexpr std::chrono::milliseconds sameClickWindow(50);
-} // namespace
-
 WindowManager::WindowManager(Preferences& preferences, DefaultsStore& defaults,
                              AppManager& appManager, const ResourceLocator& resources,
-                             Contents contents, QObject* parent)
+                             Contents contents, ShellTiming timing, QObject* parent)
     : QObject(parent), m_preferences(preferences), m_appManager(appManager), m_resources(resources),
-      m_contents(std::move(contents)),
+      m_contents(std::move(contents)), m_timing(timing),
       m_isWelcomeWasPresented(defaults, SettingsKeys::isWelcomeWasPresented, false) {}
 
 WindowManager::~WindowManager() = default;
@@ -57,7 +52,7 @@ void WindowManager::showShortcutsInactive(const QString& reason) {
 // alone, so that one toggles too; a tray that reports it twice toggles once.
 void WindowManager::statusItemClicked(QSystemTrayIcon::ActivationReason why) {
     const bool sameClick = why == QSystemTrayIcon::DoubleClick && m_lastClick.isValid() &&
-                           m_lastClick.elapsed() < sameClickWindow.count();
+                           m_lastClick.elapsed() < m_timing.sameClickWindow.count();
     if ((why != QSystemTrayIcon::Trigger && why != QSystemTrayIcon::DoubleClick) || sameClick)
         return;
     m_lastClick.start();
@@ -91,7 +86,8 @@ void WindowManager::closePopover() {
 
 PickerPanel& WindowManager::popoverBuilt() {
     if (!m_popover)
-        m_popover = std::make_unique<PickerPanel>(m_contents.panel(*this));
+        m_popover =
+            std::make_unique<PickerPanel>(m_contents.panel(*this), m_timing.focusLossClickWindow);
     return *m_popover;
 }
 
@@ -140,5 +136,5 @@ void WindowManager::finishWelcome() {
         m_welcomeWindow->close();
         m_welcomeWindow.reset();
     }
-    QTimer::singleShot(popoverDelayAfterWelcome, this, &WindowManager::openPopover);
+    QTimer::singleShot(m_timing.panelDelayAfterWelcome, this, &WindowManager::openPopover);
 }

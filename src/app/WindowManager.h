@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ShellTiming.h"
 #include "settings/StoredSetting.h"
 #include "ui/DesktopShell.h"
 
@@ -31,7 +32,8 @@ public:
     };
 
     WindowManager(Preferences& preferences, DefaultsStore& defaults, AppManager& appManager,
-                  const ResourceLocator& resources, Contents contents, QObject* parent = nullptr);
+                  const ResourceLocator& resources, Contents contents, ShellTiming timing = {},
+                  QObject* parent = nullptr);
     ~WindowManager() override;
 
     Preferences& preferences() { return m_preferences; }
@@ -74,6 +76,7 @@ private:
     AppManager& m_appManager;
     const ResourceLocator& m_resources;
     Contents m_contents;
+    ShellTiming m_timing;
     StoredSetting<bool> m_isWelcomeWasPresented;
     std::unique_ptr<QSystemTrayIcon> m_statusItem;
     QString m_inactiveReason;

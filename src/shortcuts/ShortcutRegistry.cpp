@@ -238,7 +238,12 @@ QCoro::Task<> ShortcutRegistry::makeListFollowRecord() {
 }
 
 void ShortcutRegistry::scheduleRepair() {
-    m_background.startAfter(m_repairDelay, [this] { return repairReplacements(); });
+    m_background.startAfter(m_repairDelay, [this] { return scheduledRepair(); });
+}
+
+QCoro::Task<> ShortcutRegistry::scheduledRepair() {
+    co_await repairReplacements();
+    emit scheduledRepairFinished();
 }
 
 void ShortcutRegistry::reportFailure(const std::exception& failure) {

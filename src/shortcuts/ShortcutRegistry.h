@@ -62,6 +62,9 @@ signals:
     // The record changed. Emitted on the thread of the change (the background
     // thread in the program), so views connect with a queued connection.
     void changed();
+    // The repair that a change scheduled has run, on the background thread: the
+    // list has settled, for whoever waits on it.
+    void scheduledRepairFinished();
 
 private:
     struct Update {
@@ -84,6 +87,7 @@ private:
     QCoro::Task<> makeListFollowRecord();
     void reportFailure(const std::exception& failure);
     void scheduleRepair();
+    QCoro::Task<> scheduledRepair();
 
     TextReplacementClient& m_client;
     Clock& m_clock;

@@ -13,7 +13,10 @@ private slots:
     void thePasteServiceIsPreparedOnceOffTheMainThreadBeforeItsFirstUse() {
         RecordingPasteboard pasteboard;
         FakePasteService service;
-        service.prepareDelayMs = 200;
+        // A preparation that takes a while: a use that did not wait for it
+        // would be recorded first. (No gate can stand in for the time: the
+        // main thread is blocked in the first use until it ends.)
+        service.prepareDelayMs = 50;
         RecordingLineOutput output;
         AppManager manager(pasteboard, service, output);
         manager.rememberActiveWindow();

@@ -1,6 +1,7 @@
 // The shell on a real X11 desktop, for run-desktop-tests.sh: the tray icon, the
 // panel and the program's single instance, with one emoji cell standing in for
-// the picker grid; plus a text field to paste into, and a paste without X11.
+// the picker grid; plus a text field to paste into, a paste without X11, and
+// whether the display has a tray yet.
 
 #include "Fakes.h"
 #include "PlaceholderView.h"
@@ -156,5 +157,8 @@ int main(int argc, char** argv) {
         return runPasteTarget(app);
     if (arguments.contains("--paste-without-display"))
         return pasteWithoutDisplay();
+    // Whether the display has a tray to show icons in yet.
+    if (arguments.contains("--tray-available"))
+        return QSystemTrayIcon::isSystemTrayAvailable() ? 0 : 1;
     return runShell(app, arguments.contains("--autopaste"), clock);
 }

@@ -1,5 +1,6 @@
 #include "ProgramUnderTest.h"
 #include "TestEnvironment.h"
+#include "WaitFor.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -91,8 +92,10 @@ private slots:
         installer.setArguments({QStringLiteral("5")});
         start(installer, QStringLiteral("tesselle_install_driver"));
         const auto progress = overAnotherTone ? darkEntriesInMatchFile : entriesInMatchFile;
-        QTRY_VERIFY_WITH_TIMEOUT(progress() >= killAt || installer.state() == QProcess::NotRunning,
-                                 60000);
+        // Looked at every few milliseconds, so that the kill lands near its mark.
+        QVERIFY(waitUntil(
+            [&] { return progress() >= killAt || installer.state() == QProcess::NotRunning; },
+            std::chrono::minutes(1)));
         if (installer.state() == QProcess::NotRunning)
             QSKIP("the installation ended before the kill");
         ::kill(pid_t(installer.processId()), SIGKILL);
@@ -107,7 +110,9 @@ private slots:
         }
         QProcess program;
         start(program);
-        QTRY_VERIFY_WITH_TIMEOUT(agree(), 5000);
+        // Counted before read in full: reading the whole list takes time
+        // that the program's restore needs.
+        QTRY_VERIFY_WITH_TIMEOUT(entriesInMatchFile() == recorded && agree(), 5000);
         QCOMPARE(recordedPairs().size(), recorded);
 
         stop(program, SIGTERM);

@@ -27,10 +27,20 @@ private slots:
     }
     void aQuitSignalEndsTheProgramInOrder() {
         QFETCH(int, signal);
+        {
+            QSettings settings(settingsFile(), QSettings::IniFormat);
+            settings.setValue(
+                "shortcuts",
+                QByteArray(R"({"💃":[{"text":"/dance","phrase":"💃","isCustom":false}]})"));
+        }
         QProcess program;
         start(program);
-        QTest::qWait(1000);
+        // Running: the launch has put the recorded shortcut into the list.
+        QTRY_COMPARE_WITH_TIMEOUT(triggersInMatchFile(), QStringList{"/dance"}, 10000);
         stop(program, signal);
+        if (QTest::currentTestFailed())
+            return;
+        QVERIFY(triggersInMatchFile().isEmpty());
     }
 
     void recordedShortcutsAreInTheListOnlyWhileTheProgramRuns() {

@@ -1,7 +1,7 @@
 #include "Fakes.h"
+#include "InstantClock.h"
 #include "TestEnvironment.h"
 #include "WaitFor.h"
-#include "async/SystemClock.h"
 #include "platform/MessageError.h"
 #include "platform/linux/EspansoReplacementService.h"
 #include "settings/SettingsKeys.h"
@@ -28,9 +28,14 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
 }
 
 // The registry on the real espanso backend, in a temporary folder, repairing
-// a second after each change instead of three.
+// 10 ms after each change, with cool-downs that pass at once.
 struct Fixture {
-    static constexpr std::chrono::milliseconds repairDelay{1000};
+    static constexpr std::chrono::milliseconds repairDelay{10};
+
+    Fixture() {
+        QObject::connect(&registry, &ShortcutRegistry::scheduledRepairFinished, &context,
+                         [this] { ++repairs; });
+    }
 
     QTemporaryDir folder;
     QString matchFolder = folder.filePath("espanso/match");
@@ -38,9 +43,12 @@ struct Fixture {
     EspansoReplacementService espanso{matchFile, discardedLines()};
     FakeDefaultsStore defaults;
     RecordingLineOutput output;
-    SystemClock clock;
+    InstantClock clock;
     ShortcutStack shortcuts{defaults, espanso, clock, output, repairDelay};
     ShortcutRegistry& registry = shortcuts.registry();
+    // Counts, on this thread, the repairs that changes scheduled.
+    QObject context;
+    int repairs = 0;
 
     Pairs filePairs() const {
         Pairs pairs;
@@ -56,7 +64,8 @@ struct Fixture {
     void installTwo() {
         waitForTask(
             registry.registerShortcuts({preset("/dance", "💃"), preset("/fire", "🔥")}, false));
-        QTest::qWait(int(2 * repairDelay.count()));
+        QVERIFY(waitUntil([this] { return repairs == 1; }));
+        QCOMPARE(output.lines(), QStringList());
     }
 };
 
@@ -158,15 +167,20 @@ private slots:
             QVERIFY(QFile::remove(f.matchFile));
             break;
         }
-        // Nothing is repaired without a change.
-        QTest::qWait(int(2 * Fixture::repairDelay.count()));
+        // Nothing is repaired without a change. No repair is pending; one that
+        // came of anything else would come within a few repair delays.
+        QTest::qWait(int(10 * Fixture::repairDelay.count()));
         QVERIFY(f.filePairs() != installed);
+        QCOMPARE(f.repairs, 1);
 
         waitForTask(f.registry.registerShortcuts({preset("/wave", "👋")}, false));
+        QVERIFY(waitUntil([&] { return f.repairs == 2; }));
         Pairs all = installed;
         all.insert({"/wave", "👋"});
-        QVERIFY(f.filePairs() != all);
-        QTRY_COMPARE_WITH_TIMEOUT(f.filePairs(), all, 10000);
+        QCOMPARE(f.filePairs(), all);
+        // The repair put it right, not the change.
+        QVERIFY2(f.output.lines().contains("Trying to fix replacements"),
+                 qPrintable(f.output.lines().join('\n')));
         QCOMPARE(f.registry.allShortcuts().size(), 3);
 
         // The damaged text stays beside the file, under a name espanso does not load.

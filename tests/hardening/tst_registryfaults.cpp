@@ -90,7 +90,7 @@ class RegistryFaultsTest : public QObject {
         }
         // Lets the list take some calls of what runs.
         void waitForCalls(int count) {
-            QTRY_VERIFY_WITH_TIMEOUT(service.calls().size() >= count, 10000);
+            QVERIFY(waitUntil([&] { return service.calls().size() >= count; }));
         }
     };
 
@@ -135,7 +135,7 @@ private slots:
         waitForTask(f.registry->removeAllShortcuts());
         const auto later = start(f.registry->registerShortcuts(presets(2, "/l"), true));
 
-        QTRY_VERIFY(change->done && waiting->done && later->done);
+        QVERIFY(waitUntil([&] { return change->done && waiting->done && later->done; }));
         QCOMPARE(f.service.currentEntries(), QList<TextReplacementEntry>());
         // The restore and the repair end quietly; a change fails as stopped.
         QCOMPARE(change->cancelled, running == Running::installation);
@@ -226,7 +226,7 @@ private slots:
         const auto installation = start(f.registry->registerShortcuts(presets(1500), true));
         f.waitForCalls(3);
         const auto repair = start(f.registry->repairReplacements());
-        QTRY_VERIFY_WITH_TIMEOUT(installation->done && repair->done, 20000);
+        QVERIFY(waitUntil([&] { return installation->done && repair->done; }));
         QVERIFY(installation->failure.isEmpty());
         QCOMPARE(f.service.currentEntries().size(), 1500);
         QCOMPARE(pairsOf(f.service.currentEntries()), pairsOf(f.registry->allShortcuts()));

@@ -7,6 +7,7 @@
 #include "settings/SettingsKeys.h"
 #include "shortcuts/ShortcutRegistry.h"
 
+#include <QSemaphore>
 #include <QTest>
 
 namespace {
@@ -31,6 +32,11 @@ private:
 
 Shortcut preset(const QString& text, const QString& phrase) {
     return {text, phrase, false};
+}
+
+// A task that has nothing left to do.
+QCoro::Task<> finished() {
+    co_return;
 }
 
 using EntrySet = QSet<std::pair<QString, QString>>;
@@ -202,10 +208,18 @@ private slots:
 
     void aRepairRunsOnItsOwnAfterEveryChange() {
         Fixture f;
-        f.registry = f.make(std::chrono::milliseconds(200));
+        f.registry = f.make(std::chrono::milliseconds(10));
+        // The background thread, where the repair is timed and run, waits
+        // until the list has lost the entry.
+        QSemaphore listEmptied;
+        f.background.start([&listEmptied] {
+            listEmptied.acquire();
+            return finished();
+        });
         waitForTask(f.registry->registerShortcuts({preset("/dance", "💃")}, true));
         f.service.setEntries({});
-        QTRY_COMPARE_WITH_TIMEOUT(f.service.currentEntries().size(), 1, 3000);
+        listEmptied.release();
+        QVERIFY(waitUntil([&] { return f.service.currentEntries().size() == 1; }));
         QCOMPARE(f.output.lines().last(), "Trying to fix replacements");
     }
 

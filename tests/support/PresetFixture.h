@@ -1,18 +1,12 @@
 #pragma once
 
 #include "Fakes.h"
+#include "InstantClock.h"
 #include "RecordingReplacementService.h"
 #include "async/BackgroundTasks.h"
 #include "shortcuts/Preset.h"
 #include "shortcuts/ShortcutStack.h"
 #include "shortcuts/UserShortcuts.h"
-
-// Time for a registry whose cool-downs pass at once.
-class InstantClock : public Clock {
-public:
-    TimePoint now() const override { return std::chrono::steady_clock::now(); }
-    QCoro::Task<> sleepFor(std::chrono::duration<double>) override { co_return; }
-};
 
 // A Preset over a real registry on an in-memory replacement list, or on the
 // list given, with the user's own triggers as the test sets them or from the

@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QTest>
 #include <QTimer>
+#include <chrono>
 #include <exception>
 #include <memory>
 #include <optional>
@@ -57,4 +58,32 @@ T waitForTask(QCoro::Task<T> task, std::chrono::milliseconds timeout = std::chro
         std::rethrow_exception(outcome->failure);
     if constexpr (!std::is_void_v<T>)
         return std::move(*outcome->value);
+}
+
+// Runs the event loop until `condition` holds; false when it does not hold in
+// time. Unlike QTRY_* (QTest::qWait sleeps 10 ms between turns of the loop), it
+// waits only for events, so a chain of hops between threads runs at full speed;
+// a short heartbeat looks again at what other threads change without an event.
+template <typename Condition>
+bool waitUntil(Condition condition, std::chrono::milliseconds timeout = std::chrono::seconds(10)) {
+    QDeadlineTimer deadline(timeout);
+    QTimer heartbeat;
+    heartbeat.start(5);
+    while (!condition()) {
+        if (deadline.hasExpired())
+            return condition();
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        // As QTest::qWait does: objects deleted later go now.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+    return true;
+}
+
+// Lets run what is already queued on this thread (posted events, window-system
+// events, timers of no delay), without waiting for anything new.
+inline void processPendingEvents() {
+    for (int turn = 0; turn < 3; ++turn) {
+        QCoreApplication::processEvents();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
 }

@@ -11,6 +11,8 @@
 #include <QScrollBar>
 #include <QTest>
 
+using namespace std::chrono_literals;
+
 namespace {
 
 enum class Action { doubleClick, returnKey, contextMenuCopy };
@@ -185,13 +187,15 @@ private slots:
         QCOMPARE(at, grid->viewport()->mapToGlobal(cell.center()));
     }
 
-    void theNoticeOfACellHidesAfterOneAndAHalfSeconds() {
+    void theNoticeOfACellShowsForOneAndAHalfSecondsAndThenGoes() {
         const Emoji cat = fixture->catalogueEmoji("🐈");
         QTest::mouseDClick(grid->viewport(), Qt::LeftButton, {}, centreOf(cat));
-        QCOMPARE(shownToasts(*grid).size(), 1);
-        QTest::qWait(1200);
-        QCOMPARE(shownToasts(*grid).size(), 1);
-        QTRY_COMPARE_WITH_TIMEOUT(shownToasts(*grid).size(), 0, 3000);
+        const QList<Toast*> shown = shownToasts(*grid);
+        QCOMPARE(shown.size(), 1);
+        QCOMPARE(shown.first()->duration(), 1500ms);
+        // As its timer hides it (the toast's own test times that).
+        shown.first()->setShowing(false);
+        QVERIFY(waitUntil([&] { return grid->findChildren<Toast*>().isEmpty(); }));
     }
 
     void selectingInRecentHighlightsOnlyThatCell_data() {

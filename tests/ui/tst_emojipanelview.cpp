@@ -1,5 +1,6 @@
 #include "PickerFixture.h"
 #include "TestEnvironment.h"
+#include "async/BackgroundCall.h"
 #include "ui/controls/InputFieldModifier.h"
 #include "ui/controls/Popover.h"
 #include "ui/controls/PopoverButton.h"
@@ -29,6 +30,11 @@ QStringList textsOf(const QList<Shortcut>& shortcuts) {
     for (const Shortcut& shortcut : shortcuts)
         texts << shortcut.text;
     return texts;
+}
+
+// A change of nothing, made as the view makes its changes.
+QCoro::Task<> changeNothing(BackgroundTasks& background, ShortcutRegistry& registry) {
+    co_await BackgroundCall(background, [&registry] { return registry.unregisterShortcuts({}); });
 }
 
 } // namespace
@@ -68,6 +74,12 @@ class EmojiPanelViewTest : public QObject {
     void waitForChange() {
         QSignalSpy changed(view.get(), &EmojiPanelView::shortcutsChanged);
         QVERIFY(changed.wait(5000));
+    }
+    // Changes run one at a time in the order they are asked for: once this
+    // one is back, any change the view asked for before has ended, and the
+    // view has heard how.
+    void waitForEarlierChanges() {
+        waitForTask(changeNothing(fixture->shortcuts->background, fixture->shortcuts->registry));
     }
 
 private slots:
@@ -142,7 +154,7 @@ private slots:
         show("🤗");
         QTest::mouseClick(button("Add"), Qt::LeftButton);
         QTest::keyClick(&input(), Qt::Key_Return);
-        QTest::qWait(50);
+        waitForEarlierChanges();
         QVERIFY(fixture->shortcuts->service.calls().isEmpty());
         QVERIFY(!view->confirmation());
     }
@@ -206,7 +218,7 @@ private slots:
         if (!confirm) {
             QTest::keyClick(question, Qt::Key_Escape);
             QTRY_VERIFY(!view->confirmation());
-            QTest::qWait(100);
+            waitForEarlierChanges();
             QVERIFY(fixture->shortcuts->service.calls().isEmpty());
             QCOMPARE(input().text(), "hug");
             QCOMPARE(fixture->shortcuts->registry.shortcuts(owner).size(), 1);
@@ -304,7 +316,8 @@ private slots:
             waitForTask(registry.unregisterShortcuts({preset("/hugging", "🤗")}));
         else
             fixture->record({preset("/hug", "🤗"), preset("/dog", "🐶")});
-        QTest::qWait(50);
+        // The registry's notice reaches the view on a later turn of the loop.
+        processPendingEvents();
         if (closedMeanwhile)
             view->show();
         QTRY_COMPARE(textsOf(view->shortcuts()), rows);
@@ -330,7 +343,7 @@ private slots:
             QTest::mouseClick(button("Remove"), Qt::LeftButton);
         }
         QTRY_VERIFY(!fixture->shortcuts->service.calls().isEmpty());
-        QTest::qWait(200);
+        waitForEarlierChanges();
         QCOMPARE(changed.count(), 0);
         QCOMPARE(textsOf(view->shortcuts()), QStringList{"/cuddle"});
         QCOMPARE(input().text(), adding ? "embrace" : "");

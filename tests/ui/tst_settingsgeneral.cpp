@@ -31,7 +31,7 @@
 #include "ui/welcome/WelcomeView.h"
 
 #include <QApplication>
-#include <QCoroTimer>
+#include <QCoroSignal>
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QMessageBox>
@@ -49,23 +49,30 @@ namespace {
 
 using Seconds = std::chrono::duration<double>;
 
-// The page's pause between removing and installing: recorded, as long as the
-// test wants it to take, or failing as a cancelled pause would.
-class PauseClock : public Clock {
+// The page's pause between removing and installing: recorded, held until the
+// test ends it, or failing as a cancelled pause would.
+class PauseClock : public QObject, public Clock {
+    Q_OBJECT
 public:
     TimePoint now() const override { return std::chrono::steady_clock::now(); }
     QCoro::Task<> sleepFor(Seconds duration) override {
         pauses << duration;
         if (fails)
             throw MessageError("The pause was cancelled");
+        if (!holds)
+            co_return;
         isSleeping = true;
-        co_await QCoro::sleepFor(realPause);
+        co_await qCoro(this, &PauseClock::released);
         isSleeping = false;
     }
+    void release() { emit released(); }
     QList<Seconds> pauses;
-    std::chrono::milliseconds realPause{0};
+    bool holds = false;
     bool isSleeping = false;
     bool fails = false;
+
+signals:
+    void released();
 };
 
 // The program's shared objects with the preset over an in-memory list, the
@@ -267,8 +274,8 @@ private slots:
         if (family)
             pick(page, family);
         QCOMPARE(action(page).button().isEnabled(), enabled);
-        // Choosing alone installs nothing.
-        QTest::qWait(50);
+        // Choosing alone installs nothing (an operation is busy from its start).
+        QVERIFY(!page.isInstallationProcess());
         QVERIFY(fixture.presets.service.calls().isEmpty());
         QVERIFY(!fixture.defaults.keys().contains(SettingsKeys::configuration));
     }
@@ -298,8 +305,11 @@ private slots:
         QTRY_VERIFY(!page.isInstallationProcess());
         QCOMPARE(opacity(action(page)), 1.0);
         QVERIFY(!action(page).indicator().isVisible());
-        QTest::qWait(200);
-        QCOMPARE(installations.count(), 1);
+        // One more installation runs after any still queued (the background
+        // thread and the registry take work in order): once it is back, one
+        // started by the second click would have been counted.
+        fixture.install(personMedium);
+        QCOMPARE(installations.count(), 2);
         QCOMPARE(fixture.installed(), personMedium);
         QCOMPARE(sorted(fixture.presets.service.currentEntries()), freshList(personMedium));
     }
@@ -339,7 +349,7 @@ private slots:
         QFETCH(QString, choice);
         QFETCH(PresetConfiguration, after);
         Fixture fixture;
-        fixture.clock.realPause = std::chrono::milliseconds(300);
+        fixture.clock.holds = true;
         fixture.install(before);
         GeneralSettingsView& page = fixture.open();
         if (choice == "tone dark")
@@ -359,6 +369,7 @@ private slots:
         QVERIFY(action(page).indicator().isVisible());
         QCOMPARE(tones(page).selection(), std::nullopt);
 
+        fixture.clock.release();
         QTRY_VERIFY(!page.isInstallationProcess());
         QCOMPARE(fixture.installed(), after);
         QCOMPARE(page.selectedConfiguration(), after);
@@ -386,7 +397,8 @@ private slots:
             pick(page, Gender::male);
         else
             pick(page, Family::wwg);
-        QTest::qWait(100);
+        // An operation is busy from its start; the family's popover lets the
+        // loop run, long enough for the removal's calls.
         QVERIFY(!page.isInstallationProcess());
         QVERIFY(fixture.clock.pauses.isEmpty());
         QVERIFY(fixture.presets.service.calls().isEmpty());
@@ -408,7 +420,8 @@ private slots:
         fixture.install(other);
         QTRY_COMPARE(page.selectedConfiguration(), other);
         QVERIFY(page.isConfigurationInstalled());
-        QTest::qWait(100);
+        // A reinstall would have been busy from the moment the page showed
+        // the new configuration.
         QVERIFY(fixture.clock.pauses.isEmpty());
         QVERIFY(!page.isInstallationProcess());
         QCOMPARE(fixture.installed(), other);
@@ -512,12 +525,14 @@ private slots:
     // leave the shortcuts of the first behind.
     void aChoiceWhileAReinstallRunsIsIgnored() {
         Fixture fixture;
-        fixture.clock.realPause = std::chrono::milliseconds(300);
+        fixture.clock.holds = true;
         fixture.install(personMedium);
         GeneralSettingsView& page = fixture.open();
         pick(page, Tone::dark);
         QVERIFY(page.isInstallationProcess());
         pick(page, Gender::female);
+        QTRY_VERIFY(fixture.clock.isSleeping);
+        fixture.clock.release();
         QTRY_VERIFY(!page.isInstallationProcess());
         const PresetConfiguration dark{Gender::person, Tone::dark, std::nullopt};
         QCOMPARE(fixture.installed(), dark);
@@ -554,7 +569,7 @@ private slots:
         QVERIFY(!fixture.preferences.autoPaste());
         QVERIFY(!fixture.preferences.useSystemColor());
         QVERIFY(!fixture.loginItems.enabled);
-        QTest::qWait(50);
+        processPendingEvents();
         for (const char* key :
              {SettingsKeys::configuration, SettingsKeys::shortcuts, SettingsKeys::favorites,
               SettingsKeys::recent, SettingsKeys::isWelcomeWasPresented})
@@ -596,7 +611,7 @@ private slots:
         GeneralSettingsView& page = fixture.open();
         QSemaphore gate;
         if (running == "pause") {
-            fixture.clock.realPause = std::chrono::milliseconds(300);
+            fixture.clock.holds = true;
             pick(page, Tone::dark);
             QTRY_VERIFY(fixture.clock.isSleeping);
         } else {
@@ -611,9 +626,10 @@ private slots:
         QVERIFY(page.isInstallationProcess());
         QTest::mouseClick(pushButton(page, "Reset App"), Qt::LeftButton);
         gate.release();
+        fixture.clock.release();
         QTRY_VERIFY(fixture.windowManager.welcomeWindow());
+        // The operation has ended too: what it did is done.
         QTRY_VERIFY(!page.isInstallationProcess() && !page.isResetting());
-        QTest::qWait(400);
         QCOMPARE(fixture.installed(), std::nullopt);
         QVERIFY(fixture.presets.service.currentEntries().isEmpty());
         QVERIFY(fixture.presets.registry.allShortcuts().isEmpty());

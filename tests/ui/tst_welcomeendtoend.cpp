@@ -1,14 +1,16 @@
 // The welcome window and the settings page over the program's real services:
 // the settings file and the espanso match file in this test's private home,
-// the real registry, clock and emoji measurement. Clicks go to the widgets.
+// the real registry and emoji measurement, with pauses and delays that pass
+// at once. Clicks go to the widgets.
 #include "Fakes.h"
+#include "InstantClock.h"
 #include "TestEnvironment.h"
+#include "WaitFor.h"
 #include "app/AppDelegate.h"
 #include "app/AppManager.h"
 #include "app/WindowContents.h"
 #include "app/WindowManager.h"
 #include "async/BackgroundTasks.h"
-#include "async/SystemClock.h"
 #include "platform/linux/EspansoReplacementService.h"
 #include "platform/linux/EspansoUserTriggers.h"
 #include "platform/linux/FontTextMeasurer.h"
@@ -39,7 +41,8 @@
 
 namespace {
 
-// What main() builds, with a recording log, no clipboard and no analytics.
+// What main() builds, with a recording log, no clipboard, no analytics and no
+// waiting.
 struct Program {
     FakeAppInfo appInfo;
     RecordingLineOutput output;
@@ -53,7 +56,7 @@ struct Program {
     FakePasteService pasteService;
     AppManager appManager{pasteboard, pasteService, output};
     RecordingUsageReporting usageReporting;
-    SystemClock clock;
+    InstantClock clock;
     FontTextMeasurer measurer;
     EmojiImageCache images{EmojiGridView::symbolSize, EmojiGridView::cellSize, 1};
     EspansoReplacementService list{EspansoReplacementService::defaultMatchFile(), output};
@@ -66,16 +69,19 @@ struct Program {
     WindowManager* windowManager = nullptr;
     AppDelegate delegate{AppDelegate::Services{
         defaults, launchAtLogin, appInfo, usageReporting, resources, measurer, registry, registry,
-        shortcuts.background(), output, userShortcuts, textExpander, [this](AppDelegate& owner) {
+        shortcuts.background(), output, userShortcuts, textExpander,
+        [this](AppDelegate& owner) {
             auto manager = std::make_unique<WindowManager>(
                 owner.preferences(), defaults, appManager, resources,
                 makeWindowContents({owner.preferences(), owner.preset(), defaults, resources,
                                     measurer, images, appManager, registry, shortcuts.background(),
                                     launchAtLogin, clock, output, appInfo, userShortcuts,
-                                    textExpander}));
+                                    textExpander}),
+                ShellTiming{.panelDelayAfterWelcome = std::chrono::milliseconds(0)});
             windowManager = manager.get();
             return manager;
-        }}};
+        },
+        std::chrono::seconds(5), std::chrono::milliseconds(0)}};
 
     ~Program() { delegate.applicationWillTerminate(); }
 };
@@ -180,8 +186,16 @@ private slots:
         QTRY_VERIFY(program.windowManager->welcomeWindow());
         QVERIFY(program.windowManager->welcomeWindow()->isVisible());
         QVERIFY(matchFile().isEmpty());
-        QTest::qWait(100);
-        settings.sync();
+        // The program's settings reach the file on a later turn of the loop.
+        const auto firstRun = [&settings] {
+            settings.sync();
+            const QStringList keys = settings.allKeys();
+            return std::all_of(keys.cbegin(), keys.cend(), [&settings](const QString& key) {
+                return (key == "autoPaste" || key == "useSystemColor") &&
+                       settings.value(key).toByteArray() == "false";
+            });
+        };
+        waitUntil(firstRun);
         for (const QString& key : settings.allKeys()) {
             QVERIFY2(key == "autoPaste" || key == "useSystemColor", qPrintable(key));
             QCOMPARE(settings.value(key).toByteArray(), "false");

@@ -19,6 +19,7 @@ public:
     ~Toast() override;
 
     bool isShowing() const { return m_isShowing; }
+    std::chrono::milliseconds duration() const { return m_duration; }
     void setShowing(bool showing);
     // The part of the view the bubble points at: the whole view when empty. A
     // shown bubble follows it.

@@ -13,12 +13,13 @@
 namespace {
 constexpr qreal cornerRadius = 10;
 constexpr int contentMargin = 6;
-constexpr std::chrono::milliseconds focusLossClickWindow(300);
 } // namespace
 
-PickerPanel::PickerPanel(std::unique_ptr<QWidget> content, QWidget* parent)
+PickerPanel::PickerPanel(std::unique_ptr<QWidget> content,
+                         std::chrono::milliseconds focusLossClickWindow, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
-                          Qt::NoDropShadowWindowHint) {
+                          Qt::NoDropShadowWindowHint),
+      m_focusLossClickWindow(focusLossClickWindow) {
     setWindowTitle(QStringLiteral("Tesselle"));
     setAttribute(Qt::WA_TranslucentBackground);
     auto* layout = new QVBoxLayout(this);
@@ -40,7 +41,7 @@ void PickerPanel::showAt(const QRect& anchor) {
 
 bool PickerPanel::closedByFocusLossJustNow() const {
     return m_closedByFocusLoss.isValid() &&
-           m_closedByFocusLoss.elapsed() < focusLossClickWindow.count();
+           m_closedByFocusLoss.elapsed() < m_focusLossClickWindow.count();
 }
 
 bool PickerPanel::event(QEvent* event) {

@@ -2,6 +2,7 @@
 
 #include <QElapsedTimer>
 #include <QWidget>
+#include <chrono>
 #include <memory>
 
 // The window of the picker, standing in for a popover under the tray icon:
@@ -12,7 +13,10 @@
 class PickerPanel : public QWidget {
     Q_OBJECT
 public:
-    explicit PickerPanel(std::unique_ptr<QWidget> content, QWidget* parent = nullptr);
+    // A click on the tray icon within `focusLossClickWindow` of a close on
+    // focus loss is taken for the click that took the focus.
+    PickerPanel(std::unique_ptr<QWidget> content, std::chrono::milliseconds focusLossClickWindow,
+                QWidget* parent = nullptr);
 
     // Shows and activates the panel next to the anchor, within its screen.
     void showAt(const QRect& anchor);
@@ -29,6 +33,7 @@ private:
     void closeIfFocusLeft();
     bool ownsWindow(const QWidget* window) const;
 
+    std::chrono::milliseconds m_focusLossClickWindow;
     QElapsedTimer m_closedByFocusLoss;
     int m_openings = 0;
 };
