@@ -12,6 +12,8 @@ packages=(
   qt6-multimedia-dev  # the welcome window's video
   # tests and benchmarks
   libbenchmark-dev clang libclang-rt-14-dev
+  clang-format  # the formatting check
+  lld  # links the suites faster than the default linker
   unicode-data  # emoji-test.txt, for the skin-tone test with the real font
   # running: platform plugins, emoji font, a virtual display with a tray host
   qt6-qpa-plugins libqt6svg6 fonts-noto-color-emoji

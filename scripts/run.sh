@@ -4,7 +4,8 @@
 # quits it in order (its shortcuts are taken out of the list first).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-bash scripts/build.sh
+# The program and its data only: the suites and benchmarks are for scripts/test.sh.
+TESSELLE_TARGETS=tesselle bash scripts/build.sh
 binary=build/bin/tesselle
 
 if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then

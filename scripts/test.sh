@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs every test: first the normal build
-# in build/, then the same suite built with AddressSanitizer and
-# UndefinedBehaviorSanitizer in build-sanitize/.
-#   scripts/test.sh             both
-#   scripts/test.sh --normal    only the normal build
-#   scripts/test.sh --sanitize  only the ASan and UBSan build
+# Installs what is missing, checks the formatting, builds, and runs every test.
+#   scripts/test.sh             what CI runs: the formatting check, then every
+#                               suite and each benchmark once, built with
+#                               AddressSanitizer and UndefinedBehaviorSanitizer in
+#                               build-sanitize/, warnings as errors
+#   scripts/test.sh --normal    every suite in the normal build, in build/
+#   scripts/test.sh --all       both builds
 #   scripts/test.sh --thread    the semaphore, registry and store tests built with
 #                               ThreadSanitizer, in build-tsan/
 set -euo pipefail
@@ -18,11 +19,18 @@ suite() { # build folder, ctest arguments..., then -- and CMake arguments
     cmake_args=("$@")
     echo "=== $dir"
     TESSELLE_BUILD_DIR=$dir bash scripts/build.sh "${cmake_args[@]}"
-    (cd "$dir" && ctest --output-on-failure --timeout 900 "${ctest_args[@]}")
+    (cd "$dir" && ctest -j2 --output-on-failure --timeout 900 "${ctest_args[@]}")
 }
 
+format() { bash scripts/deps.sh && bash scripts/check-format.sh; }
 normal() { suite build --; }
-sanitized() { suite build-sanitize -- -DTESSELLE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug; }
+# One build serves the whole check: line tables only (-g1) and no optimisation
+# compile fastest, and the sanitizers see every suite and benchmark run.
+sanitized() {
+    suite build-sanitize -- -DTESSELLE_SANITIZE=ON -DCMAKE_BUILD_TYPE=Debug \
+        -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DTESSELLE_WERROR=ON -DTESSELLE_PRECOMPILE_HEADERS=ON \
+        -DTESSELLE_BENCHMARK_SMOKE=ON
+}
 threads() {
     # Debian's Qt is not built with ThreadSanitizer, which therefore cannot see
     # the locks of Qt's event queues and thread pool: expect reports where work
@@ -33,9 +41,9 @@ threads() {
 }
 
 case "${1:-}" in
-"") normal && sanitized ;;
+"") format && sanitized ;;
 --normal) normal ;;
---sanitize) sanitized ;;
+--all) format && normal && sanitized ;;
 --thread) threads ;;
-*) echo "usage: scripts/test.sh [--normal | --sanitize | --thread]" >&2; exit 2 ;;
+*) echo "usage: scripts/test.sh [--normal | --all | --thread]" >&2; exit 2 ;;
 esac
