@@ -15,7 +15,7 @@ mkdir -p "$2"
 out=$(cd "$2" && pwd)
 display=":${3:-72}"
 
-for tool in Xvfb openbox trayer xdotool xwininfo xprop import; do
+for tool in Xvfb openbox trayer xdotool xwininfo xprop import convert; do
     command -v "$tool" > /dev/null || { echo "$tool is missing (scripts/deps.sh installs it)"; exit 1; }
 done
 
@@ -90,7 +90,11 @@ click $((wx + ww - 16 - 6 * 18 - 5 * 10 + 3 * 28 + 9)) $((wy + 310 + 16 + 42 + 1
 sleep 0.5
 shoot_area welcome-chosen.png "$wx" "$wy" "$ww" "$wh"
 
-click $((wx + ww / 2)) $((wy + wh - 16 - 12))
+# "Install Tesselle" is the accent-coloured button at the bottom; a line about
+# espanso may sit under it, so find it by its colour in the picture.
+button_bottom=$(convert "$out/welcome-chosen.png" -crop "1x$wh+24+0" txt:- |
+    awk -F'[,:() ]+' 'NR > 1 && $3 > 200 && $4 > 150 && $5 < 80 { y = $2 } END { print y }')
+click $((wx + ww / 2)) $((wy + button_bottom - 8))
 welcome_gone() { ! xwininfo -name "Welcome to Tesselle" > /dev/null 2>&1; }
 wait_until 30 welcome_gone
 # The panel opens a second after the welcome window closes.

@@ -19,6 +19,8 @@
 #include "ui/welcome/WelcomeView.h"
 
 #include <QApplication>
+#include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QSystemTrayIcon>
@@ -67,6 +69,17 @@ struct Fixture {
 };
 
 enum class Espanso { running, stopped, missing };
+
+// The status's words are all on screen: its window, laid out the way it shows,
+// gives the label at least the height the text needs at the label's width.
+bool showsWholeText(const TextShortcutsStatus& status) {
+    QWidget* window = status.window();
+    window->layout()->activate();
+    QCoreApplication::sendPostedEvents();
+    const auto* label = status.findChild<QLabel*>();
+    return label->height() >= label->heightForWidth(label->width()) &&
+           window->rect().contains(QRect(label->mapTo(window, QPoint()), label->size()));
+}
 
 void arrange(FakeEspanso& espanso, Espanso state) {
     espanso.set("FAKE_ESPANSO_VERSION", "2.2.1");
@@ -119,9 +132,11 @@ private slots:
         fixture.checked();
         QCOMPARE(settings.text(), row);
         QCOMPARE(settings.startButton().isVisible(), startButton);
+        QVERIFY(showsWholeText(settings));
         TextShortcutsStatus& welcome = fixture.welcomeLine();
         fixture.checked();
         QCOMPARE(welcome.isVisible(), welcomeLine);
+        QVERIFY(!welcomeLine || showsWholeText(welcome));
         QCOMPARE(fixture.windowManager.statusItem().toolTip(), tooltip);
     }
 

@@ -8,6 +8,11 @@
 
 namespace {
 
+// The width of the General page's control column. Windows that take their
+// size from size hints do not follow a wrapped label's height for its width,
+// so the row's label wraps at a known width and asks for the height it needs.
+constexpr int rowWidth = 180;
+
 QString installLink() {
     return QStringLiteral("<a href=\"%1\">How to install espanso</a>")
         .arg(QString::fromLatin1(TextShortcutsStatus::installGuide));
@@ -51,7 +56,13 @@ void TextShortcutsStatus::showState() {
         text = "espanso is not installed: shortcuts start working once it is. " + installLink();
     }
     m_label->setText(text);
-    m_startButton->setVisible(m_form == Form::row && state && state->kind == Kind::NotRunning);
-    if (m_form == Form::missingOnly)
+    const bool canStart = m_form == Form::row && state && state->kind == Kind::NotRunning;
+    m_startButton->setVisible(canStart);
+    if (m_form == Form::missingOnly) {
         setVisible(isMissing);
+        return;
+    }
+    const int width =
+        rowWidth - (canStart ? m_startButton->sizeHint().width() + layout()->spacing() : 0);
+    m_label->setFixedSize(width, m_label->heightForWidth(width));
 }
