@@ -1,5 +1,6 @@
 #include "app/AppDelegate.h"
 #include "app/AppManager.h"
+#include "app/CommandLine.h"
 #include "app/SingleInstance.h"
 #include "app/WindowContents.h"
 #include "app/WindowManager.h"
@@ -31,11 +32,60 @@
 #include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+
+namespace {
+
+constexpr std::chrono::seconds quitPatience(30);
+
+QStringList argumentList(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// The help, the version, a mistake and --quit need neither a display nor a
+// program of their own: answered here, they start nothing.
+std::optional<int> answerWithoutStarting(const CommandLine& command, const AppInfo& appInfo) {
+    switch (command.action) {
+    case CommandLine::Action::print:
+        std::fputs(command.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    case CommandLine::Action::mistake:
+        std::fputs(command.text.toLocal8Bit().constData(), stderr);
+        return 2;
+    case CommandLine::Action::quit:
+        switch (SingleInstance::quitRunning(SingleInstance::defaultSocketPath(appInfo.identifier()),
+                                            quitPatience)) {
+        case SingleInstance::QuitOutcome::ended:
+            return 0;
+        case SingleInstance::QuitOutcome::notRunning:
+            std::puts("Tesselle is not running");
+            return 0;
+        case SingleInstance::QuitOutcome::stillRunning:
+            std::fprintf(stderr, "Tesselle did not end within %lld seconds\n",
+                         static_cast<long long>(quitPatience.count()));
+            return 1;
+        }
+        return 1;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     // A quit asked for while starting up runs once the event loop does.
     QuitSignals::catchEarly();
     GraphicalSession::ignoreRelativeXdgFolders();
+    BuildAppInfo appInfo;
+    const CommandLine command = CommandLine::parse(
+        argumentList(argc, argv),
+        appInfo.value(QStringLiteral("CFBundleShortVersionString")).value_or(QString()));
+    if (const std::optional<int> code = answerWithoutStarting(command, appInfo))
+        return *code;
     if (!GraphicalSession::isReachable()) {
         std::fputs("Tesselle needs a graphical session (X11 or Wayland)\n", stderr);
         return 1;
@@ -49,14 +99,15 @@ int main(int argc, char** argv) {
     app.setDesktopFileName(QStringLiteral("tesselle"));
 
     // Process-wide services, built once and handed to whoever needs them.
-    BuildAppInfo appInfo;
     StandardOutput output;
     QSettingsDefaultsStore defaults(QStringLiteral("tesselle"), QStringLiteral("tesselle"));
     // A second start hands over to the running program and ends.
     SingleInstance instance(SingleInstance::defaultSocketPath(appInfo.identifier()),
                             QFileInfo(defaults.fileName()).absolutePath() + "/tesselle.lock",
                             output);
-    switch (instance.claim()) {
+    switch (instance.claim(command.action == CommandLine::Action::settings
+                               ? SingleInstance::Request::settings
+                               : SingleInstance::Request::toggle)) {
     case SingleInstance::Claim::first:
         break;
     case SingleInstance::Claim::handedOver:
@@ -99,6 +150,8 @@ int main(int argc, char** argv) {
                                     userShortcuts, textExpander}));
             QObject::connect(&instance, &SingleInstance::toggleRequested, windowManager.get(),
                              &WindowManager::menuButtonToggle);
+            QObject::connect(&instance, &SingleInstance::settingsRequested, windowManager.get(),
+                             &WindowManager::openSettings);
             QObject::connect(&textExpander, &TextExpanderMonitor::stateChanged, windowManager.get(),
                              [&textExpander, manager = windowManager.get()] {
                                  manager->showShortcutsInactive(textExpander.inactiveReason());
@@ -108,6 +161,7 @@ int main(int argc, char** argv) {
 
     QuitSignals quitSignals;
     QObject::connect(&quitSignals, &QuitSignals::quitRequested, &app, &QCoreApplication::quit);
+    QObject::connect(&instance, &SingleInstance::quitRequested, &app, &QCoreApplication::quit);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
                      &AppDelegate::applicationWillTerminate);
     // The desktop session ends: quit in order before the session manager moves on.
@@ -115,6 +169,13 @@ int main(int argc, char** argv) {
 
     QMetaObject::invokeMethod(&delegate, &AppDelegate::applicationDidFinishLaunching,
                               Qt::QueuedConnection);
+    // A first start asked for the panel or the settings opens them once launched.
+    if (command.action == CommandLine::Action::toggle)
+        QMetaObject::invokeMethod(&instance, &SingleInstance::toggleRequested,
+                                  Qt::QueuedConnection);
+    if (command.action == CommandLine::Action::settings)
+        QMetaObject::invokeMethod(&instance, &SingleInstance::settingsRequested,
+                                  Qt::QueuedConnection);
     app.exec();
     if (delegate.isQuitUnfinished()) {
         // The background thread is stuck in the list: it cannot be joined.

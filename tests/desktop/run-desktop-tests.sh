@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The shell on a real X11 desktop: a virtual display (Xvfb) with a window
-# manager (openbox) and a tray host (trayer). Checks the tray
-# icon, the panel under it, the welcome installation in a skin tone and the
-# settings window's title, copy and autopaste, the failure lines, a second
-# start, the installation, and the autostart log line as an unprivileged user.
+# manager (openbox) and a tray host (trayer). Checks the tray icon, the panel
+# under it, the command line's requests, the welcome installation in a skin
+# tone and the settings window's title, copy and autopaste, the failure lines,
+# a second start, the installation, and the autostart log line as an
+# unprivileged user.
 #
 # Usage: run-desktop-tests.sh BUILD_DIR
 # Set TESSELLE_SCREENSHOT to a file name to keep a picture of the open panel.
@@ -131,8 +132,29 @@ if [ -x "$bin/tesselle" ]; then
     read -r px py pw ph <<< "$(panel_geometry tesselle)"
     check "... just under the pointer" test "$px" -le 300 -a $((px + pw)) -ge 300 \
         -a "$py" -ge 100 -a "$py" -le 116
-    kill "$notray"
+    timeout 10 "$bin/tesselle" --toggle > /dev/null 2>&1
+    check "tesselle --toggle closes it" wait_until "$patience" panel_hidden tesselle
+
+    # The command line's requests to a running program and to none.
+    settings_open() { xwininfo -name 'Tesselle Settings' 2> /dev/null | grep -q IsViewable; }
+    # A child that has ended but is not yet waited for is a zombie (Z).
+    ended() { ! [ -e "/proc/$1" ] || grep -q '^[0-9]* (.*) Z' "/proc/$1/stat"; }
+    timeout 10 "$bin/tesselle" --settings > /dev/null 2>&1
+    check "tesselle --settings opens the running program's settings" \
+        wait_until "$patience" settings_open
+    timeout 40 "$bin/tesselle" --quit > "$work/quit.log" 2>&1
+    code=$?
+    check "tesselle --quit exits 0, saying nothing" \
+        sh -c "[ $code -eq 0 ] && [ ! -s '$work/quit.log' ]"
+    check "... once the running program has ended" ended "$notray"
     wait "$notray" 2> /dev/null
+    code=$?
+    check "... in order (exit code 0)" test "$code" -eq 0
+    start "$work/settings.log" "$bin/tesselle" --settings
+    check "tesselle --settings with no program running starts it with the settings open" \
+        wait_until "$patience" settings_open
+    kill "$started"
+    wait "$started" 2> /dev/null
 fi
 
 start "$work/trayer.log" trayer --edge top --align right --widthtype request --height 24 \
