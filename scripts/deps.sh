@@ -19,6 +19,11 @@ packages=(
   # Qt Multimedia with its FFmpeg backend, which decodes the H.264 videos
   # without GStreamer plugins; ffmpeg encodes them (tools/introvideo)
   libqt6multimedia6 ffmpeg
+  # the Debian package (scripts/package.sh) and its checks (scripts/check-package.sh):
+  # dpkg-shlibdeps and dpkg-buildflags, file (how CPack finds the binaries to
+  # ask dpkg-shlibdeps about), and the validators of the desktop file, the
+  # metainfo and the package
+  dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()
