@@ -5,6 +5,7 @@
 #include "app/WindowContents.h"
 #include "app/WindowManager.h"
 #include "async/SystemClock.h"
+#include "platform/MessageError.h"
 #include "platform/linux/BuildAppInfo.h"
 #include "platform/linux/EspansoConfigFolder.h"
 #include "platform/linux/EspansoReplacementService.h"
@@ -19,6 +20,7 @@
 #include "platform/linux/ResourceFolder.h"
 #include "platform/linux/StandardOutput.h"
 #include "platform/linux/Syslog.h"
+#include "platform/linux/X11GlobalShortcut.h"
 #include "platform/linux/X11PasteService.h"
 #include "platform/linux/XdgAutostart.h"
 #include "settings/LaunchAtLogin.h"
@@ -37,6 +39,7 @@
 namespace {
 
 constexpr std::chrono::seconds quitPatience(30);
+const QString defaultGlobalShortcut = QStringLiteral("Ctrl+Alt+E");
 
 QStringList argumentList(int argc, char** argv) {
     QStringList arguments;
@@ -139,6 +142,12 @@ int main(int argc, char** argv) {
     EspansoStatus espanso;
     TextExpanderMonitor textExpander(espanso, output);
 
+    // A key that toggles the panel from any application, where X11 lets a
+    // program hold one.
+    std::optional<X11GlobalShortcut> globalShortcut;
+    if (X11GlobalShortcut::isAvailable())
+        globalShortcut.emplace();
+
     AppDelegate delegate(AppDelegate::Services{
         defaults, launchAtLogin, appInfo, usageReporting, resources, measurer, registry, registry,
         shortcuts.background(), output, userShortcuts, textExpander, [&](AppDelegate& owner) {
@@ -152,6 +161,15 @@ int main(int argc, char** argv) {
                              &WindowManager::menuButtonToggle);
             QObject::connect(&instance, &SingleInstance::settingsRequested, windowManager.get(),
                              &WindowManager::openSettings);
+            if (globalShortcut) {
+                try {
+                    globalShortcut->bind(defaultGlobalShortcut, [manager = windowManager.get()] {
+                        manager->menuButtonToggle();
+                    });
+                } catch (const MessageError& error) {
+                    output.writeLine("Keyboard shortcut: " + error.message());
+                }
+            }
             QObject::connect(&textExpander, &TextExpanderMonitor::stateChanged, windowManager.get(),
                              [&textExpander, manager = windowManager.get()] {
                                  manager->showShortcutsInactive(textExpander.inactiveReason());
@@ -164,6 +182,11 @@ int main(int argc, char** argv) {
     QObject::connect(&instance, &SingleInstance::quitRequested, &app, &QCoreApplication::quit);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
                      &AppDelegate::applicationWillTerminate);
+    // The key goes back to the desktop as soon as the program starts to quit.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [&globalShortcut] {
+        if (globalShortcut)
+            globalShortcut->bind(QString(), {});
+    });
     // The desktop session ends: quit in order before the session manager moves on.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, &QCoreApplication::quit);
 
