@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config python3
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   qcoro-qt6-dev nlohmann-json3-dev libyaml-cpp-dev
-  libxdo-dev libxtst-dev libx11-dev
+  libxdo-dev libxtst-dev libx11-dev libxcb1-dev
   qt6-multimedia-dev  # the welcome window's video
   # tests and benchmarks
   libbenchmark-dev clang libclang-rt-14-dev
