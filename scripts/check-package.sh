@@ -19,6 +19,8 @@ if dpkg-query -W -f='${Status}' tesselle 2> /dev/null | grep -q 'install ok inst
   exit 1
 fi
 
+# The validators and the virtual desktop's tools.
+bash scripts/deps.sh
 if [ $# -gt 0 ]; then
   deb=$(realpath "$1")
 else
