@@ -8,7 +8,7 @@ packages=(
   build-essential cmake ninja-build pkg-config python3
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev libgl-dev
   qcoro-qt6-dev nlohmann-json3-dev libyaml-cpp-dev
-  libxdo-dev libxtst-dev libx11-dev
+  libxdo-dev libxtst-dev libx11-dev libxcb1-dev
   qt6-multimedia-dev  # the welcome window's video
   # tests and benchmarks
   libbenchmark-dev clang libclang-rt-14-dev
@@ -21,6 +21,11 @@ packages=(
   # Qt Multimedia with its FFmpeg backend, which decodes the H.264 videos
   # without GStreamer plugins; ffmpeg encodes them (tools/introvideo)
   libqt6multimedia6 ffmpeg
+  # the Debian package (scripts/package.sh) and its checks (scripts/check-package.sh):
+  # dpkg-shlibdeps and dpkg-buildflags, file (how CPack finds the binaries to
+  # ask dpkg-shlibdeps about), and the validators of the desktop file, the
+  # metainfo and the package
+  dpkg-dev file desktop-file-utils appstream lintian
 )
 
 missing=()

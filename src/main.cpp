@@ -1,9 +1,11 @@
 #include "app/AppDelegate.h"
 #include "app/AppManager.h"
+#include "app/CommandLine.h"
 #include "app/SingleInstance.h"
 #include "app/WindowContents.h"
 #include "app/WindowManager.h"
 #include "async/SystemClock.h"
+#include "platform/MessageError.h"
 #include "platform/linux/BuildAppInfo.h"
 #include "platform/linux/EspansoConfigFolder.h"
 #include "platform/linux/EspansoReplacementService.h"
@@ -18,6 +20,7 @@
 #include "platform/linux/ResourceFolder.h"
 #include "platform/linux/StandardOutput.h"
 #include "platform/linux/Syslog.h"
+#include "platform/linux/X11GlobalShortcut.h"
 #include "platform/linux/X11PasteService.h"
 #include "platform/linux/XdgAutostart.h"
 #include "settings/LaunchAtLogin.h"
@@ -31,11 +34,61 @@
 #include <QFileInfo>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
+
+namespace {
+
+constexpr std::chrono::seconds quitPatience(30);
+const QString defaultGlobalShortcut = QStringLiteral("Ctrl+Alt+E");
+
+QStringList argumentList(int argc, char** argv) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    return arguments;
+}
+
+// The help, the version, a mistake and --quit need neither a display nor a
+// program of their own: answered here, they start nothing.
+std::optional<int> answerWithoutStarting(const CommandLine& command, const AppInfo& appInfo) {
+    switch (command.action) {
+    case CommandLine::Action::print:
+        std::fputs(command.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    case CommandLine::Action::mistake:
+        std::fputs(command.text.toLocal8Bit().constData(), stderr);
+        return 2;
+    case CommandLine::Action::quit:
+        switch (SingleInstance::quitRunning(SingleInstance::defaultSocketPath(appInfo.identifier()),
+                                            quitPatience)) {
+        case SingleInstance::QuitOutcome::ended:
+            return 0;
+        case SingleInstance::QuitOutcome::notRunning:
+            std::puts("Tesselle is not running");
+            return 0;
+        case SingleInstance::QuitOutcome::stillRunning:
+            std::fprintf(stderr, "Tesselle did not end within %lld seconds\n",
+                         static_cast<long long>(quitPatience.count()));
+            return 1;
+        }
+        return 1;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     // A quit asked for while starting up runs once the event loop does.
     QuitSignals::catchEarly();
     GraphicalSession::ignoreRelativeXdgFolders();
+    BuildAppInfo appInfo;
+    const CommandLine command = CommandLine::parse(
+        argumentList(argc, argv),
+        appInfo.value(QStringLiteral("CFBundleShortVersionString")).value_or(QString()));
+    if (const std::optional<int> code = answerWithoutStarting(command, appInfo))
+        return *code;
     if (!GraphicalSession::isReachable()) {
         std::fputs("Tesselle needs a graphical session (X11 or Wayland)\n", stderr);
         return 1;
@@ -49,14 +102,15 @@ int main(int argc, char** argv) {
     app.setDesktopFileName(QStringLiteral("tesselle"));
 
     // Process-wide services, built once and handed to whoever needs them.
-    BuildAppInfo appInfo;
     StandardOutput output;
     QSettingsDefaultsStore defaults(QStringLiteral("tesselle"), QStringLiteral("tesselle"));
     // A second start hands over to the running program and ends.
     SingleInstance instance(SingleInstance::defaultSocketPath(appInfo.identifier()),
                             QFileInfo(defaults.fileName()).absolutePath() + "/tesselle.lock",
                             output);
-    switch (instance.claim()) {
+    switch (instance.claim(command.action == CommandLine::Action::settings
+                               ? SingleInstance::Request::settings
+                               : SingleInstance::Request::toggle)) {
     case SingleInstance::Claim::first:
         break;
     case SingleInstance::Claim::handedOver:
@@ -88,6 +142,12 @@ int main(int argc, char** argv) {
     EspansoStatus espanso;
     TextExpanderMonitor textExpander(espanso, output);
 
+    // A key that toggles the panel from any application, where X11 lets a
+    // program hold one.
+    std::optional<X11GlobalShortcut> globalShortcut;
+    if (X11GlobalShortcut::isAvailable())
+        globalShortcut.emplace();
+
     AppDelegate delegate(AppDelegate::Services{
         defaults, launchAtLogin, appInfo, usageReporting, resources, measurer, registry, registry,
         shortcuts.background(), output, userShortcuts, textExpander, [&](AppDelegate& owner) {
@@ -99,6 +159,17 @@ int main(int argc, char** argv) {
                                     userShortcuts, textExpander}));
             QObject::connect(&instance, &SingleInstance::toggleRequested, windowManager.get(),
                              &WindowManager::menuButtonToggle);
+            QObject::connect(&instance, &SingleInstance::settingsRequested, windowManager.get(),
+                             &WindowManager::openSettings);
+            if (globalShortcut) {
+                try {
+                    globalShortcut->bind(defaultGlobalShortcut, [manager = windowManager.get()] {
+                        manager->menuButtonToggle();
+                    });
+                } catch (const MessageError& error) {
+                    output.writeLine("Keyboard shortcut: " + error.message());
+                }
+            }
             QObject::connect(&textExpander, &TextExpanderMonitor::stateChanged, windowManager.get(),
                              [&textExpander, manager = windowManager.get()] {
                                  manager->showShortcutsInactive(textExpander.inactiveReason());
@@ -108,13 +179,26 @@ int main(int argc, char** argv) {
 
     QuitSignals quitSignals;
     QObject::connect(&quitSignals, &QuitSignals::quitRequested, &app, &QCoreApplication::quit);
+    QObject::connect(&instance, &SingleInstance::quitRequested, &app, &QCoreApplication::quit);
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
                      &AppDelegate::applicationWillTerminate);
+    // The key goes back to the desktop as soon as the program starts to quit.
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [&globalShortcut] {
+        if (globalShortcut)
+            globalShortcut->bind(QString(), {});
+    });
     // The desktop session ends: quit in order before the session manager moves on.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, &QCoreApplication::quit);
 
     QMetaObject::invokeMethod(&delegate, &AppDelegate::applicationDidFinishLaunching,
                               Qt::QueuedConnection);
+    // A first start asked for the panel or the settings opens them once launched.
+    if (command.action == CommandLine::Action::toggle)
+        QMetaObject::invokeMethod(&instance, &SingleInstance::toggleRequested,
+                                  Qt::QueuedConnection);
+    if (command.action == CommandLine::Action::settings)
+        QMetaObject::invokeMethod(&instance, &SingleInstance::settingsRequested,
+                                  Qt::QueuedConnection);
     app.exec();
     if (delegate.isQuitUnfinished()) {
         // The background thread is stuck in the list: it cannot be joined.

@@ -2,16 +2,52 @@
 
 #include "platform/LineOutput.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
+#include <cerrno>
+#include <poll.h>
+#include <sys/syscall.h>
+#include <unistd.h>
 
 namespace {
 constexpr int timeoutMs = 2000;
 constexpr char toggleRequest[] = "toggle\n";
+constexpr char settingsRequest[] = "settings\n";
+constexpr char quitRequest[] = "quit\n";
+// The answer to a quit: the process to wait for.
+constexpr char quittingAnswer[] = "quitting ";
+
+const char* requestLine(SingleInstance::Request request) {
+    switch (request) {
+    case SingleInstance::Request::settings:
+        return settingsRequest;
+    case SingleInstance::Request::quit:
+        return quitRequest;
+    case SingleInstance::Request::toggle:
+        break;
+    }
+    return toggleRequest;
+}
+
+// Whether the process ended within the patience. A pidfd also reports the end
+// of a process that is not this one's child.
+bool waitForEnd(pid_t pid, std::chrono::milliseconds patience) {
+    const int pidfd = int(syscall(SYS_pidfd_open, pid, 0));
+    if (pidfd < 0)
+        return errno == ESRCH;
+    pollfd ended{pidfd, POLLIN, 0};
+    int ready;
+    do {
+        ready = poll(&ended, 1, int(patience.count()));
+    } while (ready < 0 && errno == EINTR);
+    close(pidfd);
+    return ready > 0;
+}
 } // namespace
 
 SingleInstance::SingleInstance(QString socketPath, QString settingsLockPath, LineOutput& output,
@@ -26,11 +62,11 @@ QString SingleInstance::defaultSocketPath(const QString& appId) {
            ".socket";
 }
 
-SingleInstance::Claim SingleInstance::claim() {
+SingleInstance::Claim SingleInstance::claim(Request request) {
     // Two programs started at the same moment must not both become the first.
     QLockFile lock(m_socketPath + ".lock");
     lock.lock();
-    if (askRunningInstance())
+    if (askRunningInstance(request))
         return Claim::handedOver;
     if (!lockSettings())
         return Claim::unreachable;
@@ -63,13 +99,34 @@ bool SingleInstance::lockSettings() {
     return false;
 }
 
-bool SingleInstance::askRunningInstance() const {
+bool SingleInstance::askRunningInstance(Request request) const {
     QLocalSocket socket;
     socket.connectToServer(m_socketPath);
     if (!socket.waitForConnected(timeoutMs))
         return false;
-    socket.write(toggleRequest);
+    socket.write(requestLine(request));
     return socket.waitForBytesWritten(timeoutMs);
+}
+
+SingleInstance::QuitOutcome SingleInstance::quitRunning(const QString& socketPath,
+                                                        std::chrono::milliseconds patience) {
+    QLocalSocket socket;
+    socket.connectToServer(socketPath);
+    if (!socket.waitForConnected(timeoutMs))
+        return QuitOutcome::notRunning;
+    socket.write(quitRequest);
+    if (!socket.waitForBytesWritten(timeoutMs))
+        return QuitOutcome::notRunning;
+    while (!socket.canReadLine()) {
+        if (!socket.waitForReadyRead(timeoutMs))
+            return QuitOutcome::stillRunning;
+    }
+    const QByteArray answer = socket.readLine().trimmed();
+    bool isNumber = false;
+    const pid_t pid = answer.mid(int(sizeof quittingAnswer) - 1).toInt(&isNumber);
+    if (!answer.startsWith(quittingAnswer) || !isNumber)
+        return QuitOutcome::stillRunning;
+    return waitForEnd(pid, patience) ? QuitOutcome::ended : QuitOutcome::stillRunning;
 }
 
 void SingleInstance::listen() {
@@ -89,8 +146,18 @@ void SingleInstance::readRequests() {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
         auto read = [this, socket] {
             while (socket->canReadLine()) {
-                if (socket->readLine() == toggleRequest)
+                const QByteArray line = socket->readLine();
+                if (line == toggleRequest) {
                     emit toggleRequested();
+                } else if (line == settingsRequest) {
+                    emit settingsRequested();
+                } else if (line == quitRequest) {
+                    // The connection stays open until this process ends.
+                    socket->write(quittingAnswer +
+                                  QByteArray::number(QCoreApplication::applicationPid()) + '\n');
+                    socket->flush();
+                    emit quitRequested();
+                }
             }
         };
         connect(socket, &QLocalSocket::readyRead, this, read);

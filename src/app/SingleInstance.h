@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <chrono>
 #include <memory>
 
 class LineOutput;
@@ -9,8 +10,9 @@ class QLocalServer;
 class QLockFile;
 
 // One running program per user. A later start asks the running one to toggle
-// its panel and ends, so that a desktop without a tray reaches the picker
-// through a keyboard shortcut bound to the program. The socket lives in the
+// its panel (or to open its settings, or to quit) and ends, so that a desktop
+// without a tray reaches the picker through a keyboard shortcut bound to the
+// program. The requests are lines on a local socket. The socket lives in the
 // user's runtime folder; one left behind by a run that crashed is replaced.
 // Two programs with different runtime folders (a home shared over the
 // network, a runtime path too long for a socket) would both write the same
@@ -20,8 +22,14 @@ class SingleInstance : public QObject {
 public:
     enum class Claim {
         first,       // no other instance: this one listens for later starts
-        handedOver,  // the running instance was asked to toggle its panel
+        handedOver,  // the running instance was given the request
         unreachable, // another instance holds the settings but does not answer
+    };
+    enum class Request { toggle, settings, quit };
+    enum class QuitOutcome {
+        ended,      // the running program has ended
+        notRunning, // nothing answered
+        stillRunning,
     };
 
     SingleInstance(QString socketPath, QString settingsLockPath, LineOutput& output,
@@ -32,13 +40,20 @@ public:
     static QString defaultSocketPath(const QString& appId);
 
     // An unreachable instance is said on the output.
-    Claim claim();
+    Claim claim(Request request = Request::toggle);
+
+    // Asks the program listening at the socket to quit in order and waits,
+    // as long as the patience allows, for its process to end.
+    static QuitOutcome quitRunning(const QString& socketPath, std::chrono::milliseconds patience);
 
 signals:
     void toggleRequested();
+    void settingsRequested();
+    // The asking process waits for this one's end.
+    void quitRequested();
 
 private:
-    bool askRunningInstance() const;
+    bool askRunningInstance(Request request) const;
     void listen();
     void readRequests();
 

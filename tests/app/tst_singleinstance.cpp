@@ -27,6 +27,8 @@ bool leaveDeadSocket(const QString& path) {
 
 } // namespace
 
+Q_DECLARE_METATYPE(SingleInstance::Request)
+
 class SingleInstanceTest : public QObject {
     Q_OBJECT
 
@@ -59,6 +61,40 @@ private slots:
         QCOMPARE(third.claim(), SingleInstance::Claim::handedOver);
         QTRY_COMPARE(toggles.size(), 2);
         QVERIFY(output.lines().isEmpty());
+    }
+
+    void eachRequestReachesTheRunningOneAsItsOwnSignal_data() {
+        QTest::addColumn<SingleInstance::Request>("request");
+        QTest::addColumn<QByteArray>("signal");
+        QTest::newRow("toggle the panel")
+            << SingleInstance::Request::toggle << QByteArray(SIGNAL(toggleRequested()));
+        QTest::newRow("open the settings")
+            << SingleInstance::Request::settings << QByteArray(SIGNAL(settingsRequested()));
+        QTest::newRow("quit") << SingleInstance::Request::quit
+                              << QByteArray(SIGNAL(quitRequested()));
+    }
+    void eachRequestReachesTheRunningOneAsItsOwnSignal() {
+        QFETCH(SingleInstance::Request, request);
+        QFETCH(QByteArray, signal);
+        const QString path = SingleInstance::defaultSocketPath("test.tesselle.requests");
+        RecordingLineOutput output;
+        SingleInstance first(path, path + ".settings.lock", output);
+        QCOMPARE(first.claim(), SingleInstance::Claim::first);
+        QSignalSpy toggles(&first, &SingleInstance::toggleRequested);
+        QSignalSpy settings(&first, &SingleInstance::settingsRequested);
+        QSignalSpy quits(&first, &SingleInstance::quitRequested);
+        QSignalSpy asked(&first, signal.constData());
+
+        SingleInstance second(path, path + ".settings.lock", output);
+        QCOMPARE(second.claim(request), SingleInstance::Claim::handedOver);
+        QTRY_COMPARE(asked.size(), 1);
+        QCOMPARE(toggles.size() + settings.size() + quits.size(), 1);
+    }
+
+    void quittingWhereNothingListensSaysSoAtOnce() {
+        QCOMPARE(SingleInstance::quitRunning(SingleInstance::defaultSocketPath("test.nobody"),
+                                             std::chrono::seconds(1)),
+                 SingleInstance::QuitOutcome::notRunning);
     }
 
     // A home shared over the network, XDG_RUNTIME_DIR unset in one session, a

@@ -1,16 +1,18 @@
 // The shell on a real X11 desktop, for run-desktop-tests.sh: the tray icon, the
 // panel and the program's single instance, with one emoji cell standing in for
 // the picker grid; plus a text field to paste into, a paste without X11, and
-// whether the display has a tray yet.
+// whether the display has a tray yet; and another program that holds a key.
 
 #include "Fakes.h"
 #include "PlaceholderView.h"
 #include "app/AppManager.h"
 #include "app/SingleInstance.h"
 #include "app/WindowManager.h"
+#include "platform/MessageError.h"
 #include "platform/linux/QtClipboardPasteboard.h"
 #include "platform/linux/ResourceFolder.h"
 #include "platform/linux/StandardOutput.h"
+#include "platform/linux/X11GlobalShortcut.h"
 #include "platform/linux/X11PasteService.h"
 #include "settings/Preferences.h"
 
@@ -144,6 +146,20 @@ int pasteWithoutDisplay() {
     return 0;
 }
 
+// Holds the key before Tesselle starts, as another program would.
+int holdKey(QApplication& app, const QString& key) {
+    StandardOutput output;
+    X11GlobalShortcut shortcut;
+    try {
+        shortcut.bind(key, [&output] { output.writeLine("pressed"); });
+    } catch (const MessageError& error) {
+        output.writeLine(error.message());
+        return 1;
+    }
+    output.writeLine("holding " + key);
+    return app.exec();
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -160,5 +176,7 @@ int main(int argc, char** argv) {
     // Whether the display has a tray to show icons in yet.
     if (arguments.contains("--tray-available"))
         return QSystemTrayIcon::isSystemTrayAvailable() ? 0 : 1;
+    if (const qsizetype at = arguments.indexOf("--hold-key"); at >= 0 && at + 1 < arguments.size())
+        return holdKey(app, arguments[at + 1]);
     return runShell(app, arguments.contains("--autopaste"), clock);
 }

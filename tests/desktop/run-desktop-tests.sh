@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
 # The shell on a real X11 desktop: a virtual display (Xvfb) with a window
-# manager (openbox) and a tray host (trayer). Checks the tray
-# icon, the panel under it, the welcome installation in a skin tone and the
-# settings window's title, copy and autopaste, the failure lines, a second
-# start, the installation, and the autostart log line as an unprivileged user.
+# manager (openbox) and a tray host (trayer). Checks the tray icon, the panel
+# under it, the command line's requests, the welcome installation in a skin
+# tone and the settings window's title, the keyboard shortcut, copy and
+# autopaste, the failure lines, a second start, the installation, and the
+# autostart log line as an unprivileged user.
 #
 # Usage: run-desktop-tests.sh BUILD_DIR
 # Set TESSELLE_SCREENSHOT to a file name to keep a picture of the open panel.
@@ -131,8 +132,29 @@ if [ -x "$bin/tesselle" ]; then
     read -r px py pw ph <<< "$(panel_geometry tesselle)"
     check "... just under the pointer" test "$px" -le 300 -a $((px + pw)) -ge 300 \
         -a "$py" -ge 100 -a "$py" -le 116
-    kill "$notray"
+    timeout 10 "$bin/tesselle" --toggle > /dev/null 2>&1
+    check "tesselle --toggle closes it" wait_until "$patience" panel_hidden tesselle
+
+    # The command line's requests to a running program and to none.
+    settings_open() { xwininfo -name 'Tesselle Settings' 2> /dev/null | grep -q IsViewable; }
+    # A child that has ended but is not yet waited for is a zombie (Z).
+    ended() { ! [ -e "/proc/$1" ] || grep -q '^[0-9]* (.*) Z' "/proc/$1/stat"; }
+    timeout 10 "$bin/tesselle" --settings > /dev/null 2>&1
+    check "tesselle --settings opens the running program's settings" \
+        wait_until "$patience" settings_open
+    timeout 40 "$bin/tesselle" --quit > "$work/quit.log" 2>&1
+    code=$?
+    check "tesselle --quit exits 0, saying nothing" \
+        sh -c "[ $code -eq 0 ] && [ ! -s '$work/quit.log' ]"
+    check "... once the running program has ended" ended "$notray"
     wait "$notray" 2> /dev/null
+    code=$?
+    check "... in order (exit code 0)" test "$code" -eq 0
+    start "$work/settings.log" "$bin/tesselle" --settings
+    check "tesselle --settings with no program running starts it with the settings open" \
+        wait_until "$patience" settings_open
+    kill "$started"
+    wait "$started" 2> /dev/null
 fi
 
 start "$work/trayer.log" trayer --edge top --align right --widthtype request --height 24 \
@@ -283,6 +305,49 @@ if [ -x "$bin/tesselle" ]; then
     check "the welcome window wrote nothing on standard output" log_lacks '^Init$'
     check "... nor Qt Multimedia's codec probing on standard error" \
         log_lacks 'listing codecs|Checking HW'
+fi
+
+# --- the keyboard shortcut ------------------------------------------------------------
+# Ctrl+Alt+E opens and closes the panel from another program's window; a key
+# that another program holds first is reported.
+if [ -x "$bin/tesselle" ]; then
+    start "$work/keytarget.log" "$driver" --paste-target
+    keytarget=$started
+    wait_until "$patience" sh -c "xdotool search --name '^Paste target$' > /dev/null"
+    xdotool search --name '^Paste target$' windowactivate --sync 2> /dev/null
+    start "$work/shortcut.log" "$bin/tesselle"
+    shortcut=$started
+    wait_until 10000 has_tray_icon tesselle
+    check "another program's window is active" wait_until "$patience" active_is "Paste target"
+    xdotool key ctrl+alt+e
+    check "Ctrl+Alt+E opens the panel from another program's window" \
+        wait_until "$patience" panel_shown tesselle
+    check "... and gives it the keyboard" wait_until "$patience" active_is Tesselle
+    xdotool type --delay 50 dance
+    xdotool key Down Return
+    # In the skin tone the welcome installation chose.
+    copied_dancer() { case "$(xclip -o -selection clipboard 2> /dev/null)" in 💃*) ;; *) return 1 ;; esac; }
+    check "typing \"dance\", Down and Return there copies the first match" \
+        wait_until "$patience" copied_dancer
+    sleep 0.4
+    panel_shown tesselle || xdotool key ctrl+alt+e
+    wait_until "$patience" panel_shown tesselle
+    xdotool key ctrl+alt+e
+    check "Ctrl+Alt+E again closes it" wait_until "$patience" panel_hidden tesselle
+    kill "$shortcut"
+    wait "$shortcut" 2> /dev/null
+    start "$work/holder.log" "$driver" --hold-key Ctrl+Alt+E
+    holder=$started
+    check "the key is free once the program has quit" \
+        wait_until "$patience" grep -qx "holding Ctrl+Alt+E" "$work/holder.log"
+    start "$work/taken.log" "$bin/tesselle"
+    taken=$started
+    check "a key that another program holds is reported" wait_until "$patience" \
+        grep -qx "Keyboard shortcut: Another program uses Ctrl+Alt+E" \
+        "$work/taken.log"
+    check "... and the program runs on" wait_until 10000 has_tray_icon tesselle
+    kill "$taken" "$holder" "$keytarget"
+    wait "$taken" "$holder" "$keytarget" 2> /dev/null
 fi
 
 # --- copy, autopaste and its failures ---------------------------------------------
