@@ -173,10 +173,12 @@ def by_mapping(pid, count=12):
     return [f"    {pss:7.1f} PSS {rss:7.1f} RSS  {name}" for name, (rss, pss) in largest]
 
 
-def has_gl(pid):
+def has_mesa(pid):
+    """Whether an OpenGL driver is loaded (Qt links only the small dispatch libraries)."""
     with open(f"/proc/{pid}/maps") as maps:
         text = maps.read()
-    return any(library in text for library in ("libLLVM", "libGLX", "libEGL", "swrast"))
+    return any(library in text for library in ("libLLVM", "_dri.so", "libGLX_mesa",
+                                                "libEGL_mesa", "libgallium"))
 
 
 class Program:
@@ -245,7 +247,7 @@ class Measurement:
         pid = program.process.pid
         self.record(binary, "first run, panel open: RSS MB", memory(pid)[0])
         self.record(binary, "first run, panel open: PSS MB", memory(pid)[1])
-        self.record(binary, "first run: GL or LLVM mapped (1 yes)", int(has_gl(pid)))
+        self.record(binary, "first run: GL driver, LLVM mapped (1 yes)", int(has_mesa(pid)))
         if self.args.by_mapping:
             self.mappings[(binary, "first run, panel open")] = by_mapping(pid)
         program.quit()
@@ -348,4 +350,5 @@ def main():
             process.kill()
 
 
-main()
+if __name__ == "__main__":
+    main()

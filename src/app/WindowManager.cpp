@@ -135,6 +135,7 @@ void WindowManager::showWelcomeWindowIfNeeded() {
     if (m_isWelcomeWasPresented.read())
         return;
     std::unique_ptr<ModalWindow> window = makeWelcomeWindow();
+    connect(window.get(), &QObject::destroyed, this, &WindowManager::welcomeWindowGone);
     window->show();
     window->raise();
     window->activateWindow();

@@ -62,6 +62,10 @@ public:
     ModalWindow* welcomeWindow() const { return m_welcomeWindow.get(); }
     QWidget* settingsWindow() const { return m_settingsWindow.get(); }
 
+signals:
+    // The welcome window, its video player and decoders are destroyed.
+    void welcomeWindowGone();
+
 private:
     // The welcome content that asks for its window to close is still running
     // when it does, so windows are deleted on the event loop.

@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <QTimer>
@@ -327,6 +328,7 @@ private slots:
         Fixture fixture(ShellTiming{.panelDelayAfterWelcome = 200ms});
         fixture.windowManager.showWelcomeWindowIfNeeded();
         QPointer<ModalWindow> welcome = fixture.windowManager.welcomeWindow();
+        QSignalSpy gone(&fixture.windowManager, &WindowManager::welcomeWindowGone);
         QTRY_VERIFY(isShownAndActive(welcome));
         // Timers fire in the order they fall due, however late the event loop
         // gets to them: this look comes before the end of the delay.
@@ -338,6 +340,7 @@ private slots:
         QCOMPARE(fixture.windowManager.welcomeWindow(), nullptr);
         QCOMPARE(fixture.defaults.value(SettingsKeys::isWelcomeWasPresented).toByteArray(), "true");
         QTRY_VERIFY(!welcome);
+        QCOMPARE(gone.count(), 1);
 
         QVERIFY(waitUntil([&] { return fixture.panel() && fixture.panel()->isVisible(); }));
         QCOMPARE(openShortlyBefore, false);
