@@ -77,7 +77,7 @@ struct OpenPanel {
     std::unique_ptr<QWidget> content =
         makeWindowContents(shared->services()).panel(shared->windowManager);
     MenuBarView* view = static_cast<MenuBarView*>(content.get());
-    PickerPanel panel{std::move(content)};
+    PickerPanel panel{std::move(content), ShellTiming{}.focusLossClickWindow};
 
     OpenPanel() {
         panel.showAt(QRect(0, 0, 1, 1));
