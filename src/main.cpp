@@ -12,6 +12,7 @@
 #include "platform/linux/EspansoStatus.h"
 #include "platform/linux/EspansoUserTriggers.h"
 #include "platform/linux/FontTextMeasurer.h"
+#include "platform/linux/FreedMemory.h"
 #include "platform/linux/GraphicalSession.h"
 #include "platform/linux/LocalUsageReporting.h"
 #include "platform/linux/QSettingsDefaultsStore.h"
@@ -80,6 +81,7 @@ std::optional<int> answerWithoutStarting(const CommandLine& command, const AppIn
 } // namespace
 
 int main(int argc, char** argv) {
+    shareOneAllocatorArena();
     // A quit asked for while starting up runs once the event loop does.
     QuitSignals::catchEarly();
     GraphicalSession::ignoreRelativeXdgFolders();
@@ -93,6 +95,11 @@ int main(int argc, char** argv) {
         std::fputs("Tesselle needs a graphical session (X11 or Wayland)\n", stderr);
         return 1;
     }
+    // Every window paints in software. Qt Multimedia would otherwise convert
+    // the welcome video's frames through an OpenGL context of its own: on a
+    // machine without a GPU that is Mesa's llvmpipe, some 60 MB kept mapped for
+    // the whole run, for a four-second video.
+    QCoreApplication::setAttribute(Qt::AA_ForceRasterWidgets);
     QApplication app(argc, argv);
     app.setApplicationName(QStringLiteral("tesselle"));
     // No display name: Qt would append it to every window title that does not
@@ -170,6 +177,9 @@ int main(int argc, char** argv) {
                     output.writeLine("Keyboard shortcut: " + error.message());
                 }
             }
+            // Queued: the window's content goes after the window announced its end.
+            QObject::connect(windowManager.get(), &WindowManager::welcomeWindowGone, &app,
+                             &returnFreedMemory, Qt::QueuedConnection);
             QObject::connect(&textExpander, &TextExpanderMonitor::stateChanged, windowManager.get(),
                              [&textExpander, manager = windowManager.get()] {
                                  manager->showShortcutsInactive(textExpander.inactiveReason());

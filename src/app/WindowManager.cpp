@@ -40,6 +40,19 @@ void WindowManager::setupStatusItem() {
     showShortcutsInactive(m_inactiveReason);
     connect(&item, &QSystemTrayIcon::activated, this, &WindowManager::statusItemClicked);
     item.show();
+    QTimer::singleShot(m_timing.panelBuildDelay, this, &WindowManager::preparePopover);
+}
+
+// The first click then only shows the panel. Building and the first rendering
+// are two steps on the event loop, so that a quit waits for one at most.
+void WindowManager::preparePopover() {
+    if (m_popover)
+        return;
+    PickerPanel& panel = popoverBuilt();
+    QTimer::singleShot(0, &panel, [this, &panel] {
+        if (!panel.isVisible())
+            panel.prepareAt(anchor());
+    });
 }
 
 void WindowManager::showShortcutsInactive(const QString& reason) {
@@ -122,6 +135,7 @@ void WindowManager::showWelcomeWindowIfNeeded() {
     if (m_isWelcomeWasPresented.read())
         return;
     std::unique_ptr<ModalWindow> window = makeWelcomeWindow();
+    connect(window.get(), &QObject::destroyed, this, &WindowManager::welcomeWindowGone);
     window->show();
     window->raise();
     window->activateWindow();

@@ -56,10 +56,15 @@ public:
     std::unique_ptr<ModalWindow> makeWelcomeWindow();
 
     QSystemTrayIcon& statusItem();
-    // Null until they are first needed.
+    // Null until they are first needed; the panel is built on idle time soon
+    // after the tray icon shows.
     PickerPanel* popover() const { return m_popover.get(); }
     ModalWindow* welcomeWindow() const { return m_welcomeWindow.get(); }
     QWidget* settingsWindow() const { return m_settingsWindow.get(); }
+
+signals:
+    // The welcome window, its video player and decoders are destroyed.
+    void welcomeWindowGone();
 
 private:
     // The welcome content that asks for its window to close is still running
@@ -69,6 +74,7 @@ private:
     };
 
     void statusItemClicked(QSystemTrayIcon::ActivationReason why);
+    void preparePopover();
     PickerPanel& popoverBuilt();
     QRect anchor() const;
 

@@ -1,19 +1,24 @@
 #include "catalogue/EmojiSearch.h"
 
-QStringList searchWords(const Emoji& emoji) {
-    QStringList words;
-    words.reserve(2 + emoji.tags.size() + emoji.aliases.size());
-    words << emoji.symbol.toLower() << emoji.description.toLower();
-    for (const QString& tag : emoji.tags)
-        words << tag.toLower();
-    for (const QString& alias : emoji.aliases)
-        words << alias.toLower();
-    return words;
+#include <algorithm>
+
+namespace {
+
+// The catalogue's words are nearly all lower-case already: only the others
+// are lower-cased, here, rather than kept in a lower-cased copy.
+bool containsLowerCased(const QString& word, const QString& lowerQuery) {
+    return word.isLower() ? word.contains(lowerQuery) : word.toLower().contains(lowerQuery);
 }
 
-bool matchesQuery(const QStringList& words, const QString& lowerQuery) {
-    return std::any_of(words.cbegin(), words.cend(),
-                       [&](const QString& word) { return word.contains(lowerQuery); });
+} // namespace
+
+bool matchesQuery(const Emoji& emoji, const QString& lowerQuery) {
+    const auto contains = [&lowerQuery](const QString& word) {
+        return containsLowerCased(word, lowerQuery);
+    };
+    return contains(emoji.symbol) || contains(emoji.description) ||
+           std::any_of(emoji.tags.cbegin(), emoji.tags.cend(), contains) ||
+           std::any_of(emoji.aliases.cbegin(), emoji.aliases.cend(), contains);
 }
 
 QList<Emoji> filterEmojis(const QList<Emoji>& emojis, const QString& text) {
@@ -22,7 +27,7 @@ QList<Emoji> filterEmojis(const QList<Emoji>& emojis, const QString& text) {
     const QString query = text.toLower();
     QList<Emoji> found;
     for (const Emoji& emoji : emojis) {
-        if (matchesQuery(searchWords(emoji), query))
+        if (matchesQuery(emoji, query))
             found << emoji;
     }
     return found;

@@ -85,13 +85,6 @@ void EmojiStore::loadCatalogue() {
     } catch (const std::exception&) {
         m_allSystemGroups.clear();
     }
-    m_allSystemWords.clear();
-    for (const EmojiGroup& group : std::as_const(m_allSystemGroups)) {
-        QList<QStringList>& words = m_allSystemWords.emplace_back();
-        words.reserve(group.emojis.size());
-        for (const Emoji& emoji : group.emojis)
-            words << searchWords(emoji);
-    }
 }
 
 // Favourites and recents keep their symbols; only the catalogue follows the tone.
@@ -111,12 +104,11 @@ QList<EmojiGroup> EmojiStore::filteredSystemGroups() const {
         return m_allSystemGroups;
     const QString query = m_searchText.toLower();
     QList<EmojiGroup> groups;
-    for (qsizetype group = 0; group < m_allSystemGroups.size(); ++group) {
-        const EmojiGroup& all = m_allSystemGroups[group];
+    for (const EmojiGroup& all : m_allSystemGroups) {
         EmojiGroup& filtered = groups.emplace_back(EmojiGroup{all.type, {}});
-        for (qsizetype index = 0; index < all.emojis.size(); ++index) {
-            if (matchesQuery(m_allSystemWords[group][index], query))
-                filtered.emojis << all.emojis[index];
+        for (const Emoji& emoji : all.emojis) {
+            if (matchesQuery(emoji, query))
+                filtered.emojis << emoji;
         }
     }
     return groups;

@@ -66,8 +66,6 @@ private:
     EmojiGroup m_favoriteGroup{EmojiGroupType::favorites, {}};
     EmojiGroup m_recentGroup{EmojiGroupType::recent, {}};
     QList<EmojiGroup> m_allSystemGroups;
-    // The search words of every emoji of m_allSystemGroups, by group.
-    QList<QList<QStringList>> m_allSystemWords;
     EmojiGroup m_allFavoriteGroup{EmojiGroupType::favorites, {}};
     EmojiGroup m_allRecentGroup{EmojiGroupType::recent, {}};
 };

@@ -16,6 +16,7 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
+#include <QSignalSpy>
 #include <QSystemTrayIcon>
 #include <QTest>
 #include <QTimer>
@@ -23,6 +24,21 @@
 using namespace std::chrono_literals;
 
 namespace {
+
+// The panel's stand-in content, counting its paintings.
+class CountingLineEdit : public QLineEdit {
+public:
+    explicit CountingLineEdit(int& paints) : m_paints(paints) {}
+
+protected:
+    void paintEvent(QPaintEvent* event) override {
+        ++m_paints;
+        QLineEdit::paintEvent(event);
+    }
+
+private:
+    int& m_paints;
+};
 
 // The shared objects and content factories that count how often they build.
 struct Fixture {
@@ -40,6 +56,7 @@ struct Fixture {
     AppManager appManager{pasteboard, pasteService, output};
     ResourceFolder resources{TESSELLE_SOURCE_RESOURCES};
     int panelsBuilt = 0;
+    int panelPaints = 0;
     int welcomesBuilt = 0;
     int settingsBuilt = 0;
     WindowManager windowManager{
@@ -49,7 +66,7 @@ struct Fixture {
         resources,
         WindowManager::Contents{[this](WindowManager&) {
                                     ++panelsBuilt;
-                                    auto search = std::make_unique<QLineEdit>();
+                                    auto search = std::make_unique<CountingLineEdit>(panelPaints);
                                     search->setObjectName("search");
                                     return std::unique_ptr<QWidget>(std::move(search));
                                 },
@@ -117,6 +134,50 @@ private slots:
         QCOMPARE(fixture.panelsBuilt, 1);
         QVERIFY(fixture.panel()->windowFlags().testFlag(Qt::FramelessWindowHint));
         QVERIFY(fixture.panel()->testAttribute(Qt::WA_TranslucentBackground));
+    }
+
+    void thePanelIsBuiltAndPaintedOnIdleTimeBeforeTheFirstClick() {
+        Fixture fixture(ShellTiming{.panelBuildDelay = 0ms});
+        QVERIFY(!fixture.panel());
+        QTRY_VERIFY(fixture.panel() && fixture.panelPaints > 0);
+        QVERIFY(!fixture.panel()->isVisible());
+        QVERIFY(fixture.panel()->windowHandle());
+        QVERIFY(fixture.search()->width() > 0);
+
+        fixture.clickTrayIcon();
+        QTRY_VERIFY(isShownAndActive(fixture.panel()));
+        QCOMPARE(fixture.panelsBuilt, 1);
+    }
+
+    void aClickBeforeTheIdleBuildOpensTheOnePanel() {
+        Fixture fixture(ShellTiming{.panelBuildDelay = 0ms});
+        fixture.clickTrayIcon();
+        QTRY_VERIFY(isShownAndActive(fixture.panel()));
+        const QRect shownAt = fixture.panel()->geometry();
+        processPendingEvents();
+        QCOMPARE(fixture.panelsBuilt, 1);
+        QVERIFY(fixture.panel()->isVisible());
+        QCOMPARE(fixture.panel()->geometry(), shownAt);
+    }
+
+    // The program's objects go once the event loop ends, whatever the build
+    // has done by then.
+    void aQuitAroundTheIdleBuildEndsCleanly_data() {
+        QTest::addColumn<bool>("built");
+        QTest::newRow("a quit before the build") << false;
+        QTest::newRow("a quit once the panel is built") << true;
+    }
+    void aQuitAroundTheIdleBuildEndsCleanly() {
+        QFETCH(bool, built);
+        auto fixture = std::make_unique<Fixture>(ShellTiming{.panelBuildDelay = 0ms});
+        if (built)
+            QTRY_VERIFY(fixture->panel());
+        QPointer<PickerPanel> panel = fixture->panel();
+        fixture.reset();
+        QVERIFY(!panel);
+        bool later = false;
+        QTimer::singleShot(0ms, [&later] { later = true; });
+        QTRY_VERIFY(later);
     }
 
     void aQuickSecondClickReportedAsADoubleClickTogglesOnce_data() {
@@ -267,6 +328,7 @@ private slots:
         Fixture fixture(ShellTiming{.panelDelayAfterWelcome = 200ms});
         fixture.windowManager.showWelcomeWindowIfNeeded();
         QPointer<ModalWindow> welcome = fixture.windowManager.welcomeWindow();
+        QSignalSpy gone(&fixture.windowManager, &WindowManager::welcomeWindowGone);
         QTRY_VERIFY(isShownAndActive(welcome));
         // Timers fire in the order they fall due, however late the event loop
         // gets to them: this look comes before the end of the delay.
@@ -278,6 +340,7 @@ private slots:
         QCOMPARE(fixture.windowManager.welcomeWindow(), nullptr);
         QCOMPARE(fixture.defaults.value(SettingsKeys::isWelcomeWasPresented).toByteArray(), "true");
         QTRY_VERIFY(!welcome);
+        QCOMPARE(gone.count(), 1);
 
         QVERIFY(waitUntil([&] { return fixture.panel() && fixture.panel()->isVisible(); }));
         QCOMPARE(openShortlyBefore, false);

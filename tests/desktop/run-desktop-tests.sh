@@ -260,6 +260,7 @@ if [ -x "$bin/tesselle" ]; then
     start "$work/welcome.log" "$bin/tesselle"
     welcome=$started
     check "a first start shows the welcome window" wait_until "$patience" welcome_shown
+    check "... which plays its video" wait_until "$patience" grep -q libavcodec "/proc/$welcome/maps"
     read -r wx wy ww wh <<< "$(xwininfo -name 'Welcome to Tesselle' | awk '/Absolute upper-left X/ {x=$NF}
         /Absolute upper-left Y/ {y=$NF} /Width/ {w=$NF} /Height/ {h=$NF} END {print x, y, w, h}')"
     # The pickers sit at the rows' right end, 16 in from the window's edge,
@@ -285,6 +286,10 @@ if [ -x "$bin/tesselle" ]; then
     # The panel opens after the welcome window; "Settings" is the first entry
     # of the menu at the search field's right end.
     check "the panel opens after the installation" wait_until "$patience" panel_shown tesselle
+    # Qt Multimedia converts video frames through OpenGL where it may: on Xvfb
+    # that is Mesa's software renderer, which would stay mapped for the run.
+    check "... and no OpenGL driver was loaded for the video" \
+        sh -c "! grep -qE 'libLLVM|_dri\.so|libGLX_mesa|libEGL_mesa' /proc/$welcome/maps"
     read -r px py pw ph <<< "$(panel_geometry tesselle)"
     before=$(windows_of tesselle | sort)
     click_at $((px + pw - 38)) $((py + 36))

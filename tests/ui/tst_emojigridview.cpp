@@ -276,10 +276,28 @@ private slots:
         QVERIFY(grid->verticalScrollBar()->value() > 0);
     }
 
-    void theEmojiOutOfSightAreDrawnAheadOnceTheGridIsShown() {
+    // A tab shows its group's first page at once: those pages are drawn
+    // ahead. Further down, images are drawn once in sight, and only those are
+    // kept.
+    void theFirstPageOfEveryGroupIsDrawnAheadAndTheRestOnceInSight() {
+        grid.reset();
+        fixture = std::make_unique<PickerFixture>(100);
+        grid = std::make_unique<EmojiGridView>(*fixture->store, fixture->images, *fixture->picking,
+                                               fixture->preferences);
+        grid->resize(grid->width(), 400);
+        grid->show();
+        QVERIFY(QTest::qWaitForWindowExposed(grid.get()));
         const EmojiGroup& flags = fixture->store->systemGroups().last();
-        QVERIFY(!grid->cellRect(flags.emojis.last().id)->intersects(grid->viewport()->rect()));
-        QTRY_VERIFY_WITH_TIMEOUT(fixture->images.contains(flags.emojis.last().symbol), 10000);
+        const Emoji& first = flags.emojis.first();
+        const Emoji& last = flags.emojis.last();
+        QVERIFY(!grid->cellRect(first.id)->intersects(grid->viewport()->rect()));
+        QTRY_VERIFY_WITH_TIMEOUT(fixture->images.contains(first.symbol), 10000);
+        fixture->images.waitForPreparation();
+        QVERIFY(!fixture->images.contains(last.symbol));
+
+        grid->verticalScrollBar()->setValue(grid->verticalScrollBar()->maximum());
+        QVERIFY(grid->cellRect(last.id)->intersects(grid->viewport()->rect()));
+        QTRY_VERIFY(fixture->images.contains(last.symbol));
     }
 
     void escapeIsLeftToThePanel() {

@@ -60,15 +60,18 @@ EmojiGridView::EmojiGridView(EmojiStore& store, EmojiImageCache& images, EmojiPi
     relayout();
 }
 
-// Every emoji is drawn ahead on a worker thread, in the order of the grid.
-// Searches only narrow the groups: there is nothing new to draw then.
+// What a tab shows at once, the first page of every group, is drawn ahead on
+// a worker thread; the rest as it scrolls into sight, a few rows at a time.
+// Images are kept only of what was shown or is a tab away. Searches only
+// narrow the groups: there is nothing new to draw then.
 void EmojiGridView::prepareImages() {
     if (!m_store.searchText().isEmpty())
         return;
+    const int page = viewport()->height();
     QStringList symbols;
     for (const Section& section : std::as_const(m_sections)) {
-        for (const Emoji& emoji : section.group.emojis)
-            symbols << emoji.symbol;
+        forEachCellIn(QRect(0, section.top, gridWidth, qMin(page, section.bottom() - section.top)),
+                      [&symbols](const Emoji& emoji, const QRect&) { symbols << emoji.symbol; });
     }
     m_images.prepareInBackground(symbols);
 }

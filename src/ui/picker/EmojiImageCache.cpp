@@ -2,6 +2,7 @@
 
 #include "ui/controls/EmojiFont.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QThread>
 #include <QtMath>
@@ -10,10 +11,20 @@
 namespace {
 // The fewest symbols worth a helper thread.
 constexpr qsizetype minimumShare = 8;
+// Above and below the font's line, where a few symbols reach.
+constexpr int bandMargin = 2;
+// The font's line and its margins, with the square's parity: the band's
+// centre falls on the square's, not half a pixel off.
+int bandHeight(int pixelSize, int side) {
+    const int line = qCeil(QFontMetricsF(emojiFont(pixelSize)).height()) + 2 * bandMargin;
+    return qMin(side, line + (side - line) % 2);
+}
+
 } // namespace
 
 EmojiImageCache::EmojiImageCache(int pixelSize, int side, qreal devicePixelRatio)
-    : m_pixelSize(pixelSize), m_side(side), m_devicePixelRatio(devicePixelRatio) {}
+    : m_pixelSize(pixelSize), m_side(side), m_height(bandHeight(pixelSize, side)),
+      m_devicePixelRatio(devicePixelRatio) {}
 
 EmojiImageCache::~EmojiImageCache() {
     stopPreparation();
@@ -38,14 +49,20 @@ QImage EmojiImageCache::image(const QString& symbol) const {
 }
 
 QImage EmojiImageCache::draw(const QString& symbol) const {
-    const int pixels = qCeil(m_side * m_devicePixelRatio);
-    QImage image(pixels, pixels, QImage::Format_ARGB32_Premultiplied);
+    QImage image(qCeil(m_side * m_devicePixelRatio), qCeil(m_height * m_devicePixelRatio),
+                 QImage::Format_ARGB32_Premultiplied);
     image.setDevicePixelRatio(m_devicePixelRatio);
     image.fill(Qt::transparent);
-    QPainter painter(&image);
-    painter.setFont(emojiFont(m_pixelSize));
-    painter.drawText(QRectF(0, 0, m_side, m_side), Qt::AlignCenter, symbol);
-    return image;
+    {
+        QPainter painter(&image);
+        painter.setFont(emojiFont(m_pixelSize));
+        // Centred in the band as it would be in the whole square.
+        painter.drawText(QRectF(0, (m_height - m_side) / 2.0, m_side, m_side), Qt::AlignCenter,
+                         symbol);
+    }
+    // An image keeps the paint engine that drew it, a third of its size again:
+    // the copy kept leaves it behind.
+    return image.copy();
 }
 
 // The font draws on several threads at once: a page of symbols not drawn yet

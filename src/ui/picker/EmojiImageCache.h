@@ -18,14 +18,15 @@
 class EmojiImageCache {
 public:
     // Symbols at `pixelSize`, centred in squares of `side` logical pixels, for
-    // screens of this pixel ratio.
+    // screens of this pixel ratio. Only the band of the square that symbols
+    // reach is kept: `side` wide and as high as the font's line, with the same
+    // centre, so that an image centred in a cell draws as the square would.
     EmojiImageCache(int pixelSize, int side, qreal devicePixelRatio);
     // Stops a preparation in progress and waits for it.
     ~EmojiImageCache();
     EmojiImageCache(const EmojiImageCache&) = delete;
     EmojiImageCache& operator=(const EmojiImageCache&) = delete;
 
-    int side() const { return m_side; }
     // The symbol's image, drawn now unless it was drawn before.
     QImage image(const QString& symbol) const;
     bool contains(const QString& symbol) const;
@@ -45,6 +46,7 @@ private:
 
     int m_pixelSize;
     int m_side;
+    int m_height;
     qreal m_devicePixelRatio;
     mutable QReadWriteLock m_lock;
     mutable QHash<QString, QImage> m_images;

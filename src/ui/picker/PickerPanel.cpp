@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QGuiApplication>
+#include <QImage>
 #include <QKeyEvent>
 #include <QPainter>
 #include <QScreen>
@@ -27,16 +28,30 @@ PickerPanel::PickerPanel(std::unique_ptr<QWidget> content,
     layout->addWidget(content.release());
 }
 
-void PickerPanel::showAt(const QRect& anchor) {
+void PickerPanel::placeAt(const QRect& anchor) {
     QScreen* screen = QGuiApplication::screenAt(anchor.center());
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     const QRect available = screen->availableGeometry();
     resize(fittedPanelSize(sizeHint(), available));
     move(panelPosition(anchor, size(), available));
+}
+
+void PickerPanel::showAt(const QRect& anchor) {
+    placeAt(anchor);
     show();
     raise();
     activateWindow();
+}
+
+void PickerPanel::prepareAt(const QRect& anchor) {
+    placeAt(anchor);
+    create();
+    const qreal ratio = devicePixelRatioF();
+    QImage image(size() * ratio, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(ratio);
+    image.fill(Qt::transparent);
+    render(&image);
 }
 
 bool PickerPanel::closedByFocusLossJustNow() const {

@@ -20,6 +20,10 @@ public:
 
     // Shows and activates the panel next to the anchor, within its screen.
     void showAt(const QRect& anchor);
+    // Does, hidden, what the first showing at the anchor would: the native
+    // window, the layouts, the styles and one painting of the content, so that
+    // the first opening only shows it.
+    void prepareAt(const QRect& anchor);
     // A click on the tray icon that made the panel lose the focus arrives just
     // after it closed; that click must not open it again.
     bool closedByFocusLossJustNow() const;
@@ -30,6 +34,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void placeAt(const QRect& anchor);
     void closeIfFocusLeft();
     bool ownsWindow(const QWidget* window) const;
 
