@@ -1,5 +1,6 @@
 #include "app/AppDelegate.h"
 #include "app/AppManager.h"
+#include "app/PasteServiceChoice.h"
 #include "app/SingleInstance.h"
 #include "app/WindowContents.h"
 #include "app/WindowManager.h"
@@ -18,7 +19,6 @@
 #include "platform/linux/ResourceFolder.h"
 #include "platform/linux/StandardOutput.h"
 #include "platform/linux/Syslog.h"
-#include "platform/linux/X11PasteService.h"
 #include "platform/linux/XdgAutostart.h"
 #include "settings/LaunchAtLogin.h"
 #include "shortcuts/ShortcutStack.h"
@@ -29,6 +29,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
 
@@ -70,8 +71,10 @@ int main(int argc, char** argv) {
                             QCoreApplication::applicationFilePath(), systemLog);
     LaunchAtLogin::Observable launchAtLogin(loginItems);
     QtClipboardPasteboard pasteboard;
-    X11PasteService pasteService;
-    AppManager appManager(pasteboard, pasteService, output);
+    const std::unique_ptr<PasteService> pasteService =
+        choosePasteService(GraphicalSession::detect(GraphicalSession::processEnvironment()),
+                           !QStandardPaths::findExecutable(QStringLiteral("wtype")).isEmpty());
+    AppManager appManager(pasteboard, *pasteService, output);
     LocalUsageReporting usageReporting;
     SystemClock clock;
     FontTextMeasurer measurer;

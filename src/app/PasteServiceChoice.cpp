@@ -1,0 +1,20 @@
+#include "app/PasteServiceChoice.h"
+
+#include "platform/DesktopSession.h"
+#include "platform/linux/UnavailablePasteService.h"
+#include "platform/linux/WtypePasteService.h"
+#include "platform/linux/X11PasteService.h"
+
+std::unique_ptr<PasteService> choosePasteService(const DesktopSession& session, bool hasWtype) {
+    switch (session.kind) {
+    case DesktopSession::Kind::x11:
+        return std::make_unique<X11PasteService>();
+    case DesktopSession::Kind::wayland:
+        if (session.wlroots && hasWtype)
+            return std::make_unique<WtypePasteService>();
+        break;
+    case DesktopSession::Kind::none:
+        break;
+    }
+    return std::make_unique<UnavailablePasteService>();
+}
