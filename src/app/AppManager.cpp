@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <QWidget>
+#include <utility>
 
 AppManager::AppManager(Pasteboard& pasteboard, PasteService& pasteService, LineOutput& output,
                        QObject* parent)
@@ -23,17 +24,20 @@ void AppManager::copy(const QString& text) {
     m_pasteboard.setText(text);
 }
 
-void AppManager::paste() {
+bool AppManager::paste() {
     const QPointer<QWidget> ours = QApplication::activeWindow();
     try {
         preparedPasteService().pasteIntoRememberedWindow();
     } catch (const MessageError& error) {
         m_output.writeLine("Error message: " + error.message());
         m_output.writeLine("Error: " + error.message());
-        return;
+        if (!std::exchange(m_pasteHasFailed, true))
+            emit firstPasteFailed(error.message());
+        return false;
     }
     if (ours)
         m_pasteService.activateWindow(ours->winId());
+    return true;
 }
 
 void AppManager::rememberActiveWindow() {

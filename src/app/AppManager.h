@@ -21,11 +21,17 @@ public:
     // The clipboard then holds exactly this one plain-text value.
     void copy(const QString& text);
     // Activates the remembered window, sends it the paste keystroke and then
-    // brings back the window of ours that was active. A failure prints two lines
-    // and leaves the clipboard as it is; nothing is thrown.
-    void paste();
+    // brings back the window of ours that was active; says whether it pasted. A
+    // failure prints two lines and leaves the clipboard as it is; nothing is
+    // thrown. The first failure of a run is also announced to the user.
+    bool paste();
     // Called just before the panel takes the focus.
     void rememberActiveWindow();
+
+signals:
+    // Once a run, at the first paste that failed, with the reason: the user
+    // learns why nothing arrived, and is not told again at every emoji.
+    void firstPasteFailed(const QString& reason);
 
 private:
     PasteService& preparedPasteService();
@@ -34,4 +40,5 @@ private:
     PasteService& m_pasteService;
     LineOutput& m_output;
     std::future<void> m_preparation;
+    bool m_pasteHasFailed = false;
 };

@@ -3,6 +3,7 @@
 #include "app/AppManager.h"
 
 #include <QApplication>
+#include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
 
@@ -57,6 +58,45 @@ private slots:
         QCOMPARE(output.lines(), lines);
         QCOMPARE(service.activated, failure.isEmpty() ? panel.winId() : 0);
         // The emoji stays on the clipboard either way, for pasting by hand.
+        QCOMPARE(pasteboard.texts, QStringList{QStringLiteral("💃")});
+    }
+
+    void theUserIsToldOnceARunAtTheFirstPasteThatFailed_data() {
+        QTest::addColumn<QStringList>("failures");
+        QTest::addColumn<QStringList>("notices");
+        const QString unavailable = QStringLiteral(
+            "Autopaste is not available in this session: the emoji is on the clipboard, "
+            "paste it with Ctrl+V");
+        QTest::newRow("every paste fails: one notice, at the first")
+            << QStringList{unavailable, unavailable, unavailable} << QStringList{unavailable};
+        QTest::newRow("pastes that work announce nothing")
+            << QStringList{QString(), QString()} << QStringList();
+        QTest::newRow("a failure after pastes that worked is announced")
+            << QStringList{QString(), "Cannot send Ctrl+V", unavailable}
+            << QStringList{"Cannot send Ctrl+V"};
+    }
+    void theUserIsToldOnceARunAtTheFirstPasteThatFailed() {
+        QFETCH(QStringList, failures);
+        QFETCH(QStringList, notices);
+        RecordingPasteboard pasteboard;
+        FakePasteService service;
+        RecordingLineOutput output;
+        AppManager manager(pasteboard, service, output);
+        QSignalSpy announced(&manager, &AppManager::firstPasteFailed);
+        QStringList lines;
+        manager.copy(QStringLiteral("💃"));
+        for (const QString& failure : failures) {
+            service.failure = failure;
+            QCOMPARE(manager.paste(), failure.isEmpty());
+            if (!failure.isEmpty())
+                lines << "Error message: " + failure << "Error: " + failure;
+        }
+        QStringList shown;
+        for (const QList<QVariant>& notice : announced)
+            shown << notice.first().toString();
+        QCOMPARE(shown, notices);
+        // Every failure still prints its lines, and the emoji stays on the clipboard.
+        QCOMPARE(output.lines(), lines);
         QCOMPARE(pasteboard.texts, QStringList{QStringLiteral("💃")});
     }
 };
