@@ -26,8 +26,15 @@ void AppManager::copy(const QString& text) {
 
 bool AppManager::paste() {
     const QPointer<QWidget> ours = QApplication::activeWindow();
+    PasteService& service = preparedPasteService();
+    if (ours && service.pastesIntoFocusedWindow()) {
+        // The compositor must know that our window is gone before the keystroke
+        // is sent: a round trip delivers the hide.
+        ours->hide();
+        QGuiApplication::sync();
+    }
     try {
-        preparedPasteService().pasteIntoRememberedWindow();
+        service.pasteIntoRememberedWindow();
     } catch (const MessageError& error) {
         m_output.writeLine("Error message: " + error.message());
         m_output.writeLine("Error: " + error.message());
@@ -35,8 +42,8 @@ bool AppManager::paste() {
             emit firstPasteFailed(error.message());
         return false;
     }
-    if (ours)
-        m_pasteService.activateWindow(ours->winId());
+    if (ours && !service.pastesIntoFocusedWindow())
+        service.activateWindow(ours->winId());
     return true;
 }
 

@@ -21,7 +21,8 @@ public:
     // The clipboard then holds exactly this one plain-text value.
     void copy(const QString& text);
     // Activates the remembered window, sends it the paste keystroke and then
-    // brings back the window of ours that was active; says whether it pasted. A
+    // brings back the window of ours that was active; says whether it pasted.
+    // Where the keystroke goes to the focused window, ours closes instead. A
     // failure prints two lines and leaves the clipboard as it is; nothing is
     // thrown. The first failure of a run is also announced to the user.
     bool paste();

@@ -18,4 +18,8 @@ public:
     virtual void pasteIntoRememberedWindow() = 0;
     // Brings one of this program's windows to the front; best effort.
     virtual void activateWindow(quintptr window) = 0;
+    // Whether the keystroke goes to whichever window has the focus, as no
+    // window can be activated (Wayland): ours must close first, so that the
+    // desktop gives the focus back to the one the user worked in.
+    virtual bool pastesIntoFocusedWindow() const { return false; }
 };

@@ -18,6 +18,7 @@ public:
     void rememberActiveWindow() override {}
     void pasteIntoRememberedWindow() override;
     void activateWindow(quintptr) override {}
+    bool pastesIntoFocusedWindow() const override { return true; }
 
 private:
     std::chrono::milliseconds m_settle;
