@@ -1,11 +1,12 @@
 #pragma once
 
+#include "platform/PasteService.h"
+
 #include <QObject>
 #include <future>
 
 class LineOutput;
 class Pasteboard;
-class PasteService;
 
 // Puts text on the clipboard and, for autopaste, types it into the window the
 // user worked in before the panel took the focus.
@@ -28,6 +29,8 @@ public:
     bool paste();
     // Called just before the panel takes the focus.
     void rememberActiveWindow();
+    // Why this session cannot autopaste; empty where it can.
+    QString autopasteUnavailableReason() const { return m_pasteService.unavailableReason(); }
 
 signals:
     // Once a run, at the first paste that failed, with the reason: the user

@@ -10,11 +10,16 @@ std::unique_ptr<PasteService> choosePasteService(const DesktopSession& session, 
     case DesktopSession::Kind::x11:
         return std::make_unique<X11PasteService>();
     case DesktopSession::Kind::wayland:
-        if (session.wlroots && hasWtype)
-            return std::make_unique<WtypePasteService>();
-        break;
+        if (!session.wlroots)
+            return std::make_unique<UnavailablePasteService>(
+                "This Wayland desktop does not let Tesselle type into other windows yet.");
+        if (!hasWtype)
+            return std::make_unique<UnavailablePasteService>(
+                "On this desktop Autopaste needs the wtype program, which is not installed.");
+        return std::make_unique<WtypePasteService>();
     case DesktopSession::Kind::none:
         break;
     }
-    return std::make_unique<UnavailablePasteService>();
+    return std::make_unique<UnavailablePasteService>(
+        "This session has no desktop that Tesselle can type into.");
 }

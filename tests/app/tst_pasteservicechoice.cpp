@@ -62,10 +62,12 @@ private slots:
         QFETCH(Service, service);
         const auto chosen = choosePasteService(DesktopSession{kind, desktops, wlroots}, hasWtype);
         QCOMPARE(serviceOf(*chosen), service);
+        // The Autopaste setting says why wherever it cannot paste.
+        QCOMPARE(chosen->unavailableReason().isEmpty(), service != Service::unavailable);
     }
 
     void withoutAWayToPasteEveryPasteSaysSoAndWhatToDo() {
-        UnavailablePasteService service;
+        UnavailablePasteService service(QStringLiteral("No way to type here."));
         service.prepare();
         service.rememberActiveWindow();
         for (int paste = 0; paste < 2; ++paste) {

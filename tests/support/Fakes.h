@@ -185,6 +185,7 @@ public:
         activated = window;
     }
     bool pastesIntoFocusedWindow() const override { return intoFocusedWindow; }
+    QString unavailableReason() const override { return unavailable; }
     QStringList steps() const {
         QMutexLocker lock(&m_mutex);
         return m_steps;
@@ -192,6 +193,7 @@ public:
 
     QString failure;
     bool intoFocusedWindow = false;
+    QString unavailable;
     std::function<void()> onPaste;
     int prepareDelayMs = 0;
     quintptr activated = 0;
