@@ -19,9 +19,9 @@ public:
         if (!body.isNull()) {
             QFile script(m_folder.filePath("wtype"));
             script.open(QIODevice::WriteOnly);
-            script.write(("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"${0%/*}/arguments\"\n" +
-                          body + "\n")
-                             .toUtf8());
+            script.write(
+                ("#!/bin/sh\nprintf '%s\\n' \"$@\" > \"${0%/*}/arguments\"\n" + body + "\n")
+                    .toUtf8());
             script.close();
             script.setPermissions(QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
         }
