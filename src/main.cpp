@@ -1,6 +1,7 @@
 #include "app/AppDelegate.h"
 #include "app/AppManager.h"
 #include "app/CommandLine.h"
+#include "app/PasteServiceChoice.h"
 #include "app/SingleInstance.h"
 #include "app/WindowContents.h"
 #include "app/WindowManager.h"
@@ -22,7 +23,6 @@
 #include "platform/linux/StandardOutput.h"
 #include "platform/linux/Syslog.h"
 #include "platform/linux/X11GlobalShortcut.h"
-#include "platform/linux/X11PasteService.h"
 #include "platform/linux/XdgAutostart.h"
 #include "settings/LaunchAtLogin.h"
 #include "shortcuts/ShortcutStack.h"
@@ -33,6 +33,7 @@
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
 #include <optional>
@@ -131,8 +132,10 @@ int main(int argc, char** argv) {
                             QCoreApplication::applicationFilePath(), systemLog);
     LaunchAtLogin::Observable launchAtLogin(loginItems);
     QtClipboardPasteboard pasteboard;
-    X11PasteService pasteService;
-    AppManager appManager(pasteboard, pasteService, output);
+    const DesktopSession session = GraphicalSession::detect(GraphicalSession::processEnvironment());
+    const std::unique_ptr<PasteService> pasteService = choosePasteService(
+        session, !QStandardPaths::findExecutable(QStringLiteral("wtype")).isEmpty());
+    AppManager appManager(pasteboard, *pasteService, output);
     LocalUsageReporting usageReporting;
     SystemClock clock;
     FontTextMeasurer measurer;
@@ -150,9 +153,10 @@ int main(int argc, char** argv) {
     TextExpanderMonitor textExpander(espanso, output);
 
     // A key that toggles the panel from any application, where X11 lets a
-    // program hold one.
+    // program hold one. Under Wayland, XWayland's root window would see only the
+    // keys typed into X11 programs.
     std::optional<X11GlobalShortcut> globalShortcut;
-    if (X11GlobalShortcut::isAvailable())
+    if (session.kind == DesktopSession::Kind::x11 && X11GlobalShortcut::isAvailable())
         globalShortcut.emplace();
 
     AppDelegate delegate(AppDelegate::Services{

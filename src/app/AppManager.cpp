@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QPointer>
 #include <QWidget>
+#include <utility>
 
 AppManager::AppManager(Pasteboard& pasteboard, PasteService& pasteService, LineOutput& output,
                        QObject* parent)
@@ -23,17 +24,27 @@ void AppManager::copy(const QString& text) {
     m_pasteboard.setText(text);
 }
 
-void AppManager::paste() {
+bool AppManager::paste() {
     const QPointer<QWidget> ours = QApplication::activeWindow();
+    PasteService& service = preparedPasteService();
+    if (ours && service.pastesIntoFocusedWindow()) {
+        // The compositor must know that our window is gone before the keystroke
+        // is sent: a round trip delivers the hide.
+        ours->hide();
+        QGuiApplication::sync();
+    }
     try {
-        preparedPasteService().pasteIntoRememberedWindow();
+        service.pasteIntoRememberedWindow();
     } catch (const MessageError& error) {
         m_output.writeLine("Error message: " + error.message());
         m_output.writeLine("Error: " + error.message());
-        return;
+        if (!std::exchange(m_pasteHasFailed, true))
+            emit firstPasteFailed(error.message());
+        return false;
     }
-    if (ours)
-        m_pasteService.activateWindow(ours->winId());
+    if (ours && !service.pastesIntoFocusedWindow())
+        service.activateWindow(ours->winId());
+    return true;
 }
 
 void AppManager::rememberActiveWindow() {

@@ -13,6 +13,6 @@ EmojiPicking::Outcome PickAction::pick(const Emoji& emoji, bool mayPaste) {
     m_store.addRecent(emoji);
     if (!mayPaste || !m_preferences.autoPaste())
         return Outcome::copied;
-    m_appManager.paste();
-    return Outcome::pasted;
+    // A paste that failed leaves the emoji copied, and the view says so.
+    return m_appManager.paste() ? Outcome::pasted : Outcome::copied;
 }

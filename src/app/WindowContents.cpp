@@ -1,5 +1,6 @@
 #include "app/WindowContents.h"
 
+#include "app/AppManager.h"
 #include "app/PickAction.h"
 #include "catalogue/EmojiStore.h"
 #include "settings/Preferences.h"
@@ -34,7 +35,8 @@ WindowManager::Contents makeWindowContents(WindowServices services) {
         return std::make_unique<SettingsView>(
             GeneralSettingsView::Services{manager, services.preferences, services.preset,
                                           services.launchAtLogin, services.clock, services.output,
-                                          services.textExpander},
+                                          services.textExpander,
+                                          services.appManager.autopasteUnavailableReason()},
             services.appInfo, services.resources);
     };
     return contents;

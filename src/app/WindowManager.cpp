@@ -3,6 +3,7 @@
 #include "app/AppManager.h"
 #include "platform/ResourceLocator.h"
 #include "settings/SettingsKeys.h"
+#include "ui/controls/ErrorAlert.h"
 #include "ui/controls/ModalWindow.h"
 #include "ui/picker/PickerPanel.h"
 
@@ -17,7 +18,10 @@ WindowManager::WindowManager(Preferences& preferences, DefaultsStore& defaults,
                              Contents contents, ShellTiming timing, QObject* parent)
     : QObject(parent), m_preferences(preferences), m_appManager(appManager), m_resources(resources),
       m_contents(std::move(contents)), m_timing(timing),
-      m_isWelcomeWasPresented(defaults, SettingsKeys::isWelcomeWasPresented, false) {}
+      m_isWelcomeWasPresented(defaults, SettingsKeys::isWelcomeWasPresented, false) {
+    connect(&appManager, &AppManager::firstPasteFailed, this,
+            [this](const QString& reason) { showErrorAlert(&popoverBuilt(), reason); });
+}
 
 WindowManager::~WindowManager() = default;
 

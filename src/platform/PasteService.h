@@ -1,6 +1,6 @@
 #pragma once
 
-#include <QtGlobal>
+#include <QString>
 
 // Types the clipboard into the window the user was working in: the stand-in
 // for a paste keystroke sent by the desktop's scripting service.
@@ -18,4 +18,11 @@ public:
     virtual void pasteIntoRememberedWindow() = 0;
     // Brings one of this program's windows to the front; best effort.
     virtual void activateWindow(quintptr window) = 0;
+    // Whether the keystroke goes to whichever window has the focus, as no
+    // window can be activated (Wayland): ours must close first, so that the
+    // desktop gives the focus back to the one the user worked in.
+    virtual bool pastesIntoFocusedWindow() const { return false; }
+    // Why this session cannot autopaste, in one short sentence for the
+    // Autopaste setting; empty where it can.
+    virtual QString unavailableReason() const { return {}; }
 };

@@ -13,6 +13,7 @@
 #include <QCursor>
 #include <QDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPointer>
 #include <QPushButton>
 #include <QScreen>
@@ -116,6 +117,23 @@ class WindowManagerTest : public QObject {
     Q_OBJECT
 
 private slots:
+    void theFirstFailedPasteOfARunIsToldOverThePanelThatStaysOpen() {
+        Fixture fixture;
+        fixture.clickTrayIcon();
+        QTRY_VERIFY(isShownAndActive(fixture.panel()));
+        fixture.pasteService.failure = QStringLiteral(
+            "Autopaste is not available in this session: the emoji is on the clipboard, "
+            "paste it with Ctrl+V");
+        QVERIFY(!fixture.appManager.paste());
+        QTRY_VERIFY(QApplication::activeModalWidget());
+        QVERIFY(!fixture.appManager.paste());
+        const auto alerts = fixture.panel()->findChildren<QMessageBox*>();
+        QCOMPARE(alerts.size(), 1);
+        QCOMPARE(alerts.first()->text(), fixture.pasteService.failure);
+        QVERIFY(alerts.first()->isVisible());
+        QVERIFY(fixture.panel()->isVisible());
+    }
+
     void clicksOnTheTrayIconToggleOnePanelThatKeepsItsState() {
         Fixture fixture;
         QVERIFY(!fixture.panel());

@@ -17,6 +17,7 @@
 #include <QMutex>
 #include <QStringList>
 #include <QThread>
+#include <functional>
 
 // A settings domain in memory.
 class FakeDefaultsStore : public DefaultsStore {
@@ -174,6 +175,8 @@ public:
     void rememberActiveWindow() override { record("remember"); }
     void pasteIntoRememberedWindow() override {
         record("paste");
+        if (onPaste)
+            onPaste();
         if (!failure.isEmpty())
             throw MessageError(failure);
     }
@@ -181,12 +184,17 @@ public:
         record("activate");
         activated = window;
     }
+    bool pastesIntoFocusedWindow() const override { return intoFocusedWindow; }
+    QString unavailableReason() const override { return unavailable; }
     QStringList steps() const {
         QMutexLocker lock(&m_mutex);
         return m_steps;
     }
 
     QString failure;
+    bool intoFocusedWindow = false;
+    QString unavailable;
+    std::function<void()> onPaste;
     int prepareDelayMs = 0;
     quintptr activated = 0;
 

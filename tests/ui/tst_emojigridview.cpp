@@ -82,25 +82,31 @@ private slots:
         QTest::addColumn<bool>("autoPaste");
         QTest::addColumn<bool>("pastes");
         QTest::addColumn<bool>("notice");
+        QTest::addColumn<QString>("failure");
         QTest::newRow("a double click without autopaste shows Copied!")
-            << Action::doubleClick << false << false << true;
+            << Action::doubleClick << false << false << true << QString();
         QTest::newRow("a double click with autopaste pastes and shows nothing")
-            << Action::doubleClick << true << true << false;
+            << Action::doubleClick << true << true << false << QString();
         QTest::newRow("Return on the selection acts as a double click")
-            << Action::returnKey << false << false << true;
+            << Action::returnKey << false << false << true << QString();
         QTest::newRow("Return on the selection pastes with autopaste")
-            << Action::returnKey << true << true << false;
+            << Action::returnKey << true << true << false << QString();
         QTest::newRow("Copy in the context menu neither pastes nor shows a notice")
-            << Action::contextMenuCopy << false << false << false;
+            << Action::contextMenuCopy << false << false << false << QString();
         QTest::newRow("Copy in the context menu does not paste with autopaste either")
-            << Action::contextMenuCopy << true << false << false;
+            << Action::contextMenuCopy << true << false << false << QString();
+        QTest::newRow("a double click whose autopaste fails shows Copied!")
+            << Action::doubleClick << true << true << true
+            << "Autopaste is not available in this session";
     }
     void theThreeActionsOfACell() {
         QFETCH(Action, action);
         QFETCH(bool, autoPaste);
         QFETCH(bool, pastes);
         QFETCH(bool, notice);
+        QFETCH(QString, failure);
         fixture->preferences.setAutoPaste(autoPaste);
+        fixture->pasteService.failure = failure;
         fixture->store->addRecent(fixture->catalogueEmoji("🐶"));
         const Emoji cat = fixture->catalogueEmoji("🐈");
 

@@ -640,35 +640,51 @@ private slots:
     void eachRowShowsItsHintInAPopover_data() {
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("hint");
+        QTest::addColumn<QString>("unavailable");
         QTest::newRow("appearance")
             << "Default appearance"
             << "Choose your default appearance for shortcuts with multiple options, like which "
                "/raisinghand emoji to use. \U0001F64B \U0001F64B\u200D\u2640\uFE0F "
-               "\U0001F64B\u200D\u2642\uFE0F";
+               "\U0001F64B\u200D\u2642\uFE0F"
+            << QString();
         QTest::newRow("skin tone")
             << "Default skin tone"
             << "Set your personal skin tone for people emojis that have multiple options, like "
-               "which /dance emoji to use. 🕺🕺🏻🕺🏼🕺🏽🕺🏾🕺🏿";
+               "which /dance emoji to use. 🕺🕺🏻🕺🏼🕺🏽🕺🏾🕺🏿"
+            << QString();
         QTest::newRow("family") << "Default /family"
                                 << "Select a default /family emoji to use for quick access. We "
-                                   "plan to add more customizable options in the future.";
+                                   "plan to add more customizable options in the future."
+                                << QString();
         QTest::newRow("autopaste")
             << "Advanced"
             << "Double-clicking an emoji will copy it by default. With Autopaste, selected emojis "
                "will automatically paste into your most recent text field. Note: this requires "
-               "some one-time system permissions.";
+               "some one-time system permissions."
+            << QString();
+        QTest::newRow("autopaste in a session that cannot autopaste says why")
+            << "Advanced"
+            << "Double-clicking an emoji will copy it by default. With Autopaste, selected emojis "
+               "will automatically paste into your most recent text field. Note: this requires "
+               "some one-time system permissions. This Wayland desktop does not let Tesselle "
+               "type into other windows yet."
+            << "This Wayland desktop does not let Tesselle type into other windows yet.";
         QTest::newRow("startup") << "Startup"
                                  << "Automatically open Tesselle when you log in to your "
                                     "computer. (Psst… here's an easter egg for reading tooltips! "
-                                    "🐇🥚)";
+                                    "🐇🥚)"
+                                 << QString();
         QTest::newRow("colour") << "Color"
                                 << "Some highlight colors will use your system's default accent "
-                                   "color instead of Verbena Yellow. 🎨";
+                                   "color instead of Verbena Yellow. 🎨"
+                                << QString();
     }
     void eachRowShowsItsHintInAPopover() {
         QFETCH(QString, title);
         QFETCH(QString, hint);
+        QFETCH(QString, unavailable);
         Fixture fixture;
+        fixture.pasteService.unavailable = unavailable;
         GeneralSettingsView& page = fixture.open();
         SettingsRowView* settingsRow = row(page, title);
         QVERIFY(settingsRow);

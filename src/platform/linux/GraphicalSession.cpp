@@ -2,7 +2,9 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QProcessEnvironment>
 #include <X11/Xlib.h>
+#include <algorithm>
 
 namespace GraphicalSession {
 
@@ -33,6 +35,33 @@ void ignoreRelativeXdgFolders() {
         if (!value.isEmpty() && QDir::isRelativePath(value))
             qunsetenv(name);
     }
+}
+
+Environment processEnvironment() {
+    const QProcessEnvironment system = QProcessEnvironment::systemEnvironment();
+    Environment environment;
+    for (const QString& name : system.keys())
+        environment.insert(name, system.value(name));
+    return environment;
+}
+
+DesktopSession detect(const Environment& environment) {
+    DesktopSession session;
+    const bool wayland = !environment.value("WAYLAND_DISPLAY").isEmpty();
+    const bool x11 = !environment.value("DISPLAY").isEmpty();
+    if (wayland && (!x11 || environment.value("XDG_SESSION_TYPE") != "x11"))
+        session.kind = DesktopSession::Kind::wayland;
+    else if (x11)
+        session.kind = DesktopSession::Kind::x11;
+    session.desktops = environment.value("XDG_CURRENT_DESKTOP").split(':', Qt::SkipEmptyParts);
+    static const QStringList wlrootsDesktops{"sway",  "Hyprland", "river",
+                                             "labwc", "Wayfire",  "wlroots"};
+    const bool wlrootsNamed =
+        std::any_of(wlrootsDesktops.begin(), wlrootsDesktops.end(),
+                    [&](const QString& name) { return session.isDesktop(name); });
+    session.wlroots = session.kind == DesktopSession::Kind::wayland &&
+                      (!environment.value("SWAYSOCK").isEmpty() || wlrootsNamed);
+    return session;
 }
 
 } // namespace GraphicalSession

@@ -98,7 +98,10 @@ GeneralSettingsView::GeneralSettingsView(Services services, const ResourceLocato
     Switch* autoPaste = preferenceSwitch("Autopaste", preferences.autoPaste());
     connect(autoPaste, &Switch::toggled, &preferences, &Preferences::setAutoPaste);
     connect(&preferences, &Preferences::autoPasteChanged, autoPaste, &Switch::setChecked);
-    column->addWidget(new SettingsRowView("Advanced", autopasteHint, autoPaste, resources));
+    const QString unavailable = services.autopasteUnavailable;
+    column->addWidget(new SettingsRowView(
+        "Advanced", unavailable.isEmpty() ? autopasteHint : autopasteHint + (' ' + unavailable),
+        autoPaste, resources));
     column->addWidget(new SettingsRowView(
         "Startup", startupHint, new LaunchAtLogin::Toggle(services.launchAtLogin, "Open at login"),
         resources));

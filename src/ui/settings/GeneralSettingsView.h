@@ -43,6 +43,8 @@ public:
         LineOutput& output;
         // Checked again whenever the page is shown.
         TextExpanderMonitor& textExpander;
+        // Why this session cannot autopaste; empty where it can.
+        QString autopasteUnavailable;
     };
 
     GeneralSettingsView(Services services, const ResourceLocator& resources,
