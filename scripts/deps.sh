@@ -21,6 +21,10 @@ packages=(
   # Qt Multimedia with its FFmpeg backend, which decodes the H.264 videos
   # without GStreamer plugins; ffmpeg encodes them (tools/introvideo)
   libqt6multimedia6 ffmpeg
+  # Wayland sessions: Qt's Wayland platform, and wtype, which types the paste
+  # key on wlroots compositors; the Wayland test runs a headless sway and reads
+  # the clipboard with wl-paste
+  qt6-wayland wtype sway wl-clipboard
   # the Debian package (scripts/package.sh) and its checks (scripts/check-package.sh):
   # dpkg-shlibdeps and dpkg-buildflags, file (how CPack finds the binaries to
   # ask dpkg-shlibdeps about), and the validators of the desktop file, the
