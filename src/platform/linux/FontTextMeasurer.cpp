@@ -1,8 +1,11 @@
 #include "platform/linux/FontTextMeasurer.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QThread>
 
-FontTextMeasurer::FontTextMeasurer() : m_font(QStringLiteral("Noto Color Emoji")) {}
+FontTextMeasurer::FontTextMeasurer(std::chrono::milliseconds linger)
+    : m_font(QStringLiteral("Noto Color Emoji")), m_measuring(linger) {}
 
 QSizeF FontTextMeasurer::size(const QString& text) const {
     {
@@ -16,8 +19,16 @@ QSizeF FontTextMeasurer::size(const QString& text) const {
     const auto found = m_sizes.constFind(text);
     if (found != m_sizes.cend())
         return *found;
-    const QFontMetricsF metrics(m_font);
-    const QSizeF measured(metrics.horizontalAdvance(text), metrics.height());
+    QSizeF measured;
+    if (QThread::currentThread() == QCoreApplication::instance()->thread())
+        measured = measure(text);
+    else
+        m_measuring.run([this, &text, &measured] { measured = measure(text); });
     m_sizes.insert(text, measured);
     return measured;
+}
+
+QSizeF FontTextMeasurer::measure(const QString& text) const {
+    const QFontMetricsF metrics(m_font);
+    return {metrics.horizontalAdvance(text), metrics.height()};
 }

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "async/TransientThread.h"
 #include "platform/TextMeasurer.h"
 
 #include <QFont>
 #include <QHash>
 #include <QReadWriteLock>
+#include <chrono>
 
 // Measures in Noto Color Emoji, each text once per process. Needs a
 // QGuiApplication; safe to use from any thread.
@@ -14,14 +16,25 @@
 // a modifier the font cannot join advances as a second swatch, twice as far.
 // The bounding rectangle is no use here: its height grows when U+FE0F follows
 // the modifier although the font draws one glyph.
+//
+// Qt keeps the fonts a thread used, the font file mapped, until that thread
+// ends. The main thread draws the emoji anyway and measures itself; other
+// threads hand their texts to a thread of the measurer's that ends once
+// `linger` passes without a text, so the background thread that lives for
+// the whole run never holds a second copy of the font.
 class FontTextMeasurer : public TextMeasurer {
 public:
-    FontTextMeasurer();
+    explicit FontTextMeasurer(std::chrono::milliseconds linger = std::chrono::seconds(1));
 
     QSizeF size(const QString& text) const override;
+    // Whether the measurer's own thread is there; for the tests.
+    bool isMeasuringOffMainThread() const { return m_measuring.isRunning(); }
 
 private:
+    QSizeF measure(const QString& text) const;
+
     QFont m_font;
     mutable QReadWriteLock m_lock;
     mutable QHash<QString, QSizeF> m_sizes;
+    mutable TransientThread m_measuring;
 };
