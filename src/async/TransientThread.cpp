@@ -9,7 +9,8 @@ struct TransientThread::Request {
     std::exception_ptr failure;
 };
 
-TransientThread::TransientThread(std::chrono::milliseconds linger) : m_linger(linger) {}
+TransientThread::TransientThread(std::chrono::milliseconds linger, QString name)
+    : m_linger(linger), m_name(std::move(name)) {}
 
 TransientThread::~TransientThread() {
     {
@@ -30,6 +31,7 @@ void TransientThread::run(const std::function<void()>& call) {
         if (m_thread)
             m_thread->wait();
         m_thread.reset(QThread::create([this] { serve(); }));
+        m_thread->setObjectName(m_name);
         m_serving = true;
         m_thread->start();
     }

@@ -10,11 +10,11 @@
 
 // A thread that runs the calls handed to it, one at a time, each while its
 // caller waits, and ends when no call has come for `linger`; the next call
-// starts a new one. What the calls leave in the thread's own storage (Qt keeps
+// starts a new one, named `name`. What the calls leave in the thread's own storage (Qt keeps
 // a font cache per thread, with the font files mapped) goes with the thread.
 class TransientThread {
 public:
-    explicit TransientThread(std::chrono::milliseconds linger);
+    TransientThread(std::chrono::milliseconds linger, QString name);
     // Waits for the call running, if any, then ends the thread at once.
     ~TransientThread();
     TransientThread(const TransientThread&) = delete;
@@ -30,6 +30,7 @@ private:
     void serve();
 
     const std::chrono::milliseconds m_linger;
+    const QString m_name;
     mutable QMutex m_mutex;
     QWaitCondition m_changed;
     std::deque<Request*> m_requests;

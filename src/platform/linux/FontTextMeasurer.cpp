@@ -5,7 +5,8 @@
 #include <QThread>
 
 FontTextMeasurer::FontTextMeasurer(std::chrono::milliseconds linger)
-    : m_font(QStringLiteral("Noto Color Emoji")), m_measuring(linger) {}
+    : m_font(QStringLiteral("Noto Color Emoji")),
+      m_measuring(linger, QStringLiteral("Font measuring")) {}
 
 QSizeF FontTextMeasurer::size(const QString& text) const {
     {
