@@ -8,7 +8,7 @@
 #include <QReadWriteLock>
 #include <chrono>
 
-// Measures in Noto Color Emoji, each text once per process. Needs a
+// Measures in Noto Color Emoji and keeps each size for the run. Needs a
 // QGuiApplication; safe to use from any thread.
 //
 // The size is the advance width of the text and the line height of the font.
@@ -31,9 +31,12 @@ public:
     bool isMeasuringOffMainThread() const { return m_measuring.isRunning(); }
 
 private:
-    QSizeF measure(const QString& text) const;
+    static QSizeF measure(const QFont& font, const QString& text);
 
-    QFont m_font;
+    // The main thread and the measuring thread measure at once: each has a
+    // font of its own, as a font caches the engine of the thread that used it.
+    QFont m_measuringThreadFont;
+    QFont m_mainThreadFont;
     mutable QReadWriteLock m_lock;
     mutable QHash<QString, QSizeF> m_sizes;
     mutable TransientThread m_measuring;
