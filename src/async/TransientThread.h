@@ -21,6 +21,7 @@ public:
     TransientThread& operator=(const TransientThread&) = delete;
 
     // Runs the call on the thread and returns when it has; rethrows its failure.
+    // A call must not hand another to the same thread: it would wait for itself.
     void run(const std::function<void()>& call);
     bool isRunning() const;
 
