@@ -2,6 +2,7 @@
 #include "TestEnvironment.h"
 #include "WaitFor.h"
 
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -35,6 +36,17 @@ int entriesInMatchFile() {
     if (!file.open(QIODevice::ReadOnly))
         return 0;
     return int(file.readAll().count("\n  - trigger:"));
+}
+
+// Whether one of the program's threads has this name.
+bool hasThread(const QProcess& program, const QByteArray& name) {
+    const QDir tasks(QStringLiteral("/proc/%1/task").arg(program.processId()));
+    for (const QString& task : tasks.entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        QFile comm(tasks.filePath(task + "/comm"));
+        if (comm.open(QIODevice::ReadOnly) && comm.readAll().trimmed() == name)
+            return true;
+    }
+    return false;
 }
 
 QByteArray standardOutputOf(QProcess& program) {
@@ -91,6 +103,26 @@ private slots:
         QVERIFY(program.waitForFinished(10000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 0);
+    }
+
+    // The launch measures every symbol off the main thread, on a thread that
+    // takes its copy of the emoji font with it when it ends.
+    void theMeasuringThreadEndsOnceTheSymbolsAreMeasuredAndAQuitMeanwhileEndsInOrder_data() {
+        QTest::addColumn<bool>("quitWhileMeasuring");
+        QTest::newRow("a quit while the symbols are measured") << true;
+        QTest::newRow("a quit after the measuring") << false;
+    }
+    void theMeasuringThreadEndsOnceTheSymbolsAreMeasuredAndAQuitMeanwhileEndsInOrder() {
+        QFETCH(bool, quitWhileMeasuring);
+        recordShortcuts();
+        QProcess program;
+        start(program);
+        const auto measuring = [&] { return hasThread(program, "Font measuring"); };
+        QVERIFY(waitUntil(measuring, std::chrono::seconds(20)));
+        if (!quitWhileMeasuring)
+            QVERIFY(waitUntil([&] { return !measuring(); }, std::chrono::seconds(60)));
+        stop(program, SIGTERM);
+        QCOMPARE(matchPairs(), (QList<std::pair<QString, QString>>()));
     }
 
     // Each runtime folder has its own socket, so the second program cannot

@@ -1,9 +1,11 @@
 #include "TestEnvironment.h"
+#include "WaitFor.h"
 #include "catalogue/ToneRules.h"
 #include "platform/linux/FontTextMeasurer.h"
 
 #include <QFile>
 #include <QGuiApplication>
+#include <QSemaphore>
 #include <QSet>
 #include <QTest>
 #include <QtConcurrent>
@@ -70,6 +72,19 @@ QStringList catalogueSymbols() {
     for (const auto& record : nlohmann::json::parse(file.readAll().toStdString()))
         symbols << QString::fromStdString(record.at("emoji").get<std::string>());
     return symbols;
+}
+
+// How many times this process maps the emoji font file: once per thread that
+// holds Qt fonts of it.
+int emojiFontMappings() {
+    QFile maps(QStringLiteral("/proc/self/maps"));
+    if (!maps.open(QIODevice::ReadOnly))
+        return -1;
+    QSet<QByteArray> starts;
+    for (const QByteArray& line : maps.readAll().split('\n'))
+        if (line.endsWith("/NotoColorEmoji.ttf"))
+            starts.insert(line.left(line.indexOf('-')));
+    return int(starts.size());
 }
 
 QString scalars(std::initializer_list<char32_t> codePoints) {
@@ -190,6 +205,31 @@ private slots:
         const FontTextMeasurer onMain;
         for (qsizetype index = 0; index < texts.size(); ++index)
             QCOMPARE(onWorkers[index], onMain.size(texts[index]));
+    }
+
+    // The background thread lives for the whole run: a font it used would
+    // stay mapped beside the main thread's.
+    void measuringOffTheMainThreadLeavesTheFontMappedOnlyForTheMainThread() {
+        const FontTextMeasurer measurer(std::chrono::milliseconds(20));
+        measurer.size(QStringLiteral("👍"));
+        const int onMain = emojiFontMappings();
+        QCOMPARE_GE(onMain, 1);
+        QSemaphore measured;
+        QSemaphore released;
+        std::unique_ptr<QThread> background(QThread::create([&] {
+            for (const QString& symbol : catalogueSymbols().first(50))
+                measurer.size(applyTone(Tone::medium, symbol));
+            measured.release();
+            released.acquire();
+        }));
+        background->start();
+        measured.acquire();
+        const bool ended = waitUntil([&] { return !measurer.isMeasuringOffMainThread(); });
+        const int afterwards = emojiFontMappings();
+        released.release();
+        background->wait();
+        QVERIFY(ended);
+        QCOMPARE(afterwards, onMain);
     }
 };
 

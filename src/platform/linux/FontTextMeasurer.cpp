@@ -1,8 +1,13 @@
 #include "platform/linux/FontTextMeasurer.h"
 
+#include <QCoreApplication>
 #include <QFontMetricsF>
+#include <QThread>
 
-FontTextMeasurer::FontTextMeasurer() : m_font(QStringLiteral("Noto Color Emoji")) {}
+FontTextMeasurer::FontTextMeasurer(std::chrono::milliseconds linger)
+    : m_measuringThreadFont(QStringLiteral("Noto Color Emoji")),
+      m_mainThreadFont(m_measuringThreadFont.family()),
+      m_measuring(linger, QStringLiteral("Font measuring")) {}
 
 QSizeF FontTextMeasurer::size(const QString& text) const {
     {
@@ -11,13 +16,21 @@ QSizeF FontTextMeasurer::size(const QString& text) const {
         if (found != m_sizes.cend())
             return *found;
     }
-    // Measured under the write lock, so that no text is measured twice.
+    // Measured without the lock, so that the main thread's look-ups never wait
+    // for a hand-over to the measuring thread; a text two threads measure at
+    // once is measured twice, to the same size.
+    QSizeF measured;
+    if (QThread::currentThread() == QCoreApplication::instance()->thread())
+        measured = measure(m_mainThreadFont, text);
+    else
+        m_measuring.run(
+            [this, &text, &measured] { measured = measure(m_measuringThreadFont, text); });
     QWriteLocker lock(&m_lock);
-    const auto found = m_sizes.constFind(text);
-    if (found != m_sizes.cend())
-        return *found;
-    const QFontMetricsF metrics(m_font);
-    const QSizeF measured(metrics.horizontalAdvance(text), metrics.height());
     m_sizes.insert(text, measured);
     return measured;
+}
+
+QSizeF FontTextMeasurer::measure(const QFont& font, const QString& text) {
+    const QFontMetricsF metrics(font);
+    return {metrics.horizontalAdvance(text), metrics.height()};
 }
