@@ -13,6 +13,11 @@
 // driver built beside it) as a separate process on the offscreen platform.
 namespace programUnderTest {
 
+// How long a check waits for the program, at most: it passes as soon as what
+// it expects is there, so only a failure waits it out. The sanitized build on
+// a busy machine restores a full list in over five seconds.
+constexpr int patienceMs = 60000;
+
 inline QString configHome() {
     return qEnvironmentVariable("XDG_CONFIG_HOME");
 }

@@ -141,7 +141,7 @@ private slots:
         recordShortcuts();
         QProcess program;
         start(program);
-        QTRY_COMPARE_WITH_TIMEOUT(matchPairs().size(), recordedCount, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(matchPairs().size(), recordedCount, patienceMs);
         const Finished quit = run({"--quit"}, withoutDisplay(), 40000);
         QCOMPARE(quit.exitCode, 0);
         QCOMPARE(quit.out, QByteArray());

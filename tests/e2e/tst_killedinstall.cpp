@@ -63,7 +63,7 @@ class KilledInstallTest : public QObject {
         start(installer, QStringLiteral("tesselle_install_driver"));
         QByteArray said;
         QTRY_VERIFY_WITH_TIMEOUT((said += installer.readAllStandardOutput()).contains("installed"),
-                                 60000);
+                                 patienceMs);
         ::kill(pid_t(installer.processId()), SIGKILL);
         QVERIFY(installer.waitForFinished(5000));
     }
@@ -112,7 +112,7 @@ private slots:
         start(program);
         // Counted before read in full: reading the whole list takes time
         // that the program's restore needs.
-        QTRY_VERIFY_WITH_TIMEOUT(entriesInMatchFile() == recorded && agree(), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(entriesInMatchFile() == recorded && agree(), patienceMs);
         QCOMPARE(recordedPairs().size(), recorded);
 
         stop(program, SIGTERM);

@@ -36,7 +36,7 @@ private slots:
         QProcess program;
         start(program);
         // Running: the launch has put the recorded shortcut into the list.
-        QTRY_COMPARE_WITH_TIMEOUT(triggersInMatchFile(), QStringList{"/dance"}, 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(triggersInMatchFile(), QStringList{"/dance"}, patienceMs);
         stop(program, signal);
         if (QTest::currentTestFailed())
             return;
@@ -54,7 +54,7 @@ private slots:
         }
         QProcess program;
         start(program);
-        QTRY_COMPARE_WITH_TIMEOUT(triggersInMatchFile().size(), 3, 1000);
+        QTRY_COMPARE_WITH_TIMEOUT(triggersInMatchFile().size(), 3, patienceMs);
         QStringList triggers = triggersInMatchFile();
         triggers.sort();
         QCOMPARE(triggers, (QStringList{"/dance", "/fire", "/lit"}));

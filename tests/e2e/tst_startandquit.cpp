@@ -97,7 +97,7 @@ private slots:
         QVERIFY(startLock.lock());
         QProcess program;
         start(program);
-        QTRY_VERIFY_WITH_TIMEOUT(catches(program, SIGTERM), 5000);
+        QTRY_VERIFY_WITH_TIMEOUT(catches(program, SIGTERM), patienceMs);
         ::kill(pid_t(program.processId()), SIGTERM);
         startLock.unlock();
         QVERIFY(program.waitForFinished(10000));
@@ -131,7 +131,7 @@ private slots:
         recordShortcuts();
         QProcess first;
         start(first);
-        QTRY_COMPARE_WITH_TIMEOUT(entriesInMatchFile(), recordedCount, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(entriesInMatchFile(), recordedCount, patienceMs);
 
         QTemporaryDir otherRuntime;
         QProcessEnvironment environment = offscreenEnvironment();
@@ -169,7 +169,7 @@ private slots:
         QProcess program;
         program.setWorkingDirectory(workingFolder.path());
         start(program, QStringLiteral("tesselle"), environment);
-        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(settingsFile()), 10000);
+        QTRY_VERIFY_WITH_TIMEOUT(QFile::exists(settingsFile()), patienceMs);
         stop(program, SIGTERM);
         QVERIFY(!QFile::exists(workingFolder.filePath("relative-config")));
     }
@@ -185,7 +185,7 @@ private slots:
         }
         QProcess program;
         start(program);
-        QTRY_COMPARE_WITH_TIMEOUT(entriesInMatchFile(), recordedCount, 20000);
+        QTRY_COMPARE_WITH_TIMEOUT(entriesInMatchFile(), recordedCount, patienceMs);
         stop(program, SIGTERM);
         QStringList left = QDir(folder).entryList(QDir::Files | QDir::Hidden);
         left.sort();
