@@ -43,16 +43,6 @@ trap cleanup EXIT
 trap 'echo "FAIL: stopped at line $LINENO: $BASH_COMMAND" >&2' ERR
 
 failed=0
-check() { # description, then a command that succeeds when the check holds
-  local what=$1
-  shift
-  if "$@"; then
-    echo "PASS: $what"
-  else
-    echo "FAIL: $what"
-    failed=$((failed + 1))
-  fi
-}
 
 # --- what is in the package ------------------------------------------------------
 dpkg-deb -I "$deb" | sed -n 's/^ \(Version\|Architecture\|Installed-Size\|Depends\|Suggests\):/\1:/p'

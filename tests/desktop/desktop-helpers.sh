@@ -3,6 +3,30 @@
 
 now_ms() { date +%s%3N; }
 
+# A check of a test script: says PASS or FAIL with what it checks, and counts
+# both in $passed and $failed.
+check() { # description, then a command that succeeds when the check holds
+    local what=$1
+    shift
+    if "$@"; then
+        echo "PASS: $what"
+        passed=$((${passed:-0} + 1))
+    else
+        echo "FAIL: $what"
+        failed=$((${failed:-0} + 1))
+    fi
+}
+
+# Runs a command in the background, its output in a log; its pid goes to
+# $started and joins $pids, which the script's cleanup stops.
+start() { # log file, then the command
+    local log=$1
+    shift
+    "$@" > "$log" 2>&1 &
+    started=$!
+    pids+=("$started")
+}
+
 wait_until() { # timeout in ms, then a command that succeeds once it holds
     local deadline=$(($(now_ms) + $1))
     shift

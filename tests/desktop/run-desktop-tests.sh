@@ -54,24 +54,6 @@ ln -s "$bin/tesselle_desktop_driver" "$driver"
 # How long a check waits for what it expects; the sanitizer build is slower.
 patience=${TESSELLE_DESKTOP_PATIENCE:-10000}
 passed=0
-check() { # description, then a command that succeeds when the check holds
-    local what=$1
-    shift
-    if "$@"; then
-        echo "PASS: $what"
-        passed=$((passed + 1))
-    else
-        echo "FAIL: $what"
-        failed=$((failed + 1))
-    fi
-}
-start() { # log file, then the command; the pid goes to $started
-    local log=$1
-    shift
-    "$@" > "$log" 2>&1 &
-    started=$!
-    pids+=("$started")
-}
 
 # --- the display -----------------------------------------------------------
 # Xvfb picks a free display number and writes it to descriptor 3.

@@ -40,24 +40,6 @@ trap cleanup EXIT
 
 patience=${TESSELLE_DESKTOP_PATIENCE:-10000}
 passed=0
-check() { # description, then a command that succeeds when the check holds
-    local what=$1
-    shift
-    if "$@"; then
-        echo "PASS: $what"
-        passed=$((passed + 1))
-    else
-        echo "FAIL: $what"
-        failed=$((failed + 1))
-    fi
-}
-start() { # log file, then the command; the pid goes to $started
-    local log=$1
-    shift
-    "$@" > "$log" 2>&1 &
-    started=$!
-    pids+=("$started")
-}
 
 # --- the compositor ----------------------------------------------------------
 # sway refuses to run as root: then it runs as nobody, in a runtime folder of
