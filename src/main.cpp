@@ -6,7 +6,6 @@
 #include "app/WindowContents.h"
 #include "app/WindowManager.h"
 #include "async/SystemClock.h"
-#include "platform/MessageError.h"
 #include "platform/linux/BuildAppInfo.h"
 #include "platform/linux/EspansoConfigFolder.h"
 #include "platform/linux/EspansoReplacementService.h"
@@ -24,6 +23,7 @@
 #include "platform/linux/Syslog.h"
 #include "platform/linux/X11GlobalShortcut.h"
 #include "platform/linux/XdgAutostart.h"
+#include "settings/KeyboardShortcut.h"
 #include "settings/LaunchAtLogin.h"
 #include "shortcuts/ShortcutStack.h"
 #include "shortcuts/TextExpanderMonitor.h"
@@ -41,7 +41,6 @@
 namespace {
 
 constexpr std::chrono::seconds quitPatience(30);
-const QString defaultGlobalShortcut = QStringLiteral("Ctrl+Alt+E");
 
 QStringList argumentList(int argc, char** argv) {
     QStringList arguments;
@@ -158,6 +157,8 @@ int main(int argc, char** argv) {
     std::optional<X11GlobalShortcut> globalShortcut;
     if (session.kind == DesktopSession::Kind::x11 && X11GlobalShortcut::isAvailable())
         globalShortcut.emplace();
+    KeyboardShortcut keyboardShortcut(defaults, globalShortcut ? &*globalShortcut : nullptr,
+                                      session, output);
 
     AppDelegate delegate(AppDelegate::Services{
         defaults, launchAtLogin, appInfo, usageReporting, resources, measurer, registry, registry,
@@ -172,15 +173,10 @@ int main(int argc, char** argv) {
                              &WindowManager::menuButtonToggle);
             QObject::connect(&instance, &SingleInstance::settingsRequested, windowManager.get(),
                              &WindowManager::openSettings);
-            if (globalShortcut) {
-                try {
-                    globalShortcut->bind(defaultGlobalShortcut, [manager = windowManager.get()] {
-                        manager->menuButtonToggle();
-                    });
-                } catch (const MessageError& error) {
-                    output.writeLine("Keyboard shortcut: " + error.message());
-                }
-            }
+            QObject::connect(&keyboardShortcut, &KeyboardShortcut::pressed, windowManager.get(),
+                             &WindowManager::menuButtonToggle);
+            QObject::connect(&owner.preferences(), &Preferences::didReset, &keyboardShortcut,
+                             &KeyboardShortcut::reload);
             // Queued: the window's content goes after the window announced its end.
             QObject::connect(windowManager.get(), &WindowManager::welcomeWindowGone, &app,
                              &returnFreedMemory, Qt::QueuedConnection);
@@ -197,10 +193,8 @@ int main(int argc, char** argv) {
     QObject::connect(&app, &QCoreApplication::aboutToQuit, &delegate,
                      &AppDelegate::applicationWillTerminate);
     // The key goes back to the desktop as soon as the program starts to quit.
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, &app, [&globalShortcut] {
-        if (globalShortcut)
-            globalShortcut->bind(QString(), {});
-    });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, &keyboardShortcut,
+                     &KeyboardShortcut::release);
     // The desktop session ends: quit in order before the session manager moves on.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, &QCoreApplication::quit);
 

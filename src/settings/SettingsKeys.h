@@ -9,4 +9,5 @@ inline constexpr auto configuration = "configuration";
 inline constexpr auto favorites = "favorites";
 inline constexpr auto recent = "recent";
 inline constexpr auto shortcuts = "shortcuts";
+inline constexpr auto keyboardShortcut = "keyboardShortcut";
 } // namespace SettingsKeys
