@@ -10,6 +10,7 @@
 #include "catalogue/EmojiStore.h"
 #include "platform/linux/FontTextMeasurer.h"
 #include "platform/linux/ResourceFolder.h"
+#include "settings/KeyboardShortcut.h"
 #include "settings/LaunchAtLogin.h"
 #include "settings/Preferences.h"
 #include "shortcuts/TextExpanderMonitor.h"
@@ -39,6 +40,7 @@ struct Shared {
     FakeAppInfo appInfo;
     FakeTextExpanderStatus expanderStatus;
     TextExpanderMonitor textExpander{expanderStatus, output};
+    KeyboardShortcut keyboardShortcut{defaults, nullptr, {}, output};
     RecordingPasteboard pasteboard;
     FakePasteService pasteService;
     RecordingLineOutput output;
@@ -65,7 +67,8 @@ struct Shared {
                 output,
                 appInfo,
                 fixture.userShortcuts,
-                textExpander};
+                textExpander,
+                keyboardShortcut};
     }
     Preset& preset() { return fixture.preset; }
 };

@@ -168,7 +168,7 @@ int main(int argc, char** argv) {
                 makeWindowContents({owner.preferences(), owner.preset(), defaults, resources,
                                     measurer, emojiImages, appManager, registry,
                                     shortcuts.background(), launchAtLogin, clock, output, appInfo,
-                                    userShortcuts, textExpander}));
+                                    userShortcuts, textExpander, keyboardShortcut}));
             QObject::connect(&instance, &SingleInstance::toggleRequested, windowManager.get(),
                              &WindowManager::menuButtonToggle);
             QObject::connect(&instance, &SingleInstance::settingsRequested, windowManager.get(),

@@ -35,7 +35,7 @@ WindowManager::Contents makeWindowContents(WindowServices services) {
         return std::make_unique<SettingsView>(
             GeneralSettingsView::Services{manager, services.preferences, services.preset,
                                           services.launchAtLogin, services.clock, services.output,
-                                          services.textExpander,
+                                          services.textExpander, services.keyboardShortcut,
                                           services.appManager.autopasteUnavailableReason()},
             services.appInfo, services.resources);
     };

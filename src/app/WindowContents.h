@@ -8,6 +8,7 @@ class BackgroundTasks;
 class Clock;
 class DefaultsStore;
 class EmojiImageCache;
+class KeyboardShortcut;
 class LineOutput;
 class Preferences;
 class Preset;
@@ -41,6 +42,7 @@ struct WindowServices {
     const AppInfo& appInfo;
     const UserShortcuts& userShortcuts;
     TextExpanderMonitor& textExpander;
+    KeyboardShortcut& keyboardShortcut;
 };
 
 // The contents of the three windows, each built when its window is first

@@ -13,6 +13,7 @@
 #include "platform/linux/QSettingsDefaultsStore.h"
 #include "platform/linux/ResourceFolder.h"
 #include "platform/linux/XdgAutostart.h"
+#include "settings/KeyboardShortcut.h"
 #include "settings/LaunchAtLogin.h"
 #include "settings/Preferences.h"
 #include "shortcuts/Preset.h"
@@ -61,11 +62,12 @@ struct Program {
     FakeAppInfo appInfo;
     FakeTextExpanderStatus expanderStatus;
     TextExpanderMonitor textExpander{expanderStatus, output};
+    KeyboardShortcut keyboardShortcut{defaults, nullptr, {}, output};
     WindowManager windowManager{
         preferences, defaults, appManager, resources,
         makeWindowContents({preferences, preset, defaults, resources, measurer, images, appManager,
                             registry, shortcuts.background(), launchAtLogin, clock, output, appInfo,
-                            userShortcuts, textExpander})};
+                            userShortcuts, textExpander, keyboardShortcut})};
     // The running picker's store, in the panel as the first opening builds it.
     EmojiStore& store;
 

@@ -1,3 +1,4 @@
+#include "FakeGlobalShortcut.h"
 #include "FakeTextMeasurer.h"
 #include "Fakes.h"
 #include "PresetFixture.h"
@@ -7,6 +8,7 @@
 #include "app/WindowContents.h"
 #include "app/WindowManager.h"
 #include "platform/linux/ResourceFolder.h"
+#include "settings/KeyboardShortcut.h"
 #include "settings/LaunchAtLogin.h"
 #include "settings/Preferences.h"
 #include "settings/SettingsKeys.h"
@@ -17,6 +19,7 @@
 #include "ui/controls/Popover.h"
 #include "ui/controls/PopoverButton.h"
 #include "ui/controls/ProgressIndicator.h"
+#include "ui/controls/SingleChordEdit.h"
 #include "ui/controls/Switch.h"
 #include "ui/picker/EmojiGridView.h"
 #include "ui/picker/EmojiImageCache.h"
@@ -93,12 +96,15 @@ struct Fixture {
     PauseClock clock;
     FakeTextExpanderStatus expanderStatus;
     TextExpanderMonitor textExpander{expanderStatus, output};
+    FakeGlobalShortcut keys;
+    KeyboardShortcut keyboardShortcut{defaults, &keys, {}, output};
     EmojiImageCache images{EmojiGridView::symbolSize, EmojiGridView::cellSize, 1};
     WindowManager windowManager{
         preferences, defaults, appManager, resources,
         makeWindowContents({preferences, presets.preset, defaults, resources, measurer, images,
                             appManager, presets.registry, presets.background, launchAtLogin, clock,
-                            output, appInfo, presets.userShortcuts, textExpander})};
+                            output, appInfo, presets.userShortcuts, textExpander,
+                            keyboardShortcut})};
 
     GeneralSettingsView& open() {
         windowManager.openSettings();
@@ -669,6 +675,11 @@ private slots:
                "some one-time system permissions. This Wayland desktop does not let Tesselle "
                "type into other windows yet."
             << "This Wayland desktop does not let Tesselle type into other windows yet.";
+        QTest::newRow("keyboard shortcut")
+            << "Keyboard shortcut"
+            << "This key opens and closes Tesselle from any application. Click the field and "
+               "press the keys you want; Clear leaves Tesselle without a key."
+            << QString();
         QTest::newRow("startup") << "Startup"
                                  << "Automatically open Tesselle when you log in to your "
                                     "computer. (Psst… here's an easter egg for reading tooltips! "
@@ -697,6 +708,18 @@ private slots:
         auto* text = button.popover()->findChild<QLabel*>();
         QCOMPARE(QTextDocumentFragment::fromHtml(text->text()).toPlainText(), hint);
         QCOMPARE(text->width(), 200);
+    }
+
+    void keyboardShortcutRowHoldsTheKeyTyped() {
+        Fixture fixture;
+        GeneralSettingsView& page = fixture.open();
+        SettingsRowView* settingsRow = row(page, "Keyboard shortcut");
+        QVERIFY(settingsRow);
+        auto* field = settingsRow->findChild<SingleChordEdit*>();
+        QVERIFY(field);
+        QCOMPARE(field->keySequence(), QKeySequence(Qt::CTRL | Qt::ALT | Qt::Key_E));
+        QTest::keyClick(field, Qt::Key_K, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(fixture.keys.held(), "Ctrl+Shift+K");
     }
 
     void theSwitchesChangeThePreferencesAtOnce_data() {

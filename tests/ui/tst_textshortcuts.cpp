@@ -8,6 +8,7 @@
 #include "app/WindowManager.h"
 #include "platform/linux/EspansoStatus.h"
 #include "platform/linux/ResourceFolder.h"
+#include "settings/KeyboardShortcut.h"
 #include "settings/LaunchAtLogin.h"
 #include "settings/Preferences.h"
 #include "shortcuts/TextExpanderMonitor.h"
@@ -45,12 +46,14 @@ struct Fixture {
     PresetFixture presets{defaults, resources, measurer};
     EspansoStatus status{std::chrono::seconds(3)};
     TextExpanderMonitor textExpander{status, output};
+    KeyboardShortcut keyboardShortcut{defaults, nullptr, {}, output};
     EmojiImageCache images{EmojiGridView::symbolSize, EmojiGridView::cellSize, 1};
     WindowManager windowManager{
         preferences, defaults, appManager, resources,
         makeWindowContents({preferences, presets.preset, defaults, resources, measurer, images,
                             appManager, presets.registry, presets.background, launchAtLogin,
-                            presets.clock, output, appInfo, presets.userShortcuts, textExpander})};
+                            presets.clock, output, appInfo, presets.userShortcuts, textExpander,
+                            keyboardShortcut})};
 
     TextShortcutsStatus& settingsRow() {
         windowManager.openSettings();

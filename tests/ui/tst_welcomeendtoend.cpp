@@ -17,6 +17,7 @@
 #include "platform/linux/QSettingsDefaultsStore.h"
 #include "platform/linux/ResourceFolder.h"
 #include "platform/linux/XdgAutostart.h"
+#include "settings/KeyboardShortcut.h"
 #include "settings/LaunchAtLogin.h"
 #include "shortcuts/ShortcutStack.h"
 #include "shortcuts/TextExpanderMonitor.h"
@@ -66,6 +67,7 @@ struct Program {
     UserShortcuts userShortcuts{userTriggers};
     FakeTextExpanderStatus expanderStatus;
     TextExpanderMonitor textExpander{expanderStatus, output};
+    KeyboardShortcut keyboardShortcut{defaults, nullptr, {}, output};
     WindowManager* windowManager = nullptr;
     AppDelegate delegate{AppDelegate::Services{
         defaults, launchAtLogin, appInfo, usageReporting, resources, measurer, registry, registry,
@@ -76,7 +78,7 @@ struct Program {
                 makeWindowContents({owner.preferences(), owner.preset(), defaults, resources,
                                     measurer, images, appManager, registry, shortcuts.background(),
                                     launchAtLogin, clock, output, appInfo, userShortcuts,
-                                    textExpander}),
+                                    textExpander, keyboardShortcut}),
                 ShellTiming{.panelDelayAfterWelcome = std::chrono::milliseconds(0)});
             windowManager = manager.get();
             return manager;

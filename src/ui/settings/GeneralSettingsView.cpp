@@ -14,6 +14,7 @@
 #include "ui/controls/TextShortcutsStatus.h"
 #include "ui/settings/FamilyPicker.h"
 #include "ui/settings/GenderPicker.h"
+#include "ui/settings/KeyboardShortcutField.h"
 #include "ui/settings/PresetActionButton.h"
 #include "ui/settings/SettingsRowView.h"
 #include "ui/settings/TonePicker.h"
@@ -45,6 +46,9 @@ const char* const autopasteHint =
     "Double-clicking an emoji will copy it by default. With Autopaste, selected emojis will "
     "automatically paste into your most recent text field. Note: this requires some one-time "
     "system permissions.";
+const char* const keyboardShortcutHint =
+    "This key opens and closes Tesselle from any application. Click the field and press the "
+    "keys you want; Clear leaves Tesselle without a key.";
 const char* const startupHint = "Automatically open Tesselle when you log in to your computer. "
                                 "(Psst\u2026 here's an easter egg for reading tooltips! "
                                 "\U0001F407\U0001F95A)";
@@ -102,6 +106,9 @@ GeneralSettingsView::GeneralSettingsView(Services services, const ResourceLocato
     column->addWidget(new SettingsRowView(
         "Advanced", unavailable.isEmpty() ? autopasteHint : autopasteHint + (' ' + unavailable),
         autoPaste, resources));
+    column->addWidget(new SettingsRowView("Keyboard shortcut", keyboardShortcutHint,
+                                          new KeyboardShortcutField(services.keyboardShortcut),
+                                          resources));
     column->addWidget(new SettingsRowView(
         "Startup", startupHint, new LaunchAtLogin::Toggle(services.launchAtLogin, "Open at login"),
         resources));

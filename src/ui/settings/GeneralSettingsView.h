@@ -13,6 +13,7 @@ class Clock;
 class DesktopShell;
 class FamilyPicker;
 class GenderPicker;
+class KeyboardShortcut;
 class LineOutput;
 class Preferences;
 class Preset;
@@ -26,10 +27,10 @@ class Observable;
 }
 
 // The general settings page: the preset configuration (appearance, skin tone,
-// family) with Install and Uninstall, the Autopaste, launch-at-login and
-// system-colour switches, and "Reset App". A new choice while a configuration
-// is installed reinstalls at once. The page keeps only what it shows; what is
-// installed comes from the preset alone.
+// family) with Install and Uninstall, the Autopaste switch, the keyboard
+// shortcut, the launch-at-login and system-colour switches, and "Reset App". A
+// new choice while a configuration is installed reinstalls at once. The page
+// keeps only what it shows; what is installed comes from the preset alone.
 class GeneralSettingsView : public QWidget {
     Q_OBJECT
 public:
@@ -43,6 +44,8 @@ public:
         LineOutput& output;
         // Checked again whenever the page is shown.
         TextExpanderMonitor& textExpander;
+        // The key that toggles the panel from any application.
+        KeyboardShortcut& keyboardShortcut;
         // Why this session cannot autopaste; empty where it can.
         QString autopasteUnavailable;
     };

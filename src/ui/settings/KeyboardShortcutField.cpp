@@ -1,0 +1,63 @@
+#include "ui/settings/KeyboardShortcutField.h"
+
+#include "settings/KeyboardShortcut.h"
+#include "ui/controls/SingleChordEdit.h"
+
+#include <QFontDatabase>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace {
+
+QLabel* plainLabel(const QString& text) {
+    auto* label = new QLabel(text);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    return label;
+}
+
+} // namespace
+
+KeyboardShortcutField::KeyboardShortcutField(KeyboardShortcut& shortcut, QWidget* parent)
+    : QWidget(parent), m_shortcut(shortcut) {
+    auto* column = new QVBoxLayout(this);
+    column->setContentsMargins(0, 0, 0, 0);
+    if (shortcut.state() == KeyboardShortcut::State::unavailable) {
+        const KeyboardShortcut::DesktopBinding binding = shortcut.desktopBinding();
+        column->addWidget(plainLabel(binding.sentence));
+        QLabel* command = plainLabel(binding.command);
+        command->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+        command->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        command->setAccessibleName(QStringLiteral("Command"));
+        column->addWidget(command);
+        return;
+    }
+    m_edit = new SingleChordEdit;
+    m_edit->setAccessibleName(QStringLiteral("Keyboard shortcut"));
+    m_clear = new QPushButton(QStringLiteral("Clear"));
+    m_clear->setAccessibleName(QStringLiteral("Clear the keyboard shortcut"));
+    auto* line = new QHBoxLayout;
+    line->addWidget(m_edit, 1);
+    line->addWidget(m_clear);
+    column->addLayout(line);
+    m_status = plainLabel(QString());
+    column->addWidget(m_status);
+
+    connect(m_edit, &SingleChordEdit::chordChosen, this, [this](const QKeySequence& chord) {
+        m_shortcut.setKey(chord.toString(QKeySequence::PortableText));
+    });
+    connect(m_clear, &QPushButton::clicked, this, [this] { m_shortcut.setKey(QString()); });
+    connect(&shortcut, &KeyboardShortcut::stateChanged, this, &KeyboardShortcutField::showState);
+    showState();
+}
+
+void KeyboardShortcutField::showState() {
+    const QKeySequence key = QKeySequence::fromString(m_shortcut.key(), QKeySequence::PortableText);
+    if (m_edit->keySequence() != key)
+        m_edit->setKeySequence(key);
+    m_clear->setEnabled(!key.isEmpty());
+    m_status->setText(m_shortcut.refusal());
+    m_status->setVisible(!m_shortcut.refusal().isEmpty());
+}
