@@ -678,7 +678,8 @@ private slots:
         QTest::newRow("keyboard shortcut")
             << "Keyboard shortcut"
             << "This key opens and closes Tesselle from any application. Click the field and "
-               "press the keys you want; Clear leaves Tesselle without a key."
+               "press a key with Ctrl, Alt or Super, or a function key; Clear leaves Tesselle "
+               "without a key."
             << QString();
         QTest::newRow("startup") << "Startup"
                                  << "Automatically open Tesselle when you log in to your "

@@ -47,8 +47,8 @@ const char* const autopasteHint =
     "automatically paste into your most recent text field. Note: this requires some one-time "
     "system permissions.";
 const char* const keyboardShortcutHint =
-    "This key opens and closes Tesselle from any application. Click the field and press the "
-    "keys you want; Clear leaves Tesselle without a key.";
+    "This key opens and closes Tesselle from any application. Click the field and press a key "
+    "with Ctrl, Alt or Super, or a function key; Clear leaves Tesselle without a key.";
 const char* const startupHint = "Automatically open Tesselle when you log in to your computer. "
                                 "(Psst\u2026 here's an easter egg for reading tooltips! "
                                 "\U0001F407\U0001F95A)";
