@@ -44,6 +44,7 @@ EmojiGridView::EmojiGridView(EmojiStore& store, EmojiImageCache& images, EmojiPi
       m_preferences(preferences) {
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Emoji"));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The panel's background shows through.
@@ -58,6 +59,7 @@ EmojiGridView::EmojiGridView(EmojiStore& store, EmojiImageCache& images, EmojiPi
     connect(&m_preferences, &Preferences::useSystemColorChanged, viewport(),
             qOverload<>(&QWidget::update));
     relayout();
+    makeItemsAccessible(this);
 }
 
 // What a tab shows at once, the first page of every group, is drawn ahead on
@@ -122,7 +124,36 @@ void EmojiGridView::setSelectedEmoji(const std::optional<Emoji>& emoji) {
     if (same)
         return;
     viewport()->update();
+    if (m_selectedEmoji)
+        announceSelectedItem(this, m_selectedEmoji->id.toString());
     emit selectedEmojiChanged();
+}
+
+std::optional<AccessibleItems::Item> EmojiGridView::accessibleItem(const QString& key) const {
+    const auto position = positionOf(QUuid(key));
+    if (!position)
+        return std::nullopt;
+    const Emoji& emoji = m_sections[position->section].group.emojis[position->index];
+    const QPoint origin = viewport()->pos() - QPoint(0, verticalScrollBar()->value());
+    return Item{key, emoji.description, contentCellRect(*position).translated(origin),
+                m_selectedEmoji && m_selectedEmoji->id == emoji.id};
+}
+
+QList<AccessibleItems::Item> EmojiGridView::accessibleItems() const {
+    const int offset = verticalScrollBar()->value();
+    const QPoint origin = viewport()->pos() - QPoint(0, offset);
+    QList<Item> items;
+    forEachCellIn(QRect(0, offset, gridWidth, viewport()->height()),
+                  [&](const Emoji& emoji, const QRect& cell) {
+                      items << Item{emoji.id.toString(), emoji.description, cell.translated(origin),
+                                    m_selectedEmoji && m_selectedEmoji->id == emoji.id};
+                  });
+    return items;
+}
+
+void EmojiGridView::pressAccessibleItem(const QString& key) {
+    if (const auto position = positionOf(QUuid(key)))
+        setSelectedEmoji(m_sections[position->section].group.emojis[position->index]);
 }
 
 void EmojiGridView::scrollToGroup(const QString& title) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/EmojiGroup.h"
+#include "ui/controls/AccessibleItems.h"
 
 #include <QAbstractScrollArea>
 #include <QHash>
@@ -20,8 +21,9 @@ class Toast;
 // copies it, records it as recent and then pastes it (autopaste on) or shows
 // "Copied!" by its cell; the context menu's "Copy" copies and records only.
 // Arrow keys move the selection; from the keyboard (the Menu key, Shift+F10)
-// the context menu is the selection's.
-class EmojiGridView : public QAbstractScrollArea {
+// the context menu is the selection's. Assistive technology sees a list of
+// the cells in sight, each named by its emoji's description.
+class EmojiGridView : public QAbstractScrollArea, public AccessibleItems {
     Q_OBJECT
 public:
     static constexpr int columns = 8;
@@ -48,6 +50,12 @@ public:
     std::optional<Emoji> emojiAt(const QPoint& position) const;
 
     QSize sizeHint() const override;
+
+    QAccessible::Role accessibleRole() const override { return QAccessible::List; }
+    QAccessible::Role accessibleItemRole() const override { return QAccessible::ListItem; }
+    QList<Item> accessibleItems() const override;
+    std::optional<Item> accessibleItem(const QString& key) const override;
+    void pressAccessibleItem(const QString& key) override;
 
 signals:
     void selectedEmojiChanged();

@@ -23,6 +23,7 @@ GroupTabBar::GroupTabBar(const ResourceLocator& resources, Preferences& preferen
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     connect(&m_preferences, &Preferences::useSystemColorChanged, this,
             qOverload<>(&QWidget::update));
+    makeItemsAccessible(this);
 }
 
 void GroupTabBar::setGroups(const QList<EmojiGroupType>& groups) {
@@ -53,6 +54,22 @@ int GroupTabBar::tabAt(const QPoint& position) const {
             return index;
     }
     return -1;
+}
+
+QList<AccessibleItems::Item> GroupTabBar::accessibleItems() const {
+    QList<Item> items;
+    for (int index = 0; index < m_groups.size(); ++index) {
+        const QString name = title(m_groups[index]);
+        items << Item{name, name, tabRect(index), m_groups[index] == m_current};
+    }
+    return items;
+}
+
+void GroupTabBar::pressAccessibleItem(const QString& key) {
+    for (EmojiGroupType group : std::as_const(m_groups)) {
+        if (title(group) == key)
+            emit tabClicked(group);
+    }
 }
 
 bool GroupTabBar::event(QEvent* event) {

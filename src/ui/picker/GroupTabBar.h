@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/EmojiGroupType.h"
+#include "ui/controls/AccessibleItems.h"
 #include "ui/controls/TemplateImage.h"
 
 #include <QWidget>
@@ -9,8 +10,9 @@ class Preferences;
 class ResourceLocator;
 
 // The row of group tabs above the grid: each group's icon, in the accent
-// colour for the current tab and the text colour for the others.
-class GroupTabBar : public QWidget {
+// colour for the current tab and the text colour for the others. Assistive
+// technology sees tabs named by group.
+class GroupTabBar : public QWidget, public AccessibleItems {
     Q_OBJECT
 public:
     GroupTabBar(const ResourceLocator& resources, Preferences& preferences,
@@ -23,6 +25,11 @@ public:
     QRect tabRect(int index) const;
 
     QSize sizeHint() const override;
+
+    QAccessible::Role accessibleRole() const override { return QAccessible::PageTabList; }
+    QAccessible::Role accessibleItemRole() const override { return QAccessible::PageTab; }
+    QList<Item> accessibleItems() const override;
+    void pressAccessibleItem(const QString& key) override;
 
 signals:
     void tabClicked(EmojiGroupType group);

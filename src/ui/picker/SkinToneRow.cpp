@@ -3,6 +3,7 @@
 #include "settings/Preferences.h"
 #include "ui/controls/AccentColor.h"
 #include "ui/controls/EmojiFont.h"
+#include "ui/controls/ToneName.h"
 
 #include <QMouseEvent>
 #include <QPainter>
@@ -17,6 +18,8 @@ SkinToneRow::SkinToneRow(Preferences& preferences, QWidget* parent)
     : QWidget(parent), m_preferences(preferences) {
     setFont(emojiFont(fontSize));
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setAccessibleName(QStringLiteral("Skin tone"));
+    makeItemsAccessible(this);
 }
 
 void SkinToneRow::setForms(const QStringList& forms, const QString& current) {
@@ -50,6 +53,22 @@ int SkinToneRow::formAt(const QPoint& position) const {
             return index;
     }
     return -1;
+}
+
+// The forms come in tone order, the yellow one first.
+QList<AccessibleItems::Item> SkinToneRow::accessibleItems() const {
+    QList<Item> items;
+    const QList<Tone>& tones = allTones();
+    for (int index = 0; index < m_forms.size(); ++index) {
+        const QString name = index < tones.size() ? toneName(tones[index]) : m_forms[index];
+        items << Item{m_forms[index], name, formRect(index), m_forms[index] == m_current};
+    }
+    return items;
+}
+
+void SkinToneRow::pressAccessibleItem(const QString& key) {
+    if (m_forms.contains(key))
+        emit formClicked(QString(key));
 }
 
 void SkinToneRow::mousePressEvent(QMouseEvent* event) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ui/controls/AccessibleItems.h"
+
 #include <QStringList>
 #include <QWidget>
 
@@ -7,7 +9,8 @@ class Preferences;
 
 // The skin-tone forms of the shown emoji in a row; the current form is marked
 // in the accent colour. A click chooses a form, a double click also copies it.
-class SkinToneRow : public QWidget {
+// Assistive technology sees radio buttons named by tone.
+class SkinToneRow : public QWidget, public AccessibleItems {
     Q_OBJECT
 public:
     explicit SkinToneRow(Preferences& preferences, QWidget* parent = nullptr);
@@ -17,6 +20,11 @@ public:
     QRect formRect(int index) const;
 
     QSize sizeHint() const override;
+
+    QAccessible::Role accessibleRole() const override { return QAccessible::Grouping; }
+    QAccessible::Role accessibleItemRole() const override { return QAccessible::RadioButton; }
+    QList<Item> accessibleItems() const override;
+    void pressAccessibleItem(const QString& key) override;
 
 signals:
     void formClicked(const QString& form);

@@ -32,6 +32,8 @@ FamilyGrid::FamilyGrid(const Preferences& preferences, QWidget* parent)
     empty.moveCenter(last.center());
     empty.moveLeft(last.right() + 1 + bottomSpacing);
     m_cells.append({std::nullopt, empty});
+    setAccessibleName(QStringLiteral("Families"));
+    makeItemsAccessible(this);
 }
 
 QSize FamilyGrid::sizeHint() const {
@@ -60,6 +62,23 @@ const FamilyGrid::Cell* FamilyGrid::cellAt(const QPoint& point) const {
             return &cell;
     }
     return nullptr;
+}
+
+QList<AccessibleItems::Item> FamilyGrid::accessibleItems() const {
+    QList<Item> items;
+    for (const Cell& cell : m_cells) {
+        const QString key = cell.family ? rawValue(*cell.family) : QString();
+        const QString name = cell.family ? key : QStringLiteral("No family");
+        items << Item{key, name, cell.rect, cell.family == m_selection};
+    }
+    return items;
+}
+
+void FamilyGrid::pressAccessibleItem(const QString& key) {
+    for (const Cell& cell : std::as_const(m_cells)) {
+        if ((cell.family ? rawValue(*cell.family) : QString()) == key)
+            emit picked(cell.family);
+    }
 }
 
 void FamilyGrid::paintEvent(QPaintEvent*) {

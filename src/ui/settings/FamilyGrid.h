@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/Family.h"
+#include "ui/controls/AccessibleItems.h"
 
 #include <QWidget>
 
@@ -8,8 +9,9 @@ class Preferences;
 
 // The family choices inside the family picker's popover: 25 families in a
 // grid of five columns, then the single family emoji and an empty cell for
-// "no family" on a row of their own.
-class FamilyGrid : public QWidget {
+// "no family" on a row of their own. Assistive technology sees radio buttons
+// named by the family emoji, which screen readers speak by their names.
+class FamilyGrid : public QWidget, public AccessibleItems {
     Q_OBJECT
 public:
     explicit FamilyGrid(const Preferences& preferences, QWidget* parent = nullptr);
@@ -19,6 +21,11 @@ public:
     QRect cellRect(std::optional<Family> family) const;
 
     QSize sizeHint() const override;
+
+    QAccessible::Role accessibleRole() const override { return QAccessible::Grouping; }
+    QAccessible::Role accessibleItemRole() const override { return QAccessible::RadioButton; }
+    QList<Item> accessibleItems() const override;
+    void pressAccessibleItem(const QString& key) override;
 
 signals:
     // Every click on a cell, also on the one already chosen.

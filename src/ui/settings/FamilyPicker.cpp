@@ -23,6 +23,7 @@ FamilyPicker::FamilyPicker(const Preferences& preferences, QWidget* parent)
     connect(m_popover, &Popover::dismissed, this, [this] { m_isPickerPresented = false; });
     connect(&preferences, &Preferences::useSystemColorChanged, m_grid,
             qOverload<>(&QWidget::update));
+    makeItemsAccessible(this);
 }
 
 QSize FamilyPicker::sizeHint() const {
@@ -48,6 +49,16 @@ void FamilyPicker::pick(std::optional<Family> family) {
         return;
     setSelection(family);
     emit selectionChanged(family);
+}
+
+QList<AccessibleItems::Item> FamilyPicker::accessibleItems() const {
+    const QString name = m_selection ? QStringLiteral("Family: ") + rawValue(*m_selection)
+                                     : QStringLiteral("Family: none");
+    return {Item{QStringLiteral("cell"), name, rect(), false}};
+}
+
+void FamilyPicker::pressAccessibleItem(const QString&) {
+    setPickerPresented(!m_isPickerPresented);
 }
 
 void FamilyPicker::paintEvent(QPaintEvent*) {

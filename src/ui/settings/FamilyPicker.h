@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/Family.h"
+#include "ui/controls/AccessibleItems.h"
 
 #include <QWidget>
 
@@ -11,7 +12,8 @@ class Preferences;
 // The default family: one cell showing the chosen family (blank for none)
 // that opens a popover of all families. The popover stays open across
 // choices; a click outside it or on the cell closes it. The owner keeps the choice.
-class FamilyPicker : public QWidget {
+// Assistive technology sees the cell as a button naming the family.
+class FamilyPicker : public QWidget, public AccessibleItems {
     Q_OBJECT
 public:
     explicit FamilyPicker(const Preferences& preferences, QWidget* parent = nullptr);
@@ -26,6 +28,11 @@ public:
     FamilyGrid& grid() const { return *m_grid; }
 
     QSize sizeHint() const override;
+
+    QAccessible::Role accessibleRole() const override { return QAccessible::Grouping; }
+    QAccessible::Role accessibleItemRole() const override { return QAccessible::PushButton; }
+    QList<Item> accessibleItems() const override;
+    void pressAccessibleItem(const QString& key) override;
 
 signals:
     // A choice in the popover other than the one shown.

@@ -8,13 +8,28 @@
 #include <QPainter>
 
 namespace {
+
 constexpr int spacing = 10;
+
+QString genderName(Gender gender) {
+    switch (gender) {
+    case Gender::person:
+        return QStringLiteral("Person");
+    case Gender::female:
+        return QStringLiteral("Woman");
+    case Gender::male:
+        return QStringLiteral("Man");
+    }
+    return {};
 }
+
+} // namespace
 
 GenderPicker::GenderPicker(const Preferences& preferences, QWidget* parent)
     : QWidget(parent), m_preferences(preferences) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
     connect(&preferences, &Preferences::useSystemColorChanged, this, qOverload<>(&QWidget::update));
+    makeItemsAccessible(this);
 }
 
 void GenderPicker::setSelection(std::optional<Gender> selection) {
@@ -60,8 +75,25 @@ void GenderPicker::mouseReleaseEvent(QMouseEvent* event) {
     if (!pressed || event->button() != Qt::LeftButton ||
         genderAt(event->position().toPoint()) != pressed)
         return;
-    if (m_selection == pressed)
+    choose(*pressed);
+}
+
+void GenderPicker::choose(Gender gender) {
+    if (m_selection == gender)
         return;
-    setSelection(pressed);
+    setSelection(gender);
     emit selectionChanged(m_selection);
+}
+
+QList<AccessibleItems::Item> GenderPicker::accessibleItems() const {
+    QList<Item> items;
+    for (Gender gender : allGenders())
+        items << Item{rawValue(gender), genderName(gender), cellRect(gender),
+                      m_selection == gender};
+    return items;
+}
+
+void GenderPicker::pressAccessibleItem(const QString& key) {
+    if (const auto gender = genderFromRawValue(key))
+        choose(*gender);
 }

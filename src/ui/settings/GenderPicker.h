@@ -1,6 +1,7 @@
 #pragma once
 
 #include "catalogue/Gender.h"
+#include "ui/controls/AccessibleItems.h"
 
 #include <QWidget>
 
@@ -8,7 +9,8 @@ class Preferences;
 
 // The default appearance: the person, woman and man emoji side by side, the
 // chosen one highlighted. A click chooses; the owner keeps the choice.
-class GenderPicker : public QWidget {
+// Assistive technology sees the cells as radio buttons named by appearance.
+class GenderPicker : public QWidget, public AccessibleItems {
     Q_OBJECT
 public:
     explicit GenderPicker(const Preferences& preferences, QWidget* parent = nullptr);
@@ -20,6 +22,11 @@ public:
 
     QSize sizeHint() const override;
 
+    QAccessible::Role accessibleRole() const override { return QAccessible::Grouping; }
+    QAccessible::Role accessibleItemRole() const override { return QAccessible::RadioButton; }
+    QList<Item> accessibleItems() const override;
+    void pressAccessibleItem(const QString& key) override;
+
 signals:
     // A click chose another appearance than the one shown.
     void selectionChanged(std::optional<Gender> selection);
@@ -30,6 +37,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void choose(Gender gender);
     std::optional<Gender> genderAt(const QPoint& point) const;
 
     const Preferences& m_preferences;

@@ -1,5 +1,7 @@
 #include "ui/settings/TonePicker.h"
 
+#include "ui/controls/ToneName.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -11,6 +13,7 @@ constexpr qreal dotSize = 5;
 
 TonePicker::TonePicker(QWidget* parent) : QWidget(parent) {
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    makeItemsAccessible(this);
 }
 
 QColor TonePicker::swatchColor(Tone tone) {
@@ -82,8 +85,25 @@ void TonePicker::mouseReleaseEvent(QMouseEvent* event) {
     if (!pressed || event->button() != Qt::LeftButton ||
         toneAt(event->position().toPoint()) != pressed)
         return;
-    if (m_selection == pressed)
+    choose(*pressed);
+}
+
+void TonePicker::choose(Tone tone) {
+    if (m_selection == tone)
         return;
-    setSelection(pressed);
+    setSelection(tone);
     emit selectionChanged(m_selection);
+}
+
+QList<AccessibleItems::Item> TonePicker::accessibleItems() const {
+    QList<Item> items;
+    for (Tone tone : allTones())
+        items << Item{QString::number(rawValue(tone)), toneName(tone), swatchRect(tone),
+                      m_selection == tone};
+    return items;
+}
+
+void TonePicker::pressAccessibleItem(const QString& key) {
+    if (const auto tone = toneFromRawValue(key.toInt()))
+        choose(*tone);
 }

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "catalogue/Tone.h"
+#include "ui/controls/AccessibleItems.h"
 
 #include <QWidget>
 
 // The default skin tone: six round swatches in tone order, a white dot on the
-// chosen one. A click chooses; the owner keeps the choice.
-class TonePicker : public QWidget {
+// chosen one. A click chooses; the owner keeps the choice. Assistive technology
+// sees the swatches as radio buttons named by tone.
+class TonePicker : public QWidget, public AccessibleItems {
     Q_OBJECT
 public:
     explicit TonePicker(QWidget* parent = nullptr);
@@ -20,6 +22,11 @@ public:
 
     QSize sizeHint() const override;
 
+    QAccessible::Role accessibleRole() const override { return QAccessible::Grouping; }
+    QAccessible::Role accessibleItemRole() const override { return QAccessible::RadioButton; }
+    QList<Item> accessibleItems() const override;
+    void pressAccessibleItem(const QString& key) override;
+
 signals:
     // A click chose another tone than the one shown.
     void selectionChanged(std::optional<Tone> selection);
@@ -30,6 +37,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
+    void choose(Tone tone);
     std::optional<Tone> toneAt(const QPoint& point) const;
 
     std::optional<Tone> m_selection;
