@@ -139,12 +139,42 @@ std::unique_ptr<QWidget> makePainted(Painted kind, Fixture& fixture) {
     return nullptr;
 }
 
+enum class Window { panel, panelWithSelection, welcome, general, support, about };
+
+bool isInteractive(QAccessibleInterface* node) {
+    static const QList<QAccessible::Role> roles{
+        QAccessible::PushButton,   QAccessible::CheckBox, QAccessible::RadioButton,
+        QAccessible::EditableText, QAccessible::ComboBox, QAccessible::ListItem,
+        QAccessible::PageTab,      QAccessible::Link,     QAccessible::Slider,
+        QAccessible::SpinBox,      QAccessible::List,     QAccessible::Cell};
+    return node->state().focusable || roles.contains(node->role());
+}
+
+// What a screen reader would find without a name or a role, as
+// "class (role)" lines; controls out of sight are not found.
+QStringList unnamedControls(QAccessibleInterface* node) {
+    if (!node || node->state().invisible)
+        return {};
+    QStringList unnamed;
+    if (isInteractive(node) && (node->role() == QAccessible::NoRole ||
+                                node->text(QAccessible::Name).trimmed().isEmpty())) {
+        const QObject* object = node->object() ? node->object() : node->parent()->object();
+        unnamed << QStringLiteral("%1 (role %2)")
+                       .arg(QString::fromLatin1(object->metaObject()->className()))
+                       .arg(int(node->role()), 0, 16);
+    }
+    for (int index = 0; index < node->childCount(); ++index)
+        unnamed << unnamedControls(node->child(index));
+    return unnamed;
+}
+
 QAccessibleInterface* accessible(QObject* object) {
     return QAccessible::queryAccessibleInterface(object);
 }
 
 } // namespace
 
+Q_DECLARE_METATYPE(Window)
 Q_DECLARE_METATYPE(Painted)
 
 class AccessibilityTest : public QObject {
@@ -163,6 +193,43 @@ private slots:
         recordedEvents().clear();
     }
     void cleanup() { fixture.reset(); }
+
+    void everyControlHasARoleAndAName_data() {
+        QTest::addColumn<Window>("window");
+        QTest::newRow("the picker panel") << Window::panel;
+        QTest::newRow("the picker panel with an emoji and its skin tones shown")
+            << Window::panelWithSelection;
+        QTest::newRow("the welcome window") << Window::welcome;
+        QTest::newRow("the General settings") << Window::general;
+        QTest::newRow("the Support settings") << Window::support;
+        QTest::newRow("the About settings") << Window::about;
+    }
+    void everyControlHasARoleAndAName() {
+        QFETCH(Window, window);
+        QWidget* shown = nullptr;
+        if (window == Window::panel || window == Window::panelWithSelection) {
+            MenuBarView& picker = fixture->picker();
+            if (window == Window::panelWithSelection) {
+                picker.searchField().setQuery(QStringLiteral("thumbs up"));
+                picker.grid().setFocus();
+                QTest::keyClick(&picker.grid(), Qt::Key_Right);
+                QVERIFY(picker.grid().selectedEmoji());
+            }
+            shown = picker.window();
+        } else if (window == Window::welcome) {
+            fixture->windowManager.showWelcomeWindowIfNeeded();
+            shown = fixture->windowManager.welcomeWindow();
+        } else {
+            fixture->windowManager.openSettings();
+            shown = fixture->windowManager.settingsWindow();
+            const int page = window == Window::general ? 0 : window == Window::support ? 1 : 2;
+            shown->findChild<SettingsView*>()->tabs().setCurrentIndex(page);
+        }
+        QVERIFY(shown);
+        QVERIFY(QTest::qWaitForWindowExposed(shown));
+        const QStringList unnamed = unnamedControls(accessible(shown));
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(QStringLiteral(", "))));
+    }
 
     void eachPaintedChoiceIsNamedAndShowsWhetherItIsChosen_data() {
         QTest::addColumn<Painted>("kind");

@@ -4,6 +4,7 @@
 #include "ui/controls/Popover.h"
 
 #include <QLabel>
+#include <QTextDocumentFragment>
 
 namespace {
 constexpr int hintWidth = 200;
@@ -13,6 +14,9 @@ constexpr int hintPadding = 12;
 PopoverButton::PopoverButton(const QString& systemImageName, const QString& hint, QSizeF symbolSize,
                              const ResourceLocator& resources, QWidget* parent)
     : SymbolButton(systemImageName, symbolSize, resources, parent), m_hint(hint) {
+    const QString plainHint = QTextDocumentFragment::fromHtml(hint).toPlainText();
+    setAccessibleName(QStringLiteral("Help: ") + plainHint);
+    setAccessibleDescription(plainHint);
     connect(this, &QAbstractButton::clicked, this,
             [this] { setPopoverPresented(!m_isPopoverPresented); });
 }

@@ -10,12 +10,10 @@ SymbolButton::SymbolButton(const QString& symbolName, QSizeF symbolSize,
       m_symbolSize(symbolSize) {
     setFocusPolicy(Qt::NoFocus);
     setCursor(Qt::ArrowCursor);
-    setAccessibleName(symbolName);
 }
 
 void SymbolButton::setSymbolName(const QString& name) {
     m_symbolName = name;
-    setAccessibleName(name);
     update();
 }
 

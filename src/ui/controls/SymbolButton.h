@@ -6,7 +6,8 @@
 class ResourceLocator;
 
 // A button without bezel whose label is a symbol image (see SymbolImage), in
-// the text colour unless given one, inside `padding` on every side.
+// the text colour unless given one, inside `padding` on every side. Its owner
+// names it for assistive technology by what it does.
 class SymbolButton : public QAbstractButton {
     Q_OBJECT
 public:

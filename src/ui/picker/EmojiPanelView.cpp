@@ -121,6 +121,7 @@ void EmojiPanelView::buildHeader() {
     m_description->setFont(medium);
     m_favoriteButton =
         new SymbolButton(QStringLiteral("star"), headerSymbolSize, m_services.resources);
+    m_favoriteButton->setAccessibleName(QStringLiteral("Add to favorites"));
     m_favoriteButton->setObjectName(QStringLiteral("favorite"));
     m_copyButton =
         new SymbolButton(QStringLiteral("doc.on.doc"), headerSymbolSize, m_services.resources);

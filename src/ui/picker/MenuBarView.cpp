@@ -82,6 +82,7 @@ QLayout* MenuBarView::buildHeader() {
     m_menuButton = new ImageButton(
         TemplateImage::named(m_services.resources, QStringLiteral("menu")), menuImageSize);
     m_menuButton->setAccessibleName(QStringLiteral("Menu"));
+    m_searchField->lineEdit().setAccessibleName(QStringLiteral("Search emoji"));
     searchRow->addWidget(m_searchField, 1);
     searchRow->addWidget(m_menuButton);
     header->addLayout(searchRow);

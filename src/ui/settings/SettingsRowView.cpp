@@ -1,5 +1,6 @@
 #include "ui/settings/SettingsRowView.h"
 
+#include "ui/controls/NameAfterTitle.h"
 #include "ui/controls/PopoverButton.h"
 
 #include <QHBoxLayout>
@@ -26,5 +27,7 @@ SettingsRowView::SettingsRowView(const QString& title, const QString& hint, QWid
     // right end without one more spacing for a separate stretch.
     row->addWidget(content, 1, Qt::AlignLeft | Qt::AlignVCenter);
     m_hintButton->setOpacity(hintOpacity);
+    m_hintButton->setAccessibleName(QStringLiteral("Help: ") + title);
+    nameAfterTitle(content, title);
     row->addWidget(m_hintButton, 0, Qt::AlignVCenter);
 }

@@ -34,6 +34,7 @@ SettingsView::SettingsView(GeneralSettingsView::Services general, const AppInfo&
     : QWidget(parent), m_tabs(new QTabWidget) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(padding, padding, padding, padding);
+    m_tabs->setAccessibleName(QStringLiteral("Settings"));
     layout->addWidget(m_tabs);
     setFixedWidth(viewWidth);
     followAccentColor(*this, general.preferences);

@@ -1,6 +1,7 @@
 #include "ui/welcome/WelcomeRowView.h"
 
 #include "ui/controls/Divider.h"
+#include "ui/controls/NameAfterTitle.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -24,6 +25,10 @@ WelcomeRowView::WelcomeRowView(const QString& title, QWidget* content, bool skip
     line->addWidget(label, 0, Qt::AlignVCenter);
     line->addStretch(1);
     line->addWidget(content, 0, Qt::AlignVCenter);
+    QString name = title;
+    if (name.endsWith(QLatin1Char(':')))
+        name.chop(1);
+    nameAfterTitle(content, name);
     column->addWidget(row);
     if (!skipDivider)
         column->addWidget(new Divider);
