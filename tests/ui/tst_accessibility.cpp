@@ -358,6 +358,35 @@ private slots:
         QCOMPARE(focused->text(QAccessible::Name), selected);
         QVERIFY(focused->state().selected);
     }
+
+    void copyingSaysCopiedToAssistiveTechnology_data() {
+        QTest::addColumn<bool>("fromDetailPanel");
+        QTest::newRow("Return on the selected emoji") << false;
+        QTest::newRow("the detail panel's Copy button") << true;
+    }
+    void copyingSaysCopiedToAssistiveTechnology() {
+        QFETCH(bool, fromDetailPanel);
+        MenuBarView& picker = fixture->picker();
+        QVERIFY(QTest::qWaitForWindowExposed(picker.window()));
+        picker.grid().setFocus();
+        QTest::keyClick(&picker.grid(), Qt::Key_Right);
+        recordedEvents().clear();
+        if (fromDetailPanel) {
+            for (QAbstractButton* button : picker.detailPanel().findChildren<QAbstractButton*>()) {
+                if (button->accessibleName() == QStringLiteral("Copy"))
+                    button->click();
+            }
+        } else {
+            QTest::keyClick(&picker.grid(), Qt::Key_Return);
+        }
+        QCOMPARE(fixture->pasteboard.texts, QStringList{QStringLiteral("😀")});
+        QStringList alerts;
+        for (const Event& event : std::as_const(recordedEvents())) {
+            if (event.type == QAccessible::Alert)
+                alerts << event.name;
+        }
+        QCOMPARE(alerts, QStringList{QStringLiteral("Copied!")});
+    }
 };
 
 TESSELLE_TEST_MAIN(AccessibilityTest, QApplication)

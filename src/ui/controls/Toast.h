@@ -11,7 +11,8 @@ class QWidget;
 // A short notice in a bubble under its view, such as "Copied!". The owner shows
 // it; it hides itself `duration` after each showing, or at once when clicked.
 // The hide scheduled at a showing is never cancelled: a notice closed by a click
-// and shown again soon is hidden by the first showing's timer.
+// and shown again soon is hidden by the first showing's timer. Each showing is
+// announced to assistive technology.
 class Toast : public QObject {
     Q_OBJECT
 public:
@@ -32,6 +33,8 @@ signals:
     void isShowingChanged(bool isShowing);
 
 private:
+    void announce();
+
     QPointer<Popover> m_bubble; // a child of the view, as its windows must be
     std::chrono::milliseconds m_duration;
     QRect m_anchor;
