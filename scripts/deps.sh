@@ -12,6 +12,7 @@ packages=(
   qt6-multimedia-dev  # the welcome window's video
   # tests and benchmarks
   libbenchmark-dev clang libclang-rt-14-dev
+  qt6-base-private-dev  # the accessibility test switches Qt's platform accessibility on
   clang-format  # the formatting check
   lld  # links the suites faster than the default linker
   unicode-data  # emoji-test.txt, for the skin-tone test with the real font

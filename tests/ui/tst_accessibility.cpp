@@ -33,23 +33,9 @@
 #include <QSignalSpy>
 #include <QTabWidget>
 #include <QTest>
-
-// Qt passes accessibility events on only while its platform's accessibility is
-// active, which on a desktop an assistive technology turns on. The offscreen
-// platform has Qt's plain one, switched on here through the private interface
-// whose headers Debian does not install; these are its exported functions.
-class QPlatformAccessibility {
-public:
-    void setActive(bool active);
-};
-class QPlatformIntegration {
-public:
-    QPlatformAccessibility* accessibility() const;
-};
-class QGuiApplicationPrivate {
-public:
-    static QPlatformIntegration* platform_integration;
-};
+#include <QtGui/private/qguiapplication_p.h>
+#include <qpa/qplatformaccessibility.h>
+#include <qpa/qplatformintegration.h>
 
 namespace {
 
@@ -184,7 +170,10 @@ class AccessibilityTest : public QObject {
 
 private slots:
     void initTestCase() {
-        QGuiApplicationPrivate::platform_integration->accessibility()->setActive(true);
+        // Qt passes accessibility events on only while its platform's
+        // accessibility is active, which on a desktop an assistive technology
+        // turns on; the offscreen platform has Qt's plain one.
+        QGuiApplicationPrivate::platformIntegration()->accessibility()->setActive(true);
         QVERIFY(QAccessible::isActive());
         QAccessible::installUpdateHandler(record);
     }
