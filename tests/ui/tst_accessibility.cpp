@@ -1,6 +1,7 @@
 #include "FakeTextMeasurer.h"
 #include "Fakes.h"
 #include "PresetFixture.h"
+#include "ProgramOverFakes.h"
 #include "TestEnvironment.h"
 #include "app/AppManager.h"
 #include "app/WindowContents.h"
@@ -59,19 +60,7 @@ void record(QAccessibleEvent* event) {
 }
 
 // The program's windows over fakes, on the real catalogue.
-struct Fixture {
-    FakeDefaultsStore defaults;
-    FakeLoginItemService loginItems;
-    LaunchAtLogin::Observable launchAtLogin{loginItems};
-    Preferences preferences{defaults, launchAtLogin};
-    RecordingPasteboard pasteboard;
-    FakePasteService pasteService;
-    RecordingLineOutput output;
-    AppManager appManager{pasteboard, pasteService, output};
-    ResourceFolder resources{TESSELLE_SOURCE_RESOURCES};
-    FakeAppInfo appInfo;
-    FakeTextMeasurer measurer{{"👍"}};
-    PresetFixture presets{defaults, resources, measurer};
+struct Fixture : ProgramOverFakes {
     FakeTextExpanderStatus expanderStatus;
     TextExpanderMonitor textExpander{expanderStatus, output};
     KeyboardShortcut keyboardShortcut{defaults, nullptr, {}, output};

@@ -2,6 +2,7 @@
 #include "FakeTextMeasurer.h"
 #include "Fakes.h"
 #include "PresetFixture.h"
+#include "ProgramOverFakes.h"
 #include "TestEnvironment.h"
 #include "WaitFor.h"
 #include "app/AppManager.h"
@@ -80,19 +81,7 @@ signals:
 
 // The program's shared objects with the preset over an in-memory list, the
 // settings window and the welcome window built with their real views.
-struct Fixture {
-    FakeDefaultsStore defaults;
-    FakeLoginItemService loginItems;
-    LaunchAtLogin::Observable launchAtLogin{loginItems};
-    Preferences preferences{defaults, launchAtLogin};
-    RecordingPasteboard pasteboard;
-    FakePasteService pasteService;
-    RecordingLineOutput output;
-    AppManager appManager{pasteboard, pasteService, output};
-    ResourceFolder resources{TESSELLE_SOURCE_RESOURCES};
-    FakeAppInfo appInfo;
-    FakeTextMeasurer measurer;
-    PresetFixture presets{defaults, resources, measurer};
+struct Fixture : ProgramOverFakes {
     PauseClock clock;
     FakeTextExpanderStatus expanderStatus;
     TextExpanderMonitor textExpander{expanderStatus, output};

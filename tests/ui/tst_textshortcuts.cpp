@@ -2,6 +2,7 @@
 #include "FakeTextMeasurer.h"
 #include "Fakes.h"
 #include "PresetFixture.h"
+#include "ProgramOverFakes.h"
 #include "TestEnvironment.h"
 #include "app/AppManager.h"
 #include "app/WindowContents.h"
@@ -31,19 +32,7 @@ namespace {
 
 // The program's windows over fakes, with the real espanso status service
 // asking the stand-in espanso.
-struct Fixture {
-    FakeDefaultsStore defaults;
-    FakeLoginItemService loginItems;
-    LaunchAtLogin::Observable launchAtLogin{loginItems};
-    Preferences preferences{defaults, launchAtLogin};
-    RecordingPasteboard pasteboard;
-    FakePasteService pasteService;
-    RecordingLineOutput output;
-    AppManager appManager{pasteboard, pasteService, output};
-    ResourceFolder resources{TESSELLE_SOURCE_RESOURCES};
-    FakeAppInfo appInfo;
-    FakeTextMeasurer measurer;
-    PresetFixture presets{defaults, resources, measurer};
+struct Fixture : ProgramOverFakes {
     EspansoStatus status{std::chrono::seconds(3)};
     TextExpanderMonitor textExpander{status, output};
     KeyboardShortcut keyboardShortcut{defaults, nullptr, {}, output};

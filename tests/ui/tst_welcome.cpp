@@ -1,6 +1,7 @@
 #include "FakeTextMeasurer.h"
 #include "Fakes.h"
 #include "PresetFixture.h"
+#include "ProgramOverFakes.h"
 #include "TestEnvironment.h"
 #include "WaitFor.h"
 #include "app/AppManager.h"
@@ -40,21 +41,10 @@ namespace {
 
 // The shared objects of the program around a welcome window, with the preset
 // over an in-memory replacement list. The videos come from `videos`.
-struct Fixture {
+struct Fixture : ProgramOverFakes {
     explicit Fixture(const QString& videos = TESSELLE_SOURCE_RESOURCES) : videoFolder(videos) {}
 
-    FakeDefaultsStore defaults;
-    FakeLoginItemService loginItems;
-    LaunchAtLogin::Observable launchAtLogin{loginItems};
-    Preferences preferences{defaults, launchAtLogin};
-    RecordingPasteboard pasteboard;
-    FakePasteService pasteService;
-    RecordingLineOutput output;
-    AppManager appManager{pasteboard, pasteService, output};
-    ResourceFolder resources{TESSELLE_SOURCE_RESOURCES};
     ResourceFolder videoFolder;
-    FakeTextMeasurer measurer;
-    PresetFixture presets{defaults, resources, measurer};
     FakeTextExpanderStatus expanderStatus;
     TextExpanderMonitor textExpander{expanderStatus, output};
     WindowManager windowManager{
