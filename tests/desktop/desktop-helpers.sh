@@ -17,6 +17,17 @@ check() { # description, then a command that succeeds when the check holds
     fi
 }
 
+# A test script's end: stops what `start` started, shows the end of each log
+# in $work when a check failed, and removes $work.
+clean_up_test_run() {
+    for pid in "${pids[@]}"; do kill "$pid" 2> /dev/null; done
+    wait 2> /dev/null
+    if [ "${failed:-0}" -gt 0 ]; then
+        for log in "$work"/*.log; do echo "--- $log"; tail -20 "$log"; done
+    fi
+    rm -rf "$work"
+}
+
 # Runs a command in the background, its output in a log; its pid goes to
 # $started and joins $pids, which the script's cleanup stops.
 start() { # log file, then the command

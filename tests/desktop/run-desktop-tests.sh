@@ -26,15 +26,7 @@ done
 work=$(mktemp -d)
 pids=()
 failed=0
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2> /dev/null; done
-    wait 2> /dev/null
-    if [ "$failed" -gt 0 ]; then
-        for log in "$work"/*.log; do echo "--- $log"; tail -20 "$log"; done
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap clean_up_test_run EXIT
 
 # A private home, so that nothing of the real user's is read or written.
 export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"

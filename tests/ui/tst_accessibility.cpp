@@ -60,17 +60,7 @@ void record(QAccessibleEvent* event) {
 }
 
 // The program's windows over fakes, on the real catalogue.
-struct Fixture : ProgramOverFakes {
-    FakeTextExpanderStatus expanderStatus;
-    TextExpanderMonitor textExpander{expanderStatus, output};
-    KeyboardShortcut keyboardShortcut{defaults, nullptr, {}, output};
-    EmojiImageCache images{EmojiGridView::symbolSize, EmojiGridView::cellSize, 1};
-    WindowManager windowManager{
-        preferences, defaults, appManager, resources,
-        makeWindowContents({preferences, presets.preset, defaults, resources, measurer, images,
-                            appManager, presets.registry, presets.background, launchAtLogin,
-                            presets.clock, output, appInfo, presets.userShortcuts, textExpander,
-                            keyboardShortcut})};
+struct Fixture : ProgramWindowsOverFakes<FakeTextExpanderStatus> {
 
     MenuBarView& picker() {
         windowManager.openPopover();

@@ -32,17 +32,7 @@ namespace {
 
 // The program's windows over fakes, with the real espanso status service
 // asking the stand-in espanso.
-struct Fixture : ProgramOverFakes {
-    EspansoStatus status{std::chrono::seconds(3)};
-    TextExpanderMonitor textExpander{status, output};
-    KeyboardShortcut keyboardShortcut{defaults, nullptr, {}, output};
-    EmojiImageCache images{EmojiGridView::symbolSize, EmojiGridView::cellSize, 1};
-    WindowManager windowManager{
-        preferences, defaults, appManager, resources,
-        makeWindowContents({preferences, presets.preset, defaults, resources, measurer, images,
-                            appManager, presets.registry, presets.background, launchAtLogin,
-                            presets.clock, output, appInfo, presets.userShortcuts, textExpander,
-                            keyboardShortcut})};
+struct Fixture : ProgramWindowsOverFakes<EspansoStatus> {
 
     TextShortcutsStatus& settingsRow() {
         windowManager.openSettings();

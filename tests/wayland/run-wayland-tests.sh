@@ -28,15 +28,7 @@ work=$(mktemp -d)
 chmod 755 "$work"
 pids=()
 failed=0
-cleanup() {
-    for pid in "${pids[@]}"; do kill "$pid" 2> /dev/null; done
-    wait 2> /dev/null
-    if [ "$failed" -gt 0 ]; then
-        for log in "$work"/*.log; do echo "--- $log"; tail -20 "$log"; done
-    fi
-    rm -rf "$work"
-}
-trap cleanup EXIT
+trap clean_up_test_run EXIT
 
 patience=${TESSELLE_DESKTOP_PATIENCE:-10000}
 passed=0
