@@ -15,6 +15,9 @@ namespace DesktopPortal {
 inline const QString service = QStringLiteral("org.freedesktop.portal.Desktop");
 inline const QString path = QStringLiteral("/org/freedesktop/portal/desktop");
 inline const QString sessionInterface = QStringLiteral("org.freedesktop.portal.Session");
+// The method that creates a session, and the key of its handle in the answer.
+inline const QString createSession = QStringLiteral("CreateSession");
+inline const QString sessionHandleKey = QStringLiteral("session_handle");
 
 // The portal's answer to a request: 0 granted, 1 cancelled by the user, 2
 // ended otherwise.

@@ -18,9 +18,7 @@ const QString globalShortcuts = QStringLiteral("org.freedesktop.portal.GlobalSho
 // g++ 12 cannot copy a literal of a co_await expression into the coroutine's
 // frame: the names are constants.
 const QString toggleId = QStringLiteral("toggle");
-const QString createSession = QStringLiteral("CreateSession");
 const QString bindShortcuts = QStringLiteral("BindShortcuts");
-const QString sessionHandleKey = QStringLiteral("session_handle");
 const QString shortcutsKey = QStringLiteral("shortcuts");
 const QString refusedKey = QStringLiteral("The desktop did not take the key");
 const QString noSession = QStringLiteral("The desktop portal did not open a shortcuts session");
@@ -112,10 +110,11 @@ QCoro::Task<> PortalGlobalShortcut::bindInNewSession(QPointer<PortalGlobalShortc
                                                      QString key, int generation) {
     QDBusConnection bus = self->m_bus;
     try {
-        const DesktopPortal::Response created =
-            co_await DesktopPortal::request(bus, globalShortcuts, createSession, QVariantList(),
-                                            DesktopPortal::newSessionOptions(), answerPatience);
-        const QString session = DesktopPortal::objectPath(created.results.value(sessionHandleKey));
+        const DesktopPortal::Response created = co_await DesktopPortal::request(
+            bus, globalShortcuts, DesktopPortal::createSession, QVariantList(),
+            DesktopPortal::newSessionOptions(), answerPatience);
+        const QString session =
+            DesktopPortal::objectPath(created.results.value(DesktopPortal::sessionHandleKey));
         if (created.code != 0 || session.isEmpty())
             throw MessageError(noSession);
         if (!self || self->m_generation != generation) {

@@ -16,11 +16,9 @@ using namespace std::chrono_literals;
 // g++ 12 cannot copy a literal of a co_await expression into the coroutine's
 // frame: the names and keys are constants.
 const QString remoteDesktop = QStringLiteral("org.freedesktop.portal.RemoteDesktop");
-const QString createSession = QStringLiteral("CreateSession");
 const QString selectDevices = QStringLiteral("SelectDevices");
 const QString start = QStringLiteral("Start");
 const QString notifyKeysym = QStringLiteral("NotifyKeyboardKeysym");
-const QString sessionHandleKey = QStringLiteral("session_handle");
 const QString devicesKey = QStringLiteral("devices");
 const QString restoreTokenKey = QStringLiteral("restore_token");
 const QString noSession =
@@ -95,10 +93,11 @@ QCoro::Task<> PortalPasteService::pasteIntoRememberedWindow(QString) {
 // Creates the session, asks for the keyboard and starts it: the desktop asks
 // the user then, unless a restore token lets it remember the answer.
 QCoro::Task<> PortalPasteService::startSession() {
-    const DesktopPortal::Response created =
-        co_await DesktopPortal::request(m_bus, remoteDesktop, createSession, QVariantList(),
-                                        DesktopPortal::newSessionOptions(), answerPatience);
-    const QString session = DesktopPortal::objectPath(created.results.value(sessionHandleKey));
+    const DesktopPortal::Response created = co_await DesktopPortal::request(
+        m_bus, remoteDesktop, DesktopPortal::createSession, QVariantList(),
+        DesktopPortal::newSessionOptions(), answerPatience);
+    const QString session =
+        DesktopPortal::objectPath(created.results.value(DesktopPortal::sessionHandleKey));
     if (created.code != 0 || session.isEmpty())
         throw MessageError(noSession);
     m_bus.connect(DesktopPortal::service, session, DesktopPortal::sessionInterface,

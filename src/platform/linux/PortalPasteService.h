@@ -15,8 +15,8 @@
 // Version 1 asks in every session.
 //
 // The portal gives no way to know which window has the focus, so a terminal
-// gets Ctrl+V too, and the keys go by their symbols: the portal's backends
-// type only symbols that the keyboard's layout has, which an emoji is not.
+// gets Ctrl+V too. Its keyboard takes key symbols, which the desktop finds on
+// its layout: the keys of Ctrl+V are on every layout, an emoji is on none.
 class PortalPasteService : public PasteService {
 public:
     PortalPasteService(QDBusConnection bus, DefaultsStore& settings);
