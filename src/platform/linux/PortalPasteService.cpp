@@ -105,14 +105,17 @@ QCoro::Task<> PortalPasteService::startSession() {
     const QVariantList inSession{QVariant::fromValue(QDBusObjectPath(session))};
     const DesktopPortal::Response selected = co_await DesktopPortal::request(
         m_bus, remoteDesktop, selectDevices, inSession, deviceOptions(), answerPatience);
-    if (selected.code != 0)
+    if (selected.code != 0) {
+        DesktopPortal::closeSession(m_bus, session);
         throw MessageError(UnavailablePasteService::notice());
+    }
     // No parent window: the panel has closed before the paste.
     const QVariantList startArguments = inSession + QVariantList{QString()};
     const DesktopPortal::Response started = co_await DesktopPortal::request(
         m_bus, remoteDesktop, start, startArguments, QVariantMap(), answerPatience);
     const bool keyboard = started.results.value(devicesKey).toUInt() & keyboardDevice;
     if (started.code != 0 || !keyboard) {
+        DesktopPortal::closeSession(m_bus, session);
         // A token the user has just refused to honour is of no more use.
         m_restoreToken.write(QString());
         m_unavailable = refused;
