@@ -1,13 +1,13 @@
 #include "app/AppManager.h"
 
 #include "platform/LineOutput.h"
-#include "platform/MessageError.h"
 #include "platform/PasteService.h"
 #include "platform/Pasteboard.h"
 
 #include <QApplication>
 #include <QPointer>
 #include <QWidget>
+#include <exception>
 #include <utility>
 
 AppManager::AppManager(Pasteboard& pasteboard, PasteService& pasteService, LineOutput& output,
@@ -44,10 +44,11 @@ QCoro::Task<> AppManager::finishPaste(QPointer<AppManager> manager, QCoro::Task<
                                       QPointer<QWidget> ours, Pasted pasted) {
     try {
         co_await paste;
-    } catch (const MessageError& error) {
+    } catch (const std::exception& error) {
+        // MessageError's, or anything else that went wrong on the way.
         *pasted = false;
         if (manager)
-            manager->reportFailure(error.message());
+            manager->reportFailure(QString::fromUtf8(error.what()));
         co_return;
     }
     *pasted = true;
