@@ -11,7 +11,7 @@ public:
     using QObject::QObject;
 
     // The slot's signature for QDBusConnection::connect.
-    static constexpr const char* slot = SLOT(receive(QDBusMessage));
+    static inline const char* const slot = SLOT(receive(QDBusMessage));
 
 public slots:
     void receive(const QDBusMessage& message);
