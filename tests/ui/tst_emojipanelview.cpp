@@ -408,6 +408,32 @@ private slots:
         QCOMPARE(shownToasts(button("Copy")).size(), 1);
     }
 
+    // The form is drawn whole; what is copied and kept is the symbol as it is.
+    void aSequenceIsDrawnAsOnePictureAndCopiedFullyQualified_data() {
+        QTest::addColumn<QString>("symbol");
+        QTest::newRow("a flag joined from two") << "🏳️‍🌈";
+        QTest::newRow("a heart on fire") << "❤️‍🔥";
+        QTest::newRow("a keycap") << "#️⃣";
+    }
+    void aSequenceIsDrawnAsOnePictureAndCopiedFullyQualified() {
+        QFETCH(QString, symbol);
+        // The frame clips wider pictures: the label's text is measured in its font.
+        auto* form = view->findChild<QLabel*>("form");
+        const auto advance = [form] {
+            return QFontMetricsF(form->font()).horizontalAdvance(form->text());
+        };
+        view->setEmoji(Emoji::make("😀", "grinning face", {}, {}));
+        const qreal single = advance();
+        view->setEmoji(Emoji::make(symbol, "a sequence", {}, {}));
+        QVERIFY2(advance() < single * 1.5, qPrintable(QString::number(advance() / single)));
+
+        QTest::mouseClick(button("Copy"), Qt::LeftButton);
+        QTest::mouseClick(view->findChild<SymbolButton*>("favorite"), Qt::LeftButton);
+        QCOMPARE(fixture->pasteboard.texts, QStringList{symbol});
+        QCOMPARE(fixture->store->recentGroup().emojis.first().symbol, symbol);
+        QCOMPARE(fixture->store->allFavoriteGroup().emojis.first().symbol, symbol);
+    }
+
     void theStarAddsOrRemovesTheShownForm_data() {
         QTest::addColumn<QStringList>("favorites");
         QTest::addColumn<QString>("search");

@@ -70,6 +70,7 @@ EmojiPanelView::EmojiPanelView(Services services, QWidget* parent)
     buildHeader();
 
     m_form = new QLabel;
+    m_form->setObjectName(QStringLiteral("form"));
     m_form->setFont(emojiFont(formFontSize));
     m_form->setAlignment(Qt::AlignCenter);
     m_form->setFixedSize(formFrame, formFrame);
@@ -181,7 +182,7 @@ void EmojiPanelView::setEmoji(const Emoji& emoji) {
 
 void EmojiPanelView::showSymbol(const QString& symbol) {
     m_symbol = symbol;
-    m_form->setText(symbol);
+    m_form->setText(drawnEmoji(symbol));
     refreshFavorite();
     refreshSkinTones();
     reloadShortcuts();
