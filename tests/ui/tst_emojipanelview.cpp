@@ -160,15 +160,18 @@ private slots:
     }
 
     void anUnusedTextIsInstalledAtOnceBelowThePresetRows_data() {
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("byReturn");
-        QTest::newRow("by Return in the field") << true;
-        QTest::newRow("by the plus button") << false;
+        QTest::newRow("by Return in the field") << "Cuddle" << true;
+        QTest::newRow("by the plus button") << "Cuddle" << false;
+        QTest::newRow("a slash typed first is not doubled") << "/Cuddle" << true;
     }
     void anUnusedTextIsInstalledAtOnceBelowThePresetRows() {
+        QFETCH(QString, typed);
         QFETCH(bool, byReturn);
         fixture->record({preset("/hugging", "🤗")});
         show("🤗");
-        QTest::keyClicks(&input(), "Cuddle");
+        QTest::keyClicks(&input(), typed);
         if (byReturn)
             QTest::keyClick(&input(), Qt::Key_Return);
         else

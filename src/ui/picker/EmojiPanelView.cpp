@@ -321,9 +321,13 @@ void EmojiPanelView::removeSpaces(const QString& text) {
 // A text the user's own espanso files define is asked about first: espanso
 // would then ask at every use which of the two to type.
 void EmojiPanelView::addShortcut() {
-    if (m_input->text().isEmpty())
+    // The field follows a "/" of its own: one the user types too is not doubled.
+    QString text = m_input->text();
+    if (text.startsWith(QLatin1Char('/')))
+        text.remove(0, 1);
+    if (text.isEmpty())
         return;
-    const Shortcut candidate{QLatin1Char('/') + m_input->text(), m_symbol, true};
+    const Shortcut candidate{QLatin1Char('/') + text, m_symbol, true};
     if (const std::optional<QString> file = m_services.userShortcuts.fileDefining(candidate.text)) {
         confirm({candidate.text + " is defined in your espanso file " + *file +
                      ", and espanso would ask which one to type. Add it here too?",
