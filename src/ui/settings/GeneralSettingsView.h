@@ -48,6 +48,8 @@ public:
         KeyboardShortcut& keyboardShortcut;
         // Why this session cannot autopaste; empty where it can.
         QString autopasteUnavailable;
+        // How to open Tesselle where no tray shows its icon; empty where one does.
+        QString wayInWithoutTray;
     };
 
     GeneralSettingsView(Services services, const ResourceLocator& resources,
