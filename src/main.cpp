@@ -3,8 +3,10 @@
 #include "app/CommandLine.h"
 #include "app/PasteServiceChoice.h"
 #include "app/SingleInstance.h"
+#include "app/WayInWithoutTray.h"
 #include "app/WindowContents.h"
 #include "app/WindowManager.h"
+#include "app/WindowPlacerChoice.h"
 #include "async/SystemClock.h"
 #include "platform/linux/BuildAppInfo.h"
 #include "platform/linux/EspansoConfigFolder.h"
@@ -135,6 +137,8 @@ int main(int argc, char** argv) {
     const std::unique_ptr<PasteService> pasteService = choosePasteService(
         session, !QStandardPaths::findExecutable(QStringLiteral("wtype")).isEmpty());
     AppManager appManager(pasteboard, *pasteService, output);
+    const std::unique_ptr<WindowPlacer> windowPlacer =
+        chooseWindowPlacer(session, GraphicalSession::processEnvironment());
     LocalUsageReporting usageReporting;
     SystemClock clock;
     FontTextMeasurer measurer;
@@ -168,7 +172,11 @@ int main(int argc, char** argv) {
                 makeWindowContents({owner.preferences(), owner.preset(), defaults, resources,
                                     measurer, emojiImages, appManager, registry,
                                     shortcuts.background(), launchAtLogin, clock, output, appInfo,
-                                    userShortcuts, textExpander, keyboardShortcut}));
+                                    userShortcuts, textExpander, keyboardShortcut}),
+                ShellTiming(),
+                ShellDesktop{QDBusConnection::sessionBus(), windowPlacer.get(),
+                             &QSystemTrayIcon::isSystemTrayAvailable,
+                             [&] { return wayInWithoutTray(keyboardShortcut); }, &output});
             QObject::connect(&instance, &SingleInstance::toggleRequested, windowManager.get(),
                              &WindowManager::menuButtonToggle);
             QObject::connect(&instance, &SingleInstance::settingsRequested, windowManager.get(),
