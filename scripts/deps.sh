@@ -28,8 +28,9 @@ packages=(
   qt6-wayland wtype sway wl-clipboard
   # the Wayland test's pointer (tests/wayland/VirtualPointer.cpp): wayland-scanner
   # builds its protocol code, libwayland-dev has the client library; grim takes
-  # its screenshots; dbus-daemon runs the session bus of swaybar's tray
-  libwayland-bin libwayland-dev grim dbus-daemon
+  # its screenshots; dbus-daemon runs the session bus of swaybar's tray, which
+  # dbus-send asks about
+  libwayland-bin libwayland-dev grim dbus-daemon dbus-bin
   # the Debian package (scripts/package.sh) and its checks (scripts/check-package.sh):
   # dpkg-shlibdeps and dpkg-buildflags, file (how CPack finds the binaries to
   # ask dpkg-shlibdeps about), and the validators of the desktop file, the
