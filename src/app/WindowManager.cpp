@@ -82,9 +82,10 @@ void WindowManager::setupStatusItem() {
     QTimer::singleShot(m_timing.noTrayIconOpenDelay, this, &WindowManager::openIfNoTrayIcon);
 }
 
+// Before the icon is set up, whether a tray would show it.
 bool WindowManager::hasTrayIcon() const {
     return (m_trayItem && m_trayItem->isRegistered()) ||
-           (m_statusItem && m_statusItem->isVisible() && m_desktop.isSystemTrayAvailable());
+           ((!m_statusItem || m_statusItem->isVisible()) && m_desktop.isSystemTrayAvailable());
 }
 
 // On a first run the welcome comes first, and opens the panel when it is done.

@@ -63,9 +63,9 @@ uint DBusMenuAdaptor::GetLayout(int parentId, int recursionDepth, const QStringL
     return m_revision;
 }
 
-DBusMenuItems DBusMenuAdaptor::GetGroupProperties(const QList<int>& ids,
-                                                  const QStringList& propertyNames) {
-    DBusMenuItems items;
+QList<DBusMenuItem> DBusMenuAdaptor::GetGroupProperties(const QList<int>& ids,
+                                                        const QStringList& propertyNames) {
+    QList<DBusMenuItem> items;
     for (int id : ids) {
         if (exists(id))
             items.append({id, propertiesOf(id, propertyNames)});
@@ -81,7 +81,7 @@ void DBusMenuAdaptor::Event(int id, const QString& eventId, const QDBusVariant&,
     handle(id, eventId);
 }
 
-QList<int> DBusMenuAdaptor::EventGroup(const DBusMenuEvents& events) {
+QList<int> DBusMenuAdaptor::EventGroup(const QList<DBusMenuEvent>& events) {
     QList<int> idErrors;
     for (const DBusMenuEvent& event : events) {
         if (!handle(event.id, event.eventId))

@@ -32,15 +32,16 @@ public:
 public slots:
     uint GetLayout(int parentId, int recursionDepth, const QStringList& propertyNames,
                    DBusMenuLayoutItem& layout);
-    DBusMenuItems GetGroupProperties(const QList<int>& ids, const QStringList& propertyNames);
+    QList<DBusMenuItem> GetGroupProperties(const QList<int>& ids, const QStringList& propertyNames);
     QDBusVariant GetProperty(int id, const QString& name);
     void Event(int id, const QString& eventId, const QDBusVariant& data, uint timestamp);
-    QList<int> EventGroup(const DBusMenuEvents& events);
+    QList<int> EventGroup(const QList<DBusMenuEvent>& events);
     bool AboutToShow(int id);
     QList<int> AboutToShowGroup(const QList<int>& ids, QList<int>& idErrors);
 
 signals:
-    void ItemsPropertiesUpdated(const DBusMenuItems& updated, const DBusMenuItemKeysList& removed);
+    void ItemsPropertiesUpdated(const QList<DBusMenuItem>& updated,
+                                const QList<DBusMenuItemKeys>& removed);
     void LayoutUpdated(uint revision, int parent);
     void ItemActivationRequested(int id, uint timestamp);
 

@@ -17,7 +17,7 @@ QString StatusNotifierItemAdaptor::title() const {
     return m_item.title();
 }
 
-TrayIconPixmaps StatusNotifierItemAdaptor::iconPixmap() const {
+QList<TrayIconPixmap> StatusNotifierItemAdaptor::iconPixmap() const {
     return m_item.iconPixmaps();
 }
 

@@ -19,11 +19,11 @@ class StatusNotifierItemAdaptor : public QDBusAbstractAdaptor {
     Q_PROPERTY(int WindowId READ windowId)
     Q_PROPERTY(QString IconThemePath READ iconThemePath)
     Q_PROPERTY(QString IconName READ iconName)
-    Q_PROPERTY(TrayIconPixmaps IconPixmap READ iconPixmap)
+    Q_PROPERTY(QList<TrayIconPixmap> IconPixmap READ iconPixmap)
     Q_PROPERTY(QString OverlayIconName READ overlayIconName)
-    Q_PROPERTY(TrayIconPixmaps OverlayIconPixmap READ overlayIconPixmap)
+    Q_PROPERTY(QList<TrayIconPixmap> OverlayIconPixmap READ overlayIconPixmap)
     Q_PROPERTY(QString AttentionIconName READ attentionIconName)
-    Q_PROPERTY(TrayIconPixmaps AttentionIconPixmap READ attentionIconPixmap)
+    Q_PROPERTY(QList<TrayIconPixmap> AttentionIconPixmap READ attentionIconPixmap)
     Q_PROPERTY(QString AttentionMovieName READ attentionMovieName)
     Q_PROPERTY(TrayToolTip ToolTip READ toolTip)
     Q_PROPERTY(bool ItemIsMenu READ itemIsMenu)
@@ -40,11 +40,11 @@ public:
     // no icon in the theme.
     QString iconThemePath() const { return {}; }
     QString iconName() const { return {}; }
-    TrayIconPixmaps iconPixmap() const;
+    QList<TrayIconPixmap> iconPixmap() const;
     QString overlayIconName() const { return {}; }
-    TrayIconPixmaps overlayIconPixmap() const { return {}; }
+    QList<TrayIconPixmap> overlayIconPixmap() const { return {}; }
     QString attentionIconName() const { return {}; }
-    TrayIconPixmaps attentionIconPixmap() const { return {}; }
+    QList<TrayIconPixmap> attentionIconPixmap() const { return {}; }
     QString attentionMovieName() const { return {}; }
     TrayToolTip toolTip() const;
     // A primary click is the panel's toggle, not the menu.

@@ -11,7 +11,9 @@
 
 // The values the tray's D-Bus interfaces (StatusNotifierItem and
 // com.canonical.dbusmenu) carry, with their D-Bus signatures. Registered once
-// with registerStatusNotifierTypes() before the first call.
+// with registerStatusNotifierTypes() before the first call. The adaptors'
+// slots name lists as QList<...>: D-Bus finds a slot's types by the names
+// written there, which know no aliases.
 
 // (iiay): one size of the icon, ARGB32 pixels in network byte order.
 struct TrayIconPixmap {

@@ -115,6 +115,7 @@ GeneralSettingsView::GeneralSettingsView(Services services, const ResourceLocato
                                           resources));
     if (!services.wayInWithoutTray.isEmpty()) {
         auto* wayIn = new QLabel(services.wayInWithoutTray);
+        wayIn->setObjectName(QStringLiteral("wayIn"));
         wayIn->setTextFormat(Qt::PlainText);
         wayIn->setWordWrap(true);
         column->addWidget(new SettingsRowView("Tray icon", trayIconHint, wayIn, resources));
