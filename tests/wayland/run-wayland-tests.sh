@@ -15,7 +15,8 @@
 # Usage: run-wayland-tests.sh BUILD_DIR
 # Set TESSELLE_WAYLAND_PHASES to run only some phases ("without_tray").
 # Set TESSELLE_SCREENSHOTS to a folder to keep pictures of the output with
-# the panel (sway-panel.png) and the tray menu (sway-tray-menu.png) open.
+# the panel open without a tray (sway-panel-without-tray.png) and next to the
+# tray icon (sway-panel.png), and with the tray menu open (sway-tray-menu.png).
 # Exits 77 (skipped) when the tools are missing.
 set -u
 . "$(dirname "$0")/../desktop/desktop-helpers.sh"
@@ -159,8 +160,9 @@ pointer() {
         echo "$command" >&"$pointer_in"
         pointer_done=$((pointer_done + 1))
     done
-    wait_until "$patience" test "$(grep -cx ok "$pointer_log")" -ge "$pointer_done"
+    wait_until "$patience" pointer_caught_up
 }
+pointer_caught_up() { [ "$(grep -cx ok "$pointer_log")" -ge "$pointer_done" ]; }
 
 # Window facts from the compositor: "width height x y floating focused".
 window_of() { # app_id and title
@@ -243,6 +245,7 @@ phase_without_tray() {
     check "without a tray the panel opens by itself" wait_until "$patience" focused tesselle Tesselle
     read -r pw ph px py pfloat _ <<< "$(window_of tesselle Tesselle)"
     echo "FACT: the panel is ${pw}x${ph} at ${px},${py} on the ${width}x${height} output, floating: $pfloat"
+    screenshot sway-panel-without-tray.png
     check "... floating, whole on the output and centred on it" test "$pfloat" = 1 -a "$px" -ge 0 \
         -a "$py" -ge 0 -a $((px + pw)) -le "$width" -a $((py + ph)) -le "$height" \
         -a $(((2 * px + pw - width) ** 2)) -le 4 -a $(((2 * py + ph - height) ** 2)) -le 4
@@ -265,7 +268,6 @@ phase_without_tray() {
     check "the search shows the emoji" wait_until "$patience" cell_found
     read -r cx cy <<< "$cell"
     echo "FACT: the emoji's cell is at $cx,$cy"
-    screenshot sway-search.png
     pointer "move $cx $cy" double-click
     check "a double click through the virtual pointer closes the panel" wait_until "$patience" gone tesselle Tesselle
     check "... and the emoji arrives in the text window" wait_until "$patience" grep -qx "text: 💃" "$work/target.log"
