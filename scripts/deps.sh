@@ -19,6 +19,9 @@ packages=(
   # running: platform plugins, emoji font, a virtual display with a tray host
   qt6-qpa-plugins libqt6svg6 fonts-noto-color-emoji
   xvfb xauth x11-utils trayer xdotool xclip openbox
+  # the portal tests' private session bus; the terminals autopaste types into
+  # in the X11 and Wayland tests
+  dbus-daemon xterm foot
   # Qt Multimedia with its FFmpeg backend, which decodes the H.264 videos
   # without GStreamer plugins; ffmpeg encodes them (tools/introvideo)
   libqt6multimedia6 ffmpeg
@@ -28,9 +31,9 @@ packages=(
   qt6-wayland wtype sway wl-clipboard
   # the Wayland test's pointer (tests/wayland/VirtualPointer.cpp): wayland-scanner
   # builds its protocol code, libwayland-dev has the client library; grim takes
-  # its screenshots; dbus-daemon runs the session bus of swaybar's tray, which
-  # dbus-send asks about
-  libwayland-bin libwayland-dev grim dbus-daemon dbus-bin
+  # its screenshots; dbus-send asks the session bus of swaybar's tray (run by
+  # dbus-daemon, above) whether the tray watches it
+  libwayland-bin libwayland-dev grim dbus-bin
   # the Debian package (scripts/package.sh) and its checks (scripts/check-package.sh):
   # dpkg-shlibdeps and dpkg-buildflags, file (how CPack finds the binaries to
   # ask dpkg-shlibdeps about), and the validators of the desktop file, the

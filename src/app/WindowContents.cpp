@@ -37,7 +37,7 @@ WindowManager::Contents makeWindowContents(WindowServices services) {
             GeneralSettingsView::Services{
                 manager, services.preferences, services.preset, services.launchAtLogin,
                 services.clock, services.output, services.textExpander, services.keyboardShortcut,
-                services.appManager.autopasteUnavailableReason(),
+                services.appManager.autopasteNote(),
                 manager.hasTrayIcon() ? QString() : wayInWithoutTray(services.keyboardShortcut)},
             services.appInfo, services.resources);
     };

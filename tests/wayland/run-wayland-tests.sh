@@ -5,7 +5,8 @@
 #   floating, centred and whole on the output, and the program says how to
 #   open it again; a second start toggles it; a double click through the
 #   virtual pointer copies; a pick with autopaste on copies the emoji and
-#   types it into the Wayland window the user worked in before;
+#   types it into the Wayland window the user worked in before, and into a
+#   terminal;
 # - with swaybar's tray on a session bus of its own: a click on the icon opens
 #   the panel next to it, above the bar; the icon's menu opens there too and
 #   its entries work; a click outside closes the panel.
@@ -20,6 +21,7 @@
 # Exits 77 (skipped) when the tools are missing.
 set -u
 . "$(dirname "$0")/../desktop/desktop-helpers.sh"
+. "$(dirname "$0")/terminal-paste.sh"
 
 build=$(cd "$1" && pwd)
 bin="$build/bin"
@@ -289,14 +291,21 @@ phase_without_tray() {
     sleep 0.5
     wtype -k Down
     sleep 0.3
+    local t0
+    t0=$(now_ms)
     wtype -k Return
     check "a pick with the keys closes the panel" wait_until "$patience" gone tesselle Tesselle
     check "... and the emoji arrives in the text window" wait_until "$patience" pasted "$lines"
+    echo "FIGURE: Return on the emoji to the emoji in the text window: $(($(now_ms) - t0)) ms"
     typed=$(grep '^text: ' "$work/target.log" | tail -1 | cut -d' ' -f2-)
     clipboard=$(timeout 5 wl-paste --no-newline)
     echo "FACT: pasted \"${typed#"$before"}\", clipboard \"$clipboard\""
     check "the clipboard holds exactly the pasted emoji" test -n "$clipboard" -a "$typed" = "$before$clipboard"
     check "no paste error was printed" test -z "$(grep '^Error' "$work/notray-tesselle.log")"
+
+    check_terminal_paste
+    check "no paste error was printed into the terminal either" \
+        test -z "$(grep '^Error' "$work/notray-tesselle.log")"
     end_phase
 }
 
