@@ -341,7 +341,10 @@ if [ -x "$bin/tesselle" ]; then
     menu_open() { xwininfo -name 'Tesselle menu' 2> /dev/null | grep -q IsViewable; }
     choose_in_tray_menu() { # number of Downs
         xdotool mousemove "$x" "$y" click 3
-        wait_until "$patience" menu_open || return 1
+        if ! wait_until "$patience" menu_open; then
+            echo "the tray menu did not open"
+            return 1
+        fi
         local down
         for ((down = 0; down < $1; down++)); do xdotool key Down; done
         xdotool key Return
@@ -359,11 +362,15 @@ if [ -x "$bin/tesselle" ]; then
         "xwininfo -name 'Tesselle Settings' 2> /dev/null | grep -q IsViewable"
     choose_in_tray_menu 3
     tray_menu_ended() { ! [ -e "/proc/$traymenu" ] || grep -q '^[0-9]* (.*) Z' "/proc/$traymenu/stat"; }
-    check "\"Quit\" ends the program" wait_until "$patience" tray_menu_ended
+    # The quit takes the installed preset's shortcuts out of the list first.
+    check "\"Quit\" ends the program" wait_until 40000 tray_menu_ended
     if tray_menu_ended; then
         wait "$traymenu"
         code=$?
         check "... in order (exit code 0)" test "$code" -eq 0
+    else
+        kill "$traymenu"
+        wait "$traymenu" 2> /dev/null
     fi
 fi
 
