@@ -360,6 +360,8 @@ if [ -x "$bin/tesselle" ]; then
     choose_in_tray_menu 2
     check "\"Settings…\" opens the settings window" wait_until "$patience" sh -c \
         "xwininfo -name 'Tesselle Settings' 2> /dev/null | grep -q IsViewable"
+    # Its activation, which comes after, would close a menu opened before it.
+    wait_until "$patience" active_is "Tesselle Settings"
     choose_in_tray_menu 3
     tray_menu_ended() { ! [ -e "/proc/$traymenu" ] || grep -q '^[0-9]* (.*) Z' "/proc/$traymenu/stat"; }
     # The quit takes the installed preset's shortcuts out of the list first.
