@@ -8,6 +8,9 @@ struct ShellTiming {
     // From the tray icon's show to building the panel ahead of the first click:
     // the icon's round trips with the tray and its first paint go first.
     std::chrono::milliseconds panelBuildDelay{100};
+    // From the tray icon's show to opening the panel when no tray shows the
+    // icon: a tray host that starts with the session has had its moment.
+    std::chrono::milliseconds noTrayIconOpenDelay = std::chrono::seconds(1);
     // From the end of the welcome flow to the panel opening.
     std::chrono::milliseconds panelDelayAfterWelcome = std::chrono::seconds(1);
     // A double click reported this soon after a click is that click again.
