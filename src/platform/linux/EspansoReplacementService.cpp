@@ -35,8 +35,8 @@ QCoro::Task<> EspansoReplacementService::open() {
         m_file = {};
         m_isFirstLoad = true;
     }
-    const QString last = m_lastFolder->read();
-    if (!last.isEmpty() && QDir::cleanPath(last) != QDir::cleanPath(folder.path))
+    const QString last = lastFolder();
+    if (!last.isEmpty() && last != QDir::cleanPath(folder.path))
         removeOwnListFrom(last);
     m_lastFolder->write(folder.path);
 }
@@ -48,6 +48,21 @@ QString EspansoReplacementService::matchFile() const {
 
 QString EspansoReplacementService::matchFolder() const {
     return QFileInfo(matchFile()).absolutePath();
+}
+
+// A value that is not a folder to look into, such as a relative path, which
+// would lead into the working folder, stands for the default folder.
+QString EspansoReplacementService::lastFolder() const {
+    const QString last = m_lastFolder->read();
+    if (last.isEmpty())
+        return {};
+    const QString why = EspansoConfigFolder::whyUnusable(last);
+    if (why.isEmpty())
+        return QDir::cleanPath(last);
+    const QString fallback = EspansoConfigFolder::defaultPath();
+    m_output.writeLine("Ignored the espanso folder of an earlier run, \"" + last + "\", " + why +
+                       ": using " + fallback);
+    return QDir::cleanPath(fallback);
 }
 
 // Only a file in the program's own layout: whatever else is there stays.

@@ -30,7 +30,9 @@ public:
     // The list in espanso's default folder until open() asks espanso where its
     // folder is and moves there for the run. The folder is remembered in the
     // settings; when espanso's folder moved since, the program's own list is
-    // taken out of the old one (nothing else there is touched).
+    // taken out of the old one (nothing else there is touched). A remembered
+    // folder that may not be used (see EspansoConfigFolder::whyUnusable())
+    // counts as the default one, which `output` is told.
     EspansoReplacementService(Locate locate, DefaultsStore& defaults, LineOutput& output);
 
     // $XDG_CONFIG_HOME/espanso/match/tesselle.yml
@@ -59,6 +61,8 @@ private:
     Result failure(ErrorCode code, const QString& reason);
     bool load(QString* reason) const;
     bool putAsideWhatIsNotTheList(QString* reason);
+    // The folder of the run that last opened the list, if any.
+    QString lastFolder() const;
     void removeOwnListFrom(const QString& folder);
 
     // What is at the path as last read or written. The client reads before
