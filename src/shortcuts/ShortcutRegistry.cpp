@@ -284,18 +284,25 @@ QCoro::Task<> ShortcutRegistry::removeAllShortcuts() {
     const AsyncSemaphore::Permit permit = co_await m_registryLock.lock();
     m_registryLock.close();
     QString reason;
+    bool isCountable = true;
     try {
         QStringList texts;
         for (const TextReplacementEntry& entry : m_client.readSystemEntries())
             texts << entry.shortcut;
         co_await m_client.removeReplacements(texts);
-        co_return;
+        // Something else in the list's place reads as an empty list, while
+        // what the program wrote may be in it.
+        reason = m_client.displacement();
+        if (reason.isEmpty())
+            co_return;
+        isCountable = false;
     } catch (const std::exception& failure) {
         reason = QString::fromUtf8(failure.what());
     }
     QString left = QStringLiteral("an unknown number");
     try {
-        left = QString::number(m_client.readSystemEntries().size());
+        if (isCountable)
+            left = QString::number(m_client.readSystemEntries().size());
     } catch (const std::exception&) {
     }
     throw MessageError("Could not take the shortcuts out of the list, " + left +

@@ -52,7 +52,8 @@ public:
     // The quit: stops whatever runs before its next call of the list, empties
     // the list, and closes the registry, so that every change still waiting or
     // started later fails with CancelledError. The record stays. Fails with a
-    // message saying how many entries are left when the list cannot be emptied.
+    // message saying how many entries are left when the list cannot be emptied,
+    // or cannot be reached because something else took its place.
     QCoro::Task<> removeAllShortcuts() override;
 
     // Re-adds the recorded shortcuts that the list lacks; runs after every change.

@@ -81,6 +81,8 @@ public:
     Q_ENUM(FolderFault)
     enum class FileFault { entryEdited, damaged, deleted };
     Q_ENUM(FileFault)
+    enum class PlaceFault { folderReplacedByFile, folderReadOnly, listInAFolder, listLinked, none };
+    Q_ENUM(PlaceFault)
 
 private slots:
     void aBrokenMatchFolderFailsTheChangeWithItsMessageAndChangesNothing_data() {
@@ -139,6 +141,69 @@ private slots:
         Pairs all = installed;
         all.insert({"/wave", "👋"});
         QTRY_COMPARE_WITH_TIMEOUT(f.filePairs(), all, 10000);
+    }
+
+    // A folder in the list's place used to read as an empty list, and the
+    // quit said nothing while espanso still loaded the list inside it.
+    void aQuitThatCannotEmptyTheListSaysWhy_data() {
+        QTest::addColumn<PlaceFault>("fault");
+        QTest::addColumn<QString>("message"); // "@" stands for the match file; empty: success
+        const QString left = "Could not take the shortcuts out of the list, ";
+        QTest::newRow("the match folder replaced by a file")
+            << PlaceFault::folderReplacedByFile
+            << left + "an unknown number are left in it: Could not read the espanso match file @: "
+                      "Not a directory";
+        QTest::newRow("the match folder read-only")
+            << PlaceFault::folderReadOnly
+            << left + "2 are left in it: Could not write the espanso match file @: Permission "
+                      "denied";
+        QTest::newRow("the list moved into a folder in its place")
+            << PlaceFault::listInAFolder
+            << left + "an unknown number are left in it: a folder took the place of the espanso "
+                      "match file @";
+        QTest::newRow("the list moved away and linked in its place")
+            << PlaceFault::listLinked
+            << left + "an unknown number are left in it: a symbolic link took the place of the "
+                      "espanso match file @";
+        QTest::newRow("nothing in the way") << PlaceFault::none << "";
+    }
+    void aQuitThatCannotEmptyTheListSaysWhy() {
+        QFETCH(PlaceFault, fault);
+        QFETCH(QString, message);
+        if (fault == PlaceFault::folderReadOnly && ::geteuid() == 0)
+            QSKIP("Running as root, which writes into read-only folders.");
+        Fixture f;
+        f.installTwo();
+        const QString aside = f.folder.filePath("aside.yml");
+        switch (fault) {
+        case PlaceFault::folderReplacedByFile:
+            QVERIFY(QDir(f.matchFolder).removeRecursively());
+            QVERIFY(writeFile(f.matchFolder, "not a folder"));
+            break;
+        case PlaceFault::folderReadOnly:
+            QVERIFY(QFile::setPermissions(f.matchFolder, QFile::ReadOwner | QFile::ExeOwner));
+            break;
+        case PlaceFault::listInAFolder:
+            QVERIFY(QFile::rename(f.matchFile, aside));
+            QVERIFY(QDir().mkdir(f.matchFile));
+            QVERIFY(QFile::rename(aside, f.matchFile + "/tesselle.yml"));
+            break;
+        case PlaceFault::listLinked:
+            QVERIFY(QFile::rename(f.matchFile, aside));
+            QVERIFY(QFile::link(aside, f.matchFile));
+            break;
+        case PlaceFault::none:
+            break;
+        }
+        QString failure;
+        try {
+            waitForTask(f.registry.removeAllShortcuts());
+        } catch (const MessageError& error) {
+            failure = error.message();
+        }
+        QFile::setPermissions(f.matchFolder,
+                              QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        QCOMPARE(failure, message.replace('@', f.matchFile));
     }
 
     void aFileChangedWhileRunningIsRepairedAfterTheNextChange_data() {

@@ -34,6 +34,7 @@ QCoro::Task<> EspansoReplacementService::open() {
         m_path = folder.ownMatchFile();
         m_file = {};
         m_isFirstLoad = true;
+        m_hasHadTheList = false;
     }
     const QString last = lastFolder();
     if (!last.isEmpty() && last != QDir::cleanPath(folder.path))
@@ -137,6 +138,17 @@ QList<TextReplacementEntry> EspansoReplacementService::currentEntries() const {
     return m_file.entries;
 }
 
+QString EspansoReplacementService::displacement() const {
+    QMutexLocker lock(&m_mutex);
+    QString reason;
+    if (!m_hasHadTheList || !load(&reason) || m_file.kind == Snapshot::Kind::none ||
+        m_file.kind == Snapshot::Kind::own)
+        return {};
+    const QString what =
+        m_file.kind == Snapshot::Kind::damaged ? QStringLiteral("a damaged text") : m_file.what;
+    return what + " took the place of the espanso match file " + m_path;
+}
+
 EspansoReplacementService::Result
 EspansoReplacementService::addAndRemove(const QList<TextReplacementEntry>& add,
                                         const QList<TextReplacementEntry>& remove) {
@@ -192,6 +204,7 @@ EspansoReplacementService::replaceContent(const QList<TextReplacementEntry>& ent
         return failure(WriteFailed, reason);
     const bool isExtensible = !entries.isEmpty();
     m_file = {Snapshot::Kind::own, {}, std::move(bytes), entries, isExtensible, {}};
+    m_hasHadTheList = true;
     return std::nullopt;
 }
 
@@ -235,6 +248,7 @@ bool EspansoReplacementService::load(QString* reason) const {
               std::move(content.entries),
               content.isExtensible,
               QStringLiteral("a file Tesselle did not write")};
+    m_hasHadTheList = m_hasHadTheList || kind == Kind::own;
     return true;
 }
 

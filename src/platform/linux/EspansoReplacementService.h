@@ -49,6 +49,7 @@ public:
                      Completion completion) override;
     QString errorString(int code) const override;
     QList<TextReplacementEntry> currentEntries() const override;
+    QString displacement() const override;
 
 private:
     using Result = std::optional<TextReplacementError>;
@@ -87,6 +88,8 @@ private:
     mutable QMutex m_mutex;
     mutable Snapshot m_file;
     mutable bool m_isFirstLoad = true;
+    // The program's own list was at the path since open().
+    mutable bool m_hasHadTheList = false;
     // A completion carries only a code; the system's reason of the latest
     // failure of each kind is kept for its text.
     QHash<int, QString> m_reasons;
