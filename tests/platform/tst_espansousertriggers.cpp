@@ -179,6 +179,25 @@ private slots:
             link(m, "linked.yml", "../shared/mine.yml");
         }) << Triggers{{"/heart", "base.yml"}, {"/mine", "linked.yml"}}
                                                                  << QStringList();
+        // Read whole, these used to hold gigabytes: a file of a million
+        // matches, and one of the kernel's that never ends.
+        QTest::newRow("a file larger than the bound is not read") << Setup([](const QString& m) {
+            QFile big(m + "/big.yml");
+            QVERIFY(big.open(QIODevice::WriteOnly));
+            QVERIFY(big.resize(qint64(EspansoUserTriggers::maxFileSize) + 1));
+        }) << onlyHeart << QStringList("Skipped espanso match file \"big.yml\": larger than 2 MiB");
+        QTest::newRow("a file as large as the bound is read") << Setup([](const QString& m) {
+            QByteArray text = "matches:\n  - trigger: /big\n    replace: b\n# ";
+            text.append(qsizetype(EspansoUserTriggers::maxFileSize) - text.size(), 'x');
+            write(m, "big.yml", text);
+        }) << Triggers{{"/heart", "base.yml"}, {"/big", "big.yml"}}
+                                                              << QStringList();
+        QTest::newRow("an import of a file of the kernel's is not read")
+            << Setup([](const QString& m) {
+                   write(m, "main.yml", "imports: [\"/proc/self/pagemap\"]\n");
+               })
+            << onlyHeart
+            << QStringList("Skipped espanso match file \"/proc/self/pagemap\": not a regular file");
         QTest::newRow("a file that cannot be opened")
             << Setup([](const QString& m) {
                    write(m, "locked.yml", heart);
