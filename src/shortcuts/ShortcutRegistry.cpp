@@ -5,6 +5,7 @@
 #include "platform/LineOutput.h"
 #include "platform/MessageError.h"
 #include "settings/SettingsKeys.h"
+#include "shortcuts/UserShortcuts.h"
 
 #include <QDateTime>
 
@@ -126,6 +127,24 @@ QCoro::Task<> ShortcutRegistry::unregisterAll() {
         replaceMap(before);
         store();
         std::rethrow_exception(failure);
+    }
+}
+
+QCoro::Task<> ShortcutRegistry::yieldToUserTriggers(const UserShortcuts& userShortcuts) {
+    QList<Shortcut> defined;
+    for (const Shortcut& shortcut : allShortcuts()) {
+        if (!shortcut.isCustom && userShortcuts.fileDefining(shortcut.text))
+            defined << shortcut;
+    }
+    if (defined.isEmpty())
+        co_return;
+    try {
+        co_await unregisterShortcuts(defined);
+        m_output.writeLine("Took " + textsOf(defined).join(", ") +
+                           " out of Tesselle's list: your own espanso files define them");
+    } catch (const CancelledError&) {
+    } catch (const std::exception& failure) {
+        reportFailure(failure);
     }
 }
 
