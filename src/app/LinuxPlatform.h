@@ -2,6 +2,7 @@
 
 #include "app/PlatformServices.h"
 #include "async/SystemClock.h"
+#include "platform/linux/EspansoMatchFolderWatch.h"
 #include "platform/linux/EspansoReplacementService.h"
 #include "platform/linux/EspansoStatus.h"
 #include "platform/linux/EspansoUserTriggers.h"
@@ -33,6 +34,8 @@ public:
     LinuxPlatform& operator=(const LinuxPlatform&) = delete;
 
     PlatformServices services();
+    // Tells when the user's match files change.
+    EspansoMatchFolderWatch& matchFolderWatch() { return m_matchFolderWatch; }
 
 private:
     Given m_given;
@@ -46,6 +49,7 @@ private:
     FontTextMeasurer m_measurer;
     EspansoReplacementService m_list;
     EspansoUserTriggers m_userTriggers;
+    EspansoMatchFolderWatch m_matchFolderWatch;
     EspansoStatus m_espanso;
     std::unique_ptr<GlobalShortcut> m_globalShortcut;
 };

@@ -97,6 +97,14 @@ std::unique_ptr<WindowManager> Program::makeWindowManager(AppDelegate& owner) {
 }
 
 void Program::connectRequestsAndQuit(const Start& start) {
+    // The user's own triggers are read again when their files change, in the
+    // folders found at the last reading.
+    EspansoMatchFolderWatch& matchFolderWatch = m_linux->matchFolderWatch();
+    QObject::connect(&m_userShortcuts, &UserShortcuts::refreshed, &matchFolderWatch,
+                     &EspansoMatchFolderWatch::watch);
+    QObject::connect(&matchFolderWatch, &EspansoMatchFolderWatch::changed, &m_delegate,
+                     [this] { m_delegate.preset().findUserDefined(); });
+
     QApplication& app = start.app;
     m_instance = &start.instance;
     m_quitSignals = std::make_unique<QuitSignals>();
