@@ -145,7 +145,7 @@ QString EspansoReplacementService::displacement() const {
         m_file.kind == Snapshot::Kind::own)
         return {};
     const QString what =
-        m_file.kind == Snapshot::Kind::damaged ? QStringLiteral("a damaged text") : m_file.what;
+        m_file.kind == Snapshot::Kind::damaged ? QStringLiteral("a damaged file") : m_file.what;
     return what + " took the place of the espanso match file " + m_path;
 }
 
