@@ -38,7 +38,12 @@ Program::Program(std::unique_ptr<LinuxPlatform> linux,
                          m_platform.output),
       m_delegate(delegateServices()) {}
 
-Program::~Program() = default;
+// The background work (the preset's readings of the user's files, which
+// every repair starts) ends before what it uses; finish() has stopped it
+// already in the program that ran.
+Program::~Program() {
+    m_shortcuts.background().stop();
+}
 
 AppDelegate::Services Program::delegateServices() {
     AppDelegate::Services services{m_platform.defaults,

@@ -20,6 +20,9 @@ struct PresetFixture {
         : stack(defaults, list ? *list : service, clock, output, repairDelay),
           userShortcuts(triggers ? *triggers : userTriggers),
           preset(defaults, resources, measurer, registry, userShortcuts, background) {}
+    // The preset's readings of the user's files, which every repair starts,
+    // run there until the thread ends.
+    ~PresetFixture() { background.stop(); }
 
     RecordingReplacementService service;
     RecordingLineOutput output;
