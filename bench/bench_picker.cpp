@@ -1,5 +1,6 @@
 // The picker panel with the shipped catalogue, drawn in the emoji font on the
 // offscreen platform (or the display given in QT_QPA_PLATFORM).
+#include "ProcessMemory.h"
 #include "ProgramOverFakes.h"
 #include "TestEnvironment.h"
 #include "WarmUpAndWait.h"
@@ -50,16 +51,6 @@ struct OpenPanel {
     }
     EmojiGridView& grid() const { return view->grid(); }
 };
-
-long residentKilobytes() {
-    QFile status(QStringLiteral("/proc/self/status"));
-    status.open(QIODevice::ReadOnly);
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmRSS:"))
-            return line.mid(6).trimmed().split(' ').first().toLong();
-    }
-    return 0;
-}
 
 // Runs first, while no emoji has been drawn yet in this process: the visible
 // cells are drawn while the panel opens.
@@ -124,7 +115,7 @@ void residentMemoryAfterEveryGroup(benchmark::State& state) {
             bar->setValue(top);
             open.grid().viewport()->repaint();
         }
-        state.counters["rss_MB"] = residentKilobytes() / 1024.0;
+        state.counters["rss_MB"] = processStatusKilobytes("VmRSS") / 1024.0;
     }
 }
 BENCHMARK(residentMemoryAfterEveryGroup)->Unit(benchmark::kMillisecond)->Iterations(1);

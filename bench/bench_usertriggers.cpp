@@ -1,6 +1,7 @@
 // Reading the user's own espanso triggers, as a check for collisions does
-// before shortcuts are installed.
+// before shortcuts are installed, and the memory a large file leaves behind.
 #include "Fakes.h"
+#include "ProcessMemory.h"
 #include "platform/linux/EspansoUserTriggers.h"
 
 #include <QDir>
@@ -53,6 +54,39 @@ void read200PackagesOf20Matches(benchmark::State& state) {
     run(state, root.filePath("match"), 4000);
 }
 BENCHMARK(read200PackagesOf20Matches)->Unit(benchmark::kMillisecond);
+
+// What the process holds after reading one large file: the parse takes some
+// forty times its size, which must go back to the system. A file over the
+// bound is not read at all.
+void residentMemoryAfterALargeFile(benchmark::State& state) {
+    const int count = int(state.range(0));
+    QTemporaryDir root;
+    qsizetype size = 0;
+    {
+        const QByteArray text = matchFile(count, "word");
+        size = text.size();
+        if (!write(root.filePath("match/large.yml"), text))
+            state.SkipWithError("could not write the file");
+    }
+    const bool isRead = size_t(size) <= EspansoUserTriggers::maxFileSize;
+    RecordingLineOutput output;
+    const EspansoUserTriggers reader(root.filePath("match"), output);
+    for (auto _ : state) {
+        resetPeakResidentMemory();
+        const long before = processStatusKilobytes("VmRSS");
+        if (reader.userTriggers().size() != (isRead ? count : 0))
+            state.SkipWithError("wrong number of triggers");
+        state.counters["file_MB"] = double(size) / (1 << 20);
+        state.counters["added_rss_MB"] = double(processStatusKilobytes("VmRSS") - before) / 1024;
+        state.counters["added_peak_MB"] = double(processStatusKilobytes("VmHWM") - before) / 1024;
+    }
+}
+// Just under the bound, then a million matches.
+BENCHMARK(residentMemoryAfterALargeFile)
+    ->Arg(26000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond)
+    ->Iterations(1);
 
 } // namespace
 

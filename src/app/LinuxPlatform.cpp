@@ -21,6 +21,7 @@ LinuxPlatform::LinuxPlatform(const Given& given)
       // espanso is asked where its folder is when the launch restore opens the list.
       m_list([] { return EspansoConfigFolder::locate(); }, given.defaults, given.output),
       m_userTriggers([this] { return m_list.matchFolder(); }, given.output),
+      m_matchFolderWatch([this] { return m_list.matchFolder(); }),
       // A key that toggles the panel from any application, where the session
       // lets the program, or the desktop for it, hold one.
       m_globalShortcut(chooseGlobalShortcut(given.session)),

@@ -3,6 +3,7 @@
 #include "app/PlatformServices.h"
 #include "app/ShellDesktop.h"
 #include "async/SystemClock.h"
+#include "platform/linux/EspansoMatchFolderWatch.h"
 #include "platform/linux/EspansoReplacementService.h"
 #include "platform/linux/EspansoStatus.h"
 #include "platform/linux/EspansoUserTriggers.h"
@@ -37,6 +38,8 @@ public:
     // The session bus, the compositor's placing of windows where there is one,
     // and whether a tray shows Qt's icon.
     ShellDesktop desktop();
+    // Tells when the user's match files change.
+    EspansoMatchFolderWatch& matchFolderWatch() { return m_matchFolderWatch; }
 
 private:
     Given m_given;
@@ -50,6 +53,7 @@ private:
     FontTextMeasurer m_measurer;
     EspansoReplacementService m_list;
     EspansoUserTriggers m_userTriggers;
+    EspansoMatchFolderWatch m_matchFolderWatch;
     EspansoStatus m_espanso;
     std::unique_ptr<GlobalShortcut> m_globalShortcut;
     std::unique_ptr<WindowPlacer> m_windowPlacer;

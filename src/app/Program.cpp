@@ -39,7 +39,12 @@ Program::Program(std::unique_ptr<LinuxPlatform> linux,
                          m_platform.output),
       m_delegate(delegateServices()) {}
 
-Program::~Program() = default;
+// The background work (the preset's readings of the user's files, which
+// every repair starts) ends before what it uses; finish() has stopped it
+// already in the program that ran.
+Program::~Program() {
+    m_shortcuts.background().stop();
+}
 
 AppDelegate::Services Program::delegateServices() {
     AppDelegate::Services services{m_platform.defaults,
@@ -106,6 +111,14 @@ std::unique_ptr<WindowManager> Program::makeWindowManager(AppDelegate& owner) {
 }
 
 void Program::connectRequestsAndQuit(const Start& start) {
+    // The user's own triggers are read again when their files change, in the
+    // folders found at the last reading.
+    EspansoMatchFolderWatch& matchFolderWatch = m_linux->matchFolderWatch();
+    QObject::connect(&m_userShortcuts, &UserShortcuts::refreshed, &matchFolderWatch,
+                     &EspansoMatchFolderWatch::watch);
+    QObject::connect(&matchFolderWatch, &EspansoMatchFolderWatch::changed, &m_delegate,
+                     [this] { m_delegate.preset().findUserDefined(); });
+
     QApplication& app = start.app;
     m_instance = &start.instance;
     m_quitSignals = std::make_unique<QuitSignals>();

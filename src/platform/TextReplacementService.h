@@ -43,4 +43,9 @@ public:
     // empty. Throws MessageError when the list exists but cannot be read, so
     // that no caller mistakes it for an empty one.
     virtual QList<TextReplacementEntry> currentEntries() const = 0;
+    // What took the list's place since the program last had it there, as one
+    // clause (e.g. "a folder took the place of the espanso match file …"):
+    // whatever the program had written may be in it, out of reach. Empty
+    // while the list is at its place, or when nothing of the program's was.
+    virtual QString displacement() const { return {}; }
 };

@@ -14,7 +14,12 @@ Preset::Preset(DefaultsStore& defaults, const ResourceLocator& resources,
     : QObject(parent), m_resources(resources), m_measurer(measurer), m_registry(registry),
       m_userShortcuts(userShortcuts), m_background(background),
       m_setting(defaults, SettingsKeys::configuration, std::nullopt),
-      m_installedConfiguration(m_setting.read()) {}
+      m_installedConfiguration(m_setting.read()) {
+    // The user's files may have changed since the last reading: a repair
+    // follows every change.
+    connect(&registry, &ShortcutRegistry::scheduledRepairFinished, this,
+            [this] { findUserDefined(); });
+}
 
 QCoro::Task<> Preset::install(PresetConfiguration configuration) {
     auto leftOut = std::make_shared<UserDefined>();
@@ -30,13 +35,10 @@ QCoro::Task<> Preset::install(PresetConfiguration configuration) {
 
 QCoro::Task<> Preset::findUserDefined() {
     auto leftOut = std::make_shared<UserDefined>();
-    if (m_installedConfiguration) {
-        BackgroundCall search(m_background,
-                              [this, configuration = *m_installedConfiguration, leftOut] {
-                                  return findLeftOut(this, configuration, leftOut);
-                              });
-        co_await search;
-    }
+    BackgroundCall search(m_background, [this, configuration = m_installedConfiguration, leftOut] {
+        return findLeftOut(this, configuration, leftOut);
+    });
+    co_await search;
     setUserDefined(*leftOut);
 }
 
@@ -67,18 +69,20 @@ QCoro::Task<> Preset::registerPreset(Preset* preset, PresetConfiguration configu
     co_await preset->m_registry.registerShortcuts(std::move(shortcuts), true);
 }
 
-// What an earlier installation left out, and what the user's files define
-// since, of what is not installed.
-QCoro::Task<> Preset::findLeftOut(Preset* preset, PresetConfiguration configuration,
+// The installed shortcuts that the user's files define since are taken out;
+// then what an earlier installation left out, or this, is found.
+QCoro::Task<> Preset::findLeftOut(Preset* preset, std::optional<PresetConfiguration> configuration,
                                   std::shared_ptr<UserDefined> leftOut) {
+    preset->m_userShortcuts.refresh();
+    co_await preset->m_registry.yieldToUserTriggers(preset->m_userShortcuts);
+    if (!configuration)
+        co_return;
     QList<Shortcut> shortcuts =
-        buildPresetShortcuts(preset->m_resources, preset->m_measurer, configuration);
+        buildPresetShortcuts(preset->m_resources, preset->m_measurer, *configuration);
     shortcuts.removeIf([preset](const Shortcut& shortcut) {
         return preset->m_registry.shortcuts(shortcut.phrase).contains(shortcut);
     });
-    preset->m_userShortcuts.refresh();
     *leftOut = preset->takeUserDefined(shortcuts);
-    co_return;
 }
 
 Preset::UserDefined Preset::takeUserDefined(QList<Shortcut>& shortcuts) const {

@@ -50,7 +50,9 @@ public:
     QList<UserTrigger> userDefined(const QString& phrase) const {
         return m_userDefined.value(phrase);
     }
-    // Reads the user's files again and finds what of the installed preset they define.
+    // Reads the user's files again, takes the preset shortcuts they now define
+    // out of the list, and finds what of the installed preset they define.
+    // Runs at launch, after every repair and when the files change.
     QCoro::Task<> findUserDefined();
 
 signals:
@@ -63,7 +65,8 @@ private:
 
     static QCoro::Task<> registerPreset(Preset* preset, PresetConfiguration configuration,
                                         std::shared_ptr<UserDefined> leftOut);
-    static QCoro::Task<> findLeftOut(Preset* preset, PresetConfiguration configuration,
+    static QCoro::Task<> findLeftOut(Preset* preset,
+                                     std::optional<PresetConfiguration> configuration,
                                      std::shared_ptr<UserDefined> leftOut);
     // Takes the shortcuts whose texts the user's files define out of the list.
     UserDefined takeUserDefined(QList<Shortcut>& shortcuts) const;

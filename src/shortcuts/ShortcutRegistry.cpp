@@ -5,6 +5,7 @@
 #include "platform/LineOutput.h"
 #include "platform/MessageError.h"
 #include "settings/SettingsKeys.h"
+#include "shortcuts/UserShortcuts.h"
 
 #include <QDateTime>
 
@@ -126,6 +127,24 @@ QCoro::Task<> ShortcutRegistry::unregisterAll() {
         replaceMap(before);
         store();
         std::rethrow_exception(failure);
+    }
+}
+
+QCoro::Task<> ShortcutRegistry::yieldToUserTriggers(const UserShortcuts& userShortcuts) {
+    QList<Shortcut> defined;
+    for (const Shortcut& shortcut : allShortcuts()) {
+        if (!shortcut.isCustom && userShortcuts.fileDefining(shortcut.text))
+            defined << shortcut;
+    }
+    if (defined.isEmpty())
+        co_return;
+    try {
+        co_await unregisterShortcuts(defined);
+        m_output.writeLine("Took " + textsOf(defined).join(", ") +
+                           " out of Tesselle's list: your own espanso files define them");
+    } catch (const CancelledError&) {
+    } catch (const std::exception& failure) {
+        reportFailure(failure);
     }
 }
 
@@ -284,18 +303,25 @@ QCoro::Task<> ShortcutRegistry::removeAllShortcuts() {
     const AsyncSemaphore::Permit permit = co_await m_registryLock.lock();
     m_registryLock.close();
     QString reason;
+    bool isCountable = true;
     try {
         QStringList texts;
         for (const TextReplacementEntry& entry : m_client.readSystemEntries())
             texts << entry.shortcut;
         co_await m_client.removeReplacements(texts);
-        co_return;
+        // Something else in the list's place reads as an empty list, while
+        // what the program wrote may be in it.
+        reason = m_client.displacement();
+        if (reason.isEmpty())
+            co_return;
+        isCountable = false;
     } catch (const std::exception& failure) {
         reason = QString::fromUtf8(failure.what());
     }
     QString left = QStringLiteral("an unknown number");
     try {
-        left = QString::number(m_client.readSystemEntries().size());
+        if (isCountable)
+            left = QString::number(m_client.readSystemEntries().size());
     } catch (const std::exception&) {
     }
     throw MessageError("Could not take the shortcuts out of the list, " + left +

@@ -14,6 +14,7 @@
 
 class BackgroundTasks;
 class LineOutput;
+class UserShortcuts;
 
 // The program's record of every shortcut it has put into the replacement list,
 // by phrase. The list is the program's own: after a restore or a repair it
@@ -40,6 +41,11 @@ public:
     QCoro::Task<> unregisterShortcuts(QList<Shortcut> shortcuts);
     // Takes everything out of the list and empties the record.
     QCoro::Task<> unregisterAll();
+    // Forgets the preset shortcuts whose texts the user's own files define, as
+    // last read, and takes them out of the list: the text expander would
+    // offer both at every use, and the user's own wins. Custom shortcuts
+    // stay. What is taken out, and failures, are said on the output.
+    QCoro::Task<> yieldToUserTriggers(const UserShortcuts& userShortcuts);
 
     // Safe from any thread, also while a change runs.
     QList<Shortcut> shortcuts(const QString& phrase) const;
@@ -52,7 +58,8 @@ public:
     // The quit: stops whatever runs before its next call of the list, empties
     // the list, and closes the registry, so that every change still waiting or
     // started later fails with CancelledError. The record stays. Fails with a
-    // message saying how many entries are left when the list cannot be emptied.
+    // message saying how many entries are left when the list cannot be emptied,
+    // or cannot be reached because something else took its place.
     QCoro::Task<> removeAllShortcuts() override;
 
     // Re-adds the recorded shortcuts that the list lacks; runs after every change.

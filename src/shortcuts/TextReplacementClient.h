@@ -20,6 +20,8 @@ public:
     // is not an empty one, and a removal must not report success over it.
     QList<TextReplacementEntry> readSystemEntries() const;
     QList<Replacement> readSystemReplacements() const;
+    // See TextReplacementService::displacement().
+    QString displacement() const { return m_service.displacement(); }
 
     // A cancelled `stop` ends the operation with CancelledError before its next
     // call of the list; calls already made stay made.

@@ -1,6 +1,7 @@
 #include "shortcuts/UserShortcuts.h"
 
-UserShortcuts::UserShortcuts(const UserTriggerSource& source) : m_source(source) {}
+UserShortcuts::UserShortcuts(const UserTriggerSource& source, QObject* parent)
+    : QObject(parent), m_source(source) {}
 
 void UserShortcuts::refresh() {
     QHash<QString, QString> files;
@@ -11,6 +12,8 @@ void UserShortcuts::refresh() {
     }
     QWriteLocker lock(&m_lock);
     m_files = std::move(files);
+    lock.unlock();
+    emit refreshed();
 }
 
 std::optional<QString> UserShortcuts::fileDefining(const QString& text) const {

@@ -1,3 +1,4 @@
+#include "FakeEspanso.h"
 #include "ProgramUnderTest.h"
 #include "TestEnvironment.h"
 #include "WaitFor.h"
@@ -47,6 +48,16 @@ bool hasThread(const QProcess& program, const QByteArray& name) {
             return true;
     }
     return false;
+}
+
+// Running, not ended: a child whose parent has gone may wait as a zombie
+// for whoever adopts it.
+bool isRunning(qint64 process) {
+    QFile stat(QStringLiteral("/proc/%1/stat").arg(process));
+    if (!stat.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray fields = stat.readAll();
+    return fields.mid(fields.lastIndexOf(')') + 2, 1) != "Z";
 }
 
 QByteArray standardOutputOf(QProcess& program) {
@@ -146,6 +157,22 @@ private slots:
         QCOMPARE(entriesInMatchFile(), recordedCount);
         stop(first, SIGTERM);
         QCOMPARE(entriesInMatchFile(), 0);
+    }
+
+    void anEspansoCommandThatHangsEndsWithTheProgram() {
+        // Used to go on after the program had ended.
+        FakeEspanso espanso;
+        espanso.set("FAKE_ESPANSO_HANG", "status");
+        QProcess program;
+        start(program);
+        qint64 status = 0;
+        QVERIFY(waitUntil([&] { return (status = espanso.processOf("status")) > 0; },
+                          std::chrono::seconds(20)));
+        stop(program, SIGTERM);
+        const bool hasEnded = waitUntil([&] { return !isRunning(status); });
+        if (!hasEnded)
+            ::kill(pid_t(status), SIGKILL);
+        QVERIFY(hasEnded);
     }
 
     void withoutAGraphicalSessionTheProgramSaysSoAndEnds() {

@@ -37,12 +37,17 @@ private slots:
         QTest::addColumn<Source>("source");
         QTest::addColumn<QString>("reason"); // "@" stands for the default folder
 
+        const QByteArray home = qgetenv("HOME");
+        const QString homePath = QString::fromUtf8(home);
         QTest::newRow("the folder espanso names is used")
-            << true << QByteArray("FAKE_ESPANSO_CONFIG") << QByteArray("/srv/ada/espanso") << 3000ms
-            << "/srv/ada/espanso" << Source::Espanso << "";
+            << true << QByteArray("FAKE_ESPANSO_CONFIG") << home + "/srv/ada/espanso" << 3000ms
+            << homePath + "/srv/ada/espanso" << Source::Espanso << "";
         QTest::newRow("a folder printed with spaces and a trailing slash is used as a clean path")
-            << true << QByteArray("FAKE_ESPANSO_CONFIG") << QByteArray("  /srv/my espanso/ ")
-            << 3000ms << "/srv/my espanso" << Source::Espanso << "";
+            << true << QByteArray("FAKE_ESPANSO_CONFIG") << "  " + home + "/my espanso/ " << 3000ms
+            << homePath + "/my espanso" << Source::Espanso << "";
+        QTest::newRow("a folder that espanso would make in a folder of the user's is used")
+            << true << QByteArray("FAKE_ESPANSO_CONFIG") << home + "/srv/new" << 3000ms
+            << homePath + "/srv/new" << Source::Espanso << "";
         QTest::newRow("espanso's own default is taken from espanso like any folder")
             << true << QByteArray() << QByteArray() << 3000ms << "" << Source::Espanso << "";
         QTest::newRow("espanso hanging past the bound gives the default folder and says so")
@@ -67,6 +72,32 @@ private slots:
         QTest::newRow("an empty answer is not used")
             << true << QByteArray("FAKE_ESPANSO_CONFIG") << QByteArray("") << 3000ms << ""
             << Source::DefaultAfterFailure << "`espanso path config` printed no folder: using @";
+        // Each of these used to be written into: another folder than the one
+        // named, the root, a system folder, or nothing at all.
+        QTest::newRow("a path the file system's encoding cannot hold is not used")
+            << true << QByteArray("FAKE_ESPANSO_CONFIG") << home + "/caf\xe9" << 3000ms << ""
+            << Source::DefaultAfterFailure
+            << "`espanso path config` printed \"" + homePath +
+                   "/caf\uFFFD\", which is not valid in the "
+                   "file system's encoding: using @";
+        QTest::newRow("the root folder is not used")
+            << true << QByteArray("FAKE_ESPANSO_CONFIG") << QByteArray("/") << 3000ms << ""
+            << Source::DefaultAfterFailure
+            << "`espanso path config` printed \"/\", which is the root folder: using @";
+        QTest::newRow("a system folder is not used")
+            << true << QByteArray("FAKE_ESPANSO_CONFIG") << QByteArray("/etc") << 3000ms << ""
+            << Source::DefaultAfterFailure
+            << "`espanso path config` printed \"/etc\", which is not a folder of yours: using @";
+        QTest::newRow("a file is not used")
+            << true << QByteArray("FAKE_ESPANSO_CONFIG") << home + "/file" << 3000ms << ""
+            << Source::DefaultAfterFailure
+            << "`espanso path config` printed \"" + homePath +
+                   "/file\", which is not a folder: using @";
+        QTest::newRow("a folder that cannot be made is not used")
+            << true << QByteArray("FAKE_ESPANSO_CONFIG") << home + "/gone/espanso" << 3000ms << ""
+            << Source::DefaultAfterFailure
+            << "`espanso path config` printed \"" + homePath +
+                   "/gone/espanso\", which does not exist, nor does its parent folder: using @";
         QTest::newRow("without espanso on PATH the default folder is used without a reason")
             << false << QByteArray() << QByteArray() << 3000ms << ""
             << Source::DefaultWithoutEspanso << "";
@@ -79,6 +110,8 @@ private slots:
         QFETCH(QString, folder);
         QFETCH(Source, source);
         QFETCH(QString, reason);
+        QDir().mkpath(qEnvironmentVariable("HOME") + "/srv/ada/espanso");
+        QFile(qEnvironmentVariable("HOME") + "/file").open(QIODevice::WriteOnly);
         if (!onPath)
             m_espanso.removeFromPath();
         if (!variable.isEmpty())

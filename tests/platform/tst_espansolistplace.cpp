@@ -37,7 +37,8 @@ const QList<TextReplacementEntry> dance{{"/dance", "💃"}};
 class EspansoListPlaceTest : public QObject {
     Q_OBJECT
 
-    QTemporaryDir m_root;
+    // In the home folder: for root, only folders there are its own.
+    QTemporaryDir m_root{QDir::homePath() + "/place-XXXXXX"};
     QString folder(const QString& name) const { return m_root.filePath(name); }
     QString defaultFolder() const { return EspansoConfigFolder::defaultPath(); }
 
@@ -128,6 +129,49 @@ private slots:
         QCOMPARE(contentOf(userFile), userContent);
         QCOMPARE(second->matchFile(), folder("new/match/tesselle.yml"));
         QCOMPARE(output.lines().size(), oursInOldFolder ? 1 : 0);
+    }
+
+    // A relative folder used to lead into the working folder, where a file in
+    // the program's layout was deleted.
+    void aRememberedFolderThatMayNotBeUsedStandsForTheDefaultOne_data() {
+        QTest::addColumn<QString>("remembered"); // "@" stands for the test's folder
+        QTest::addColumn<QString>("why");
+        QTest::newRow("a relative folder") << "earlier"
+                                           << "which is not one absolute folder";
+        QTest::newRow("the root folder") << "/"
+                                         << "which is the root folder";
+        QTest::newRow("a file") << "@/earlier/match/tesselle.yml"
+                                << "which is not a folder";
+    }
+    void aRememberedFolderThatMayNotBeUsedStandsForTheDefaultOne() {
+        QFETCH(QString, remembered);
+        QFETCH(QString, why);
+        remembered.replace('@', m_root.path());
+        const QString previousFolder = QDir::currentPath();
+        QVERIFY(QDir::setCurrent(m_root.path()));
+        FakeEspanso espanso;
+        espanso.set("FAKE_ESPANSO_CONFIG", folder("new").toUtf8());
+        RecordingLineOutput output;
+        const QString ours = folder("earlier/match/tesselle.yml");
+        const QString defaultList = defaultFolder() + "/match/tesselle.yml";
+        for (const QString& path : {ours, defaultList}) {
+            EspansoReplacementService earlier(path, output);
+            QVERIFY(add(earlier, dance));
+        }
+        FakeDefaultsStore defaults;
+        StoredSetting<QString>(defaults, "espansoFolder", {}).write(remembered);
+
+        auto list = listAskingEspanso(defaults, output);
+        waitForTask(list->open());
+        QDir::setCurrent(previousFolder);
+
+        QVERIFY(QFile::exists(ours));
+        QVERIFY(!QFile::exists(defaultList));
+        QCOMPARE(output.lines(),
+                 (QStringList{"Ignored the espanso folder of an earlier run, \"" + remembered +
+                                  "\", " + why + ": using " + defaultFolder(),
+                              "Took Tesselle's list out of " + defaultList +
+                                  ", as espanso's configuration is now in " + folder("new")}));
     }
 };
 

@@ -1,5 +1,6 @@
 #include "Fakes.h"
 #include "TestEnvironment.h"
+#include "platform/linux/EspansoMatchFolderWatch.h"
 #include "platform/linux/EspansoUserTriggers.h"
 
 #include <QCoreApplication>
@@ -7,6 +8,7 @@
 #include <QDirIterator>
 #include <QFile>
 #include <QMap>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <functional>
@@ -179,6 +181,25 @@ private slots:
             link(m, "linked.yml", "../shared/mine.yml");
         }) << Triggers{{"/heart", "base.yml"}, {"/mine", "linked.yml"}}
                                                                  << QStringList();
+        // Read whole, these used to hold gigabytes: a file of a million
+        // matches, and one of the kernel's that never ends.
+        QTest::newRow("a file larger than the bound is not read") << Setup([](const QString& m) {
+            QFile big(m + "/big.yml");
+            QVERIFY(big.open(QIODevice::WriteOnly));
+            QVERIFY(big.resize(qint64(EspansoUserTriggers::maxFileSize) + 1));
+        }) << onlyHeart << QStringList("Skipped espanso match file \"big.yml\": larger than 2 MiB");
+        QTest::newRow("a file as large as the bound is read") << Setup([](const QString& m) {
+            QByteArray text = "matches:\n  - trigger: /big\n    replace: b\n# ";
+            text.append(qsizetype(EspansoUserTriggers::maxFileSize) - text.size(), 'x');
+            write(m, "big.yml", text);
+        }) << Triggers{{"/heart", "base.yml"}, {"/big", "big.yml"}}
+                                                              << QStringList();
+        QTest::newRow("an import of a file of the kernel's is not read")
+            << Setup([](const QString& m) {
+                   write(m, "main.yml", "imports: [\"/proc/self/pagemap\"]\n");
+               })
+            << onlyHeart
+            << QStringList("Skipped espanso match file \"/proc/self/pagemap\": not a regular file");
         QTest::newRow("a file that cannot be opened")
             << Setup([](const QString& m) {
                    write(m, "locked.yml", heart);
@@ -236,6 +257,61 @@ private slots:
         RecordingLineOutput output;
         QCOMPARE(read(output), Triggers());
         QCOMPARE(output.lines(), QStringList());
+    }
+
+    // A trigger the user adds while the program runs must be noticed.
+    void aChangeOfTheUsersMatchFilesIsTold_data() {
+        QTest::addColumn<Setup>("change");
+        QTest::addColumn<bool>("told");
+        QTest::addColumn<bool>("isThereAtFirst"); // the match folder
+        QTest::newRow("a new match file")
+            << Setup([](const QString& m) { write(m, "new.yml", heart); }) << true << true;
+        QTest::newRow("a match file written again")
+            << Setup([](const QString& m) { write(m, "base.yml", heart + heart); }) << true << true;
+        QTest::newRow("a match file removed")
+            << Setup([](const QString& m) { QFile::remove(m + "/base.yml"); }) << true << true;
+        QTest::newRow("a match file in a folder below")
+            << Setup([](const QString& m) { write(m, "packages/p/package.yml", heart); }) << true
+            << true;
+        QTest::newRow("a match file in a new folder")
+            << Setup([](const QString& m) { write(m, "work/mine.yml", heart); }) << true << true;
+        QTest::newRow("the match folder made again") << Setup([](const QString& m) {
+            QDir(m).removeRecursively();
+            write(m, "base.yml", heart);
+        }) << true << true;
+        QTest::newRow("a match folder made where there was none")
+            << Setup([](const QString& m) { QVERIFY(QDir().mkdir(m)); }) << true << false;
+        // Each write of the program's own list would have the files read again.
+        QTest::newRow("the program's own list replaced") << Setup([](const QString& m) {
+            write(m, "_tesselle.yml.tmp-a1B2c3", heart);
+            QFile::rename(m + "/_tesselle.yml.tmp-a1B2c3", m + "/tesselle.yml");
+        }) << false << true;
+        QTest::newRow("a file that is not a match file")
+            << Setup([](const QString& m) { write(m, "notes.txt", heart); }) << false << true;
+    }
+    void aChangeOfTheUsersMatchFilesIsTold() {
+        QFETCH(Setup, change);
+        QFETCH(bool, told);
+        QFETCH(bool, isThereAtFirst);
+        write(m_matchFolder, "base.yml", heart);
+        write(m_matchFolder, "tesselle.yml", heart);
+        write(m_matchFolder, "packages/p/package.yml", heart);
+        if (!isThereAtFirst)
+            QVERIFY(QDir(m_matchFolder).removeRecursively());
+        const std::chrono::milliseconds quiet(20);
+        EspansoMatchFolderWatch watch([this] { return m_matchFolder; }, quiet);
+        QSignalSpy changes(&watch, &EspansoMatchFolderWatch::changed);
+        watch.watch();
+
+        change(m_matchFolder);
+        if (told) {
+            QTRY_VERIFY(changes.count() > 0);
+        } else {
+            // Nothing to wait for: a change that counted would be told
+            // within a few quiet spells.
+            QTest::qWait(int(10 * quiet.count()));
+            QCOMPARE(changes.count(), 0);
+        }
     }
 
 private:

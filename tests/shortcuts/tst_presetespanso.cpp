@@ -109,6 +109,58 @@ private slots:
         QCOMPARE((QStringList{fingerprint(base), fingerprint(package)}), before);
         QVERIFY(fixture.preset.installedConfiguration());
     }
+
+    // espanso offered two /dance at every use when the user defined it after
+    // the installation.
+    void aTriggerTheUserDefinesLaterTakesThePresetShortcutsPlace_data() {
+        QTest::addColumn<bool>("atRepair");
+        QTest::newRow("noticed at launch") << false;
+        QTest::newRow("noticed at the repair after a change") << true;
+    }
+    void aTriggerTheUserDefinesLaterTakesThePresetShortcutsPlace() {
+        QFETCH(bool, atRepair);
+        const ResourceFolder resources(QStringLiteral(TESSELLE_SOURCE_RESOURCES));
+        const FakeTextMeasurer measurer;
+        QTemporaryDir folder;
+        const QString matchFolder = folder.filePath("espanso/match");
+        const QString base = matchFolder + "/base.yml";
+        EspansoReplacementService espanso(matchFolder + "/tesselle.yml", discardedLines());
+        RecordingLineOutput triggersOutput;
+        EspansoUserTriggers triggers(matchFolder, triggersOutput);
+        FakeDefaultsStore defaults;
+        PresetFixture fixture(defaults, resources, measurer, &espanso, &triggers,
+                              atRepair ? std::chrono::milliseconds(10) : std::chrono::hours(1));
+        waitForTask(fixture.preset.install({Gender::person, Tone::yellow, std::nullopt}),
+                    std::chrono::minutes(2));
+        const Shortcut mine{"/mine", "🔥", true};
+        const auto addMine = [&] { waitForTask(fixture.registry.registerShortcuts({mine}, true)); };
+        if (!atRepair)
+            addMine();
+        writeFile(base, "matches:\n  - trigger: /dance\n    replace: mine\n"
+                        "  - trigger: /mine\n    replace: also mine\n");
+        const QString written = fingerprint(base);
+
+        if (atRepair) {
+            addMine();
+            QTRY_VERIFY_WITH_TIMEOUT(!fixture.preset.userDefined("🕺").isEmpty(), 60000);
+        } else {
+            waitForTask(fixture.preset.findUserDefined(), std::chrono::minutes(1));
+        }
+
+        QSet<QString> listed;
+        for (const TextReplacementEntry& entry : espanso.currentEntries())
+            listed.insert(entry.shortcut);
+        QVERIFY(!listed.contains("/dance"));
+        QVERIFY(listed.contains("/wave"));
+        QCOMPARE(fixture.registry.shortcuts("🕺"), QList<Shortcut>());
+        QCOMPARE(fixture.preset.userDefined("🕺"), (QList<UserTrigger>{{"/dance", "base.yml"}}));
+        // What the user gave an emoji in the program stays theirs too.
+        QVERIFY(listed.contains("/mine"));
+        QVERIFY(fixture.registry.shortcuts("🔥").contains(mine));
+        QVERIFY(fixture.output.lines().contains(
+            "Took /dance out of Tesselle's list: your own espanso files define them"));
+        QCOMPARE(fingerprint(base), written);
+    }
 };
 
 TESSELLE_TEST_MAIN(PresetEspansoTest, QCoreApplication)

@@ -25,8 +25,10 @@ public:
             qunsetenv(name);
         QFile::remove(statePath());
         QFile::remove(callsPath());
+        QFile::remove(pidsPath());
         qputenv("FAKE_ESPANSO_STATE", statePath().toUtf8());
         qputenv("FAKE_ESPANSO_CALLS", callsPath().toUtf8());
+        qputenv("FAKE_ESPANSO_PIDS", pidsPath().toUtf8());
         qputenv("PATH", QByteArray(TESSELLE_FAKE_ESPANSO_DIR) + ":/usr/bin:/bin");
     }
     // PATH holds only an empty folder: no espanso anywhere.
@@ -57,13 +59,27 @@ public:
         return QString::fromUtf8(file.readAll()).split('\n', Qt::SkipEmptyParts);
     }
 
+    // The process id of the latest call with these arguments, or 0.
+    qint64 processOf(const QString& arguments) const {
+        QFile file(pidsPath());
+        qint64 process = 0;
+        if (file.open(QIODevice::ReadOnly)) {
+            for (const QString& line : QString::fromUtf8(file.readAll()).split('\n')) {
+                if (line.section(' ', 1) == arguments)
+                    process = line.section(' ', 0, 0).toLongLong();
+            }
+        }
+        return process;
+    }
+
 private:
     static constexpr const char* variables[] = {"FAKE_ESPANSO_CONFIG", "FAKE_ESPANSO_VERSION",
-                                                "FAKE_ESPANSO_HANG", "FAKE_ESPANSO_FAIL",
-                                                "FAKE_ESPANSO_GARBLE"};
+                                                "FAKE_ESPANSO_HANG",   "FAKE_ESPANSO_FAIL",
+                                                "FAKE_ESPANSO_GARBLE", "FAKE_ESPANSO_PIDS"};
 
     QString statePath() const { return m_folder.filePath("state"); }
     QString callsPath() const { return m_folder.filePath("calls"); }
+    QString pidsPath() const { return m_folder.filePath("pids"); }
     QString emptyFolder() const { return m_folder.filePath("empty-bin"); }
     QString brokenFolder() const { return m_folder.filePath("broken-bin"); }
 

@@ -10,14 +10,19 @@
 
 // A Preset over a real registry on an in-memory replacement list, or on the
 // list given, with the user's own triggers as the test sets them or from the
-// source given. The registry's repair check does not come within a test.
+// source given. The registry's repair check does not come within a test,
+// unless it is given a delay.
 struct PresetFixture {
     PresetFixture(DefaultsStore& defaults, const ResourceLocator& resources,
                   const TextMeasurer& measurer, TextReplacementService* list = nullptr,
-                  const UserTriggerSource* triggers = nullptr)
-        : stack(defaults, list ? *list : service, clock, output, std::chrono::hours(1)),
+                  const UserTriggerSource* triggers = nullptr,
+                  std::chrono::milliseconds repairDelay = std::chrono::hours(1))
+        : stack(defaults, list ? *list : service, clock, output, repairDelay),
           userShortcuts(triggers ? *triggers : userTriggers),
           preset(defaults, resources, measurer, registry, userShortcuts, background) {}
+    // The preset's readings of the user's files, which every repair starts,
+    // run there until the thread ends.
+    ~PresetFixture() { background.stop(); }
 
     RecordingReplacementService service;
     RecordingLineOutput output;

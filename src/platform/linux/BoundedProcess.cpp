@@ -6,7 +6,10 @@
 #include <QProcess>
 #include <QTimer>
 #include <coroutine>
+#include <csignal>
 #include <memory>
+#include <sys/prctl.h>
+#include <unistd.h>
 #include <utility>
 
 namespace {
@@ -69,6 +72,15 @@ QCoro::Task<BoundedProcess::Result> BoundedProcess::run(QString program, QString
         process.setStandardOutputFile(QProcess::nullDevice());
         process.setStandardErrorFile(QProcess::nullDevice());
     }
+    // A run still going when the program ends (its coroutine never resumes
+    // after the quit) must not outlive it: the kernel ends the child when the
+    // thread that started it ends, however the program ends.
+    const pid_t parent = ::getpid();
+    process.setChildProcessModifier([parent] {
+        ::prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (::getppid() != parent)
+            ::_exit(127);
+    });
     process.start(program, arguments);
     if (!co_await ProcessEnd(process, bound)) {
         process.kill();

@@ -9,7 +9,8 @@
 // One run of an outside program that may be missing, fail or hang. The run
 // never blocks the thread that awaits it: that thread needs a running event
 // loop, and the coroutine goes on there. A program still running when the bound
-// has passed is killed.
+// has passed is killed, and so is one still running when the thread that
+// started it ends (at the latest, when this program ends).
 //
 // QCoro's own QProcess awaiters are not used: in QCoro 0.8 a program that
 // cannot be started makes start() wait out its whole timeout, and

@@ -11,7 +11,8 @@
 // executable is on PATH: a user's folder may differ from the default (legacy
 // installs, a moved folder). It relies only on that command printing the
 // folder as one absolute path (a trailing newline and surrounding spaces are
-// fine), as espanso 2.2.1 does. Otherwise it uses espanso's own default,
+// fine), as espanso 2.2.1 does. Otherwise, or when the folder printed is not
+// one to write into (see whyUnusable()), it uses espanso's own default,
 // defaultPath().
 struct EspansoConfigFolder {
     enum class Source {
@@ -42,6 +43,13 @@ struct EspansoConfigFolder {
     // Never throws.
     static QCoro::Task<EspansoConfigFolder>
     locate(std::chrono::milliseconds bound = std::chrono::seconds(3));
+
+    // Why the program may not take the path for espanso's folder, as a clause
+    // such as "which is not a folder"; empty when it may. It must be an
+    // absolute path that the file system's encoding holds, not "/", and a
+    // folder of the user's own, or absent inside one. For root, which owns
+    // every system folder, its own are those in its home folder.
+    static QString whyUnusable(const QString& path);
 
     // $XDG_CONFIG_HOME/espanso, or ~/.config/espanso when XDG_CONFIG_HOME is
     // unset, empty or relative (which the XDG rules say to ignore).

@@ -34,9 +34,10 @@ QCoro::Task<> EspansoReplacementService::open() {
         m_path = folder.ownMatchFile();
         m_file = {};
         m_isFirstLoad = true;
+        m_hasHadTheList = false;
     }
-    const QString last = m_lastFolder->read();
-    if (!last.isEmpty() && QDir::cleanPath(last) != QDir::cleanPath(folder.path))
+    const QString last = lastFolder();
+    if (!last.isEmpty() && last != QDir::cleanPath(folder.path))
         removeOwnListFrom(last);
     m_lastFolder->write(folder.path);
 }
@@ -48,6 +49,21 @@ QString EspansoReplacementService::matchFile() const {
 
 QString EspansoReplacementService::matchFolder() const {
     return QFileInfo(matchFile()).absolutePath();
+}
+
+// A value that is not a folder to look into, such as a relative path, which
+// would lead into the working folder, stands for the default folder.
+QString EspansoReplacementService::lastFolder() const {
+    const QString last = m_lastFolder->read();
+    if (last.isEmpty())
+        return {};
+    const QString why = EspansoConfigFolder::whyUnusable(last);
+    if (why.isEmpty())
+        return QDir::cleanPath(last);
+    const QString fallback = EspansoConfigFolder::defaultPath();
+    m_output.writeLine("Ignored the espanso folder of an earlier run, \"" + last + "\", " + why +
+                       ": using " + fallback);
+    return QDir::cleanPath(fallback);
 }
 
 // Only a file in the program's own layout: whatever else is there stays.
@@ -122,6 +138,17 @@ QList<TextReplacementEntry> EspansoReplacementService::currentEntries() const {
     return m_file.entries;
 }
 
+QString EspansoReplacementService::displacement() const {
+    QMutexLocker lock(&m_mutex);
+    QString reason;
+    if (!m_hasHadTheList || !load(&reason) || m_file.kind == Snapshot::Kind::none ||
+        m_file.kind == Snapshot::Kind::own)
+        return {};
+    const QString what =
+        m_file.kind == Snapshot::Kind::damaged ? QStringLiteral("a damaged file") : m_file.what;
+    return what + " took the place of the espanso match file " + m_path;
+}
+
 EspansoReplacementService::Result
 EspansoReplacementService::addAndRemove(const QList<TextReplacementEntry>& add,
                                         const QList<TextReplacementEntry>& remove) {
@@ -177,6 +204,7 @@ EspansoReplacementService::replaceContent(const QList<TextReplacementEntry>& ent
         return failure(WriteFailed, reason);
     const bool isExtensible = !entries.isEmpty();
     m_file = {Snapshot::Kind::own, {}, std::move(bytes), entries, isExtensible, {}};
+    m_hasHadTheList = true;
     return std::nullopt;
 }
 
@@ -220,6 +248,7 @@ bool EspansoReplacementService::load(QString* reason) const {
               std::move(content.entries),
               content.isExtensible,
               QStringLiteral("a file Tesselle did not write")};
+    m_hasHadTheList = m_hasHadTheList || kind == Kind::own;
     return true;
 }
 

@@ -30,7 +30,9 @@ public:
     // The list in espanso's default folder until open() asks espanso where its
     // folder is and moves there for the run. The folder is remembered in the
     // settings; when espanso's folder moved since, the program's own list is
-    // taken out of the old one (nothing else there is touched).
+    // taken out of the old one (nothing else there is touched). A remembered
+    // folder that may not be used (see EspansoConfigFolder::whyUnusable())
+    // counts as the default one, which `output` is told.
     EspansoReplacementService(Locate locate, DefaultsStore& defaults, LineOutput& output);
 
     // $XDG_CONFIG_HOME/espanso/match/tesselle.yml
@@ -47,6 +49,7 @@ public:
                      Completion completion) override;
     QString errorString(int code) const override;
     QList<TextReplacementEntry> currentEntries() const override;
+    QString displacement() const override;
 
 private:
     using Result = std::optional<TextReplacementError>;
@@ -59,6 +62,8 @@ private:
     Result failure(ErrorCode code, const QString& reason);
     bool load(QString* reason) const;
     bool putAsideWhatIsNotTheList(QString* reason);
+    // The folder of the run that last opened the list, if any.
+    QString lastFolder() const;
     void removeOwnListFrom(const QString& folder);
 
     // What is at the path as last read or written. The client reads before
@@ -83,6 +88,8 @@ private:
     mutable QMutex m_mutex;
     mutable Snapshot m_file;
     mutable bool m_isFirstLoad = true;
+    // The program's own list was at the path since open().
+    mutable bool m_hasHadTheList = false;
     // A completion carries only a code; the system's reason of the latest
     // failure of each kind is kept for its text.
     QHash<int, QString> m_reasons;

@@ -2,6 +2,7 @@
 
 #include "platform/LineOutput.h"
 #include "platform/linux/EspansoConfigFolder.h"
+#include "platform/linux/FreedMemory.h"
 
 #include <QFile>
 #include <algorithm>
@@ -9,9 +10,11 @@
 #include <dirent.h>
 #include <fcntl.h>
 #include <filesystem>
+#include <linux/magic.h>
 #include <set>
 #include <string>
 #include <sys/stat.h>
+#include <sys/statfs.h>
 #include <system_error>
 #include <unistd.h>
 #include <utility>
@@ -24,8 +27,50 @@ QString systemReason(int error) {
     return QString::fromStdString(std::system_category().message(error));
 }
 
+QString tooLarge() {
+    return QStringLiteral("larger than %1 MiB").arg(EspansoUserTriggers::maxFileSize >> 20);
+}
+
 bool isMatchFileName(const std::string& name) {
     return name.ends_with(".yml") || name.ends_with(".yaml");
+}
+
+// The kernel's own files (/proc, /sys) say they are regular, but have no
+// size and may read on without end.
+bool isKernelFile(int fd) {
+    struct statfs system {};
+    return ::fstatfs(fd, &system) == 0 &&
+           (system.f_type == PROC_SUPER_MAGIC || system.f_type == SYSFS_MAGIC);
+}
+
+bool readAll(int fd, size_t sizeHint, std::string* bytes, QString* reason) {
+    // Up to one byte over the bound, which shows a file that grew past it.
+    constexpr size_t limit = EspansoUserTriggers::maxFileSize + 1;
+    bytes->assign(std::min(sizeHint + 1, limit), '\0');
+    size_t filled = 0;
+    for (;;) {
+        if (filled == bytes->size()) {
+            if (filled == limit)
+                break;
+            bytes->resize(std::min(filled * 2, limit));
+        }
+        const ssize_t count = ::read(fd, bytes->data() + filled, bytes->size() - filled);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count < 0) {
+            *reason = systemReason(errno);
+            return false;
+        }
+        if (count == 0)
+            break;
+        filled += size_t(count);
+    }
+    if (filled > EspansoUserTriggers::maxFileSize) {
+        *reason = tooLarge();
+        return false;
+    }
+    bytes->resize(filled);
+    return true;
 }
 
 // Non-blocking, so that a pipe swapped in after the type check cannot stall
@@ -37,32 +82,17 @@ bool readFile(const std::string& path, std::string* bytes, QString* reason) {
         return false;
     }
     struct stat info {};
-    const bool isKnown = ::fstat(fd, &info) == 0;
-    if (!isKnown || !S_ISREG(info.st_mode)) {
-        *reason = isKnown ? QStringLiteral("not a regular file") : systemReason(errno);
-        ::close(fd);
-        return false;
-    }
-    bytes->assign(size_t(info.st_size), '\0');
-    size_t filled = 0;
-    for (;;) {
-        if (filled == bytes->size())
-            bytes->resize(bytes->size() * 2 + 4096);
-        const ssize_t count = ::read(fd, bytes->data() + filled, bytes->size() - filled);
-        if (count < 0 && errno == EINTR)
-            continue;
-        if (count < 0) {
-            *reason = systemReason(errno);
-            ::close(fd);
-            return false;
-        }
-        if (count == 0)
-            break;
-        filled += size_t(count);
-    }
+    bool isRead = false;
+    if (::fstat(fd, &info) != 0)
+        *reason = systemReason(errno);
+    else if (!S_ISREG(info.st_mode) || isKernelFile(fd))
+        *reason = QStringLiteral("not a regular file");
+    else if (info.st_size > off_t(EspansoUserTriggers::maxFileSize))
+        *reason = tooLarge();
+    else
+        isRead = readAll(fd, size_t(info.st_size), bytes, reason);
     ::close(fd);
-    bytes->resize(filled);
-    return true;
+    return isRead;
 }
 
 void appendText(const YAML::Node& node, std::vector<std::string>& texts) {
@@ -263,5 +293,9 @@ EspansoUserTriggers::EspansoUserTriggers(std::function<QString()> matchFolder, L
     : m_matchFolder(std::move(matchFolder)), m_output(output) {}
 
 QList<UserTrigger> EspansoUserTriggers::userTriggers() const {
-    return Walk(m_matchFolder(), m_output).run();
+    QList<UserTrigger> triggers = Walk(m_matchFolder(), m_output).run();
+    // A parsed file takes some thirty times its size while it is read; the
+    // allocator would keep that for the rest of the run.
+    returnFreedMemory();
+    return triggers;
 }

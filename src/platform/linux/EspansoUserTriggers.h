@@ -17,13 +17,18 @@ class LineOutput;
 // triggers and entries of other shapes are left out. Each file is read once.
 // The `includes` and `excludes` of espanso's config files are not looked at.
 //
-// A file that cannot be used (unreadable, not YAML, not a map, a `matches`
-// that is not a list, a folder or a pipe named like a match file, a loop of
-// symbolic links) is skipped with one line on the output, e.g.
+// A file that cannot be used (unreadable, larger than maxFileSize, not YAML,
+// not a map, a `matches` that is not a list, a folder, a pipe or a file of
+// /proc named like a match file or imported, a loop of symbolic links) is
+// skipped with one line on the output, e.g.
 //   Skipped espanso match file "broken.yml": not valid YAML (end of map not found, line 3)
 // A missing match folder holds no triggers and is no failure.
 class EspansoUserTriggers : public UserTriggerSource {
 public:
+    // Some forty thousand matches, far above hub packages and hand-written
+    // files. A file takes some forty times its size while it is parsed.
+    static constexpr size_t maxFileSize = size_t(2) << 20;
+
     // matchFolder: <espanso config folder>/match, see EspansoConfigFolder.
     EspansoUserTriggers(QString matchFolder, LineOutput& output);
     // The match folder as it is when the triggers are read: the program's
