@@ -67,6 +67,22 @@ void EmojiStore::reloadSavedSymbols() {
     emit favoriteGroupChanged();
 }
 
+void EmojiStore::setWords(std::shared_ptr<const EmojiWords> words) {
+    m_words = std::move(words);
+    for (EmojiGroup& group : m_allSystemGroups)
+        applyWords(group.emojis);
+    applyWords(m_allFavoriteGroup.emojis);
+    applyWords(m_allRecentGroup.emojis);
+    setSearchText(m_searchText);
+}
+
+void EmojiStore::applyWords(QList<Emoji>& emojis) const {
+    if (!m_words)
+        return;
+    for (Emoji& emoji : emojis)
+        m_words->applyTo(emoji);
+}
+
 void EmojiStore::loadSavedSymbols() {
     m_allRecentGroup.emojis = resolveSymbols(m_recentSetting.read());
     m_recentGroup.emojis = filterEmojis(m_allRecentGroup.emojis, m_searchText);
@@ -85,6 +101,8 @@ void EmojiStore::loadCatalogue() {
     } catch (const std::exception&) {
         m_allSystemGroups.clear();
     }
+    for (EmojiGroup& group : m_allSystemGroups)
+        applyWords(group.emojis);
 }
 
 // Favourites and recents keep their symbols; only the catalogue follows the tone.
@@ -134,8 +152,10 @@ QList<Emoji> EmojiStore::resolveSymbols(const QStringList& symbols) const {
         const Emoji* found = bySymbol.value(symbol);
         if (!found)
             found = byUntoned.value(removeSkinTone(symbol));
-        if (found)
-            emojis << Emoji::make(symbol, found->description, found->aliases, found->tags);
+        if (found) {
+            Emoji& emoji = emojis.emplace_back(found->copy());
+            emoji.symbol = symbol;
+        }
     }
     return emojis;
 }

@@ -135,7 +135,7 @@ std::optional<AccessibleItems::Item> EmojiGridView::accessibleItem(const QString
         return std::nullopt;
     const Emoji& emoji = m_sections[position->section].group.emojis[position->index];
     const QPoint origin = viewport()->pos() - QPoint(0, verticalScrollBar()->value());
-    return Item{key, emoji.description, contentCellRect(*position).translated(origin),
+    return Item{key, emoji.shownName(), contentCellRect(*position).translated(origin),
                 m_selectedEmoji && m_selectedEmoji->id == emoji.id};
 }
 
@@ -145,7 +145,7 @@ QList<AccessibleItems::Item> EmojiGridView::accessibleItems() const {
     QList<Item> items;
     forEachCellIn(QRect(0, offset, gridWidth, viewport()->height()),
                   [&](const Emoji& emoji, const QRect& cell) {
-                      items << Item{emoji.id.toString(), emoji.description, cell.translated(origin),
+                      items << Item{emoji.id.toString(), emoji.shownName(), cell.translated(origin),
                                     m_selectedEmoji && m_selectedEmoji->id == emoji.id};
                   });
     return items;

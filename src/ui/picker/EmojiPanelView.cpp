@@ -53,6 +53,16 @@ QString capitalizedWords(const QString& text) {
     return result;
 }
 
+// The user's language's name as that language writes it, begun with a capital
+// ("Grinsendes Gesicht", "Cœur rouge"); the English one in title case.
+QString title(const Emoji& emoji) {
+    if (emoji.localName.isEmpty())
+        return capitalizedWords(emoji.description);
+    QString name = emoji.localName;
+    name[0] = name[0].toUpper();
+    return name;
+}
+
 SymbolButton* rowButton(const QString& symbol, const ResourceLocator& resources) {
     auto* button = new SymbolButton(symbol, rowSymbolSize, resources);
     button->setPadding(
@@ -175,7 +185,7 @@ void EmojiPanelView::buildShortcutSection() {
 
 void EmojiPanelView::setEmoji(const Emoji& emoji) {
     m_emoji = emoji;
-    m_description->setText(capitalizedWords(emoji.description));
+    m_description->setText(title(emoji));
     showSymbol(emoji.symbol);
 }
 
