@@ -14,7 +14,7 @@ namespace {
 constexpr int rowWidth = 180;
 
 QString installLink() {
-    return QStringLiteral("<a href=\"%1\">How to install espanso</a>")
+    return TextShortcutsStatus::tr("<a href=\"%1\">How to install espanso</a>")
         .arg(QString::fromLatin1(TextShortcutsStatus::installGuide));
 }
 
@@ -22,7 +22,7 @@ QString installLink() {
 
 TextShortcutsStatus::TextShortcutsStatus(TextExpanderMonitor& monitor, Form form, QWidget* parent)
     : QWidget(parent), m_monitor(monitor), m_form(form), m_label(new QLabel),
-      m_startButton(new QPushButton(QStringLiteral("Start espanso"))) {
+      m_startButton(new QPushButton(tr("Start espanso"))) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_label->setWordWrap(true);
@@ -45,15 +45,16 @@ void TextShortcutsStatus::showState() {
     const bool isMissing = state && state->kind == Kind::NotInstalled;
     QString text;
     if (!state) {
-        text = QStringLiteral("Checking espanso\u2026");
+        text = tr("Checking espanso…");
     } else if (state->kind == Kind::Running) {
         text = state->version.isEmpty()
-                   ? QStringLiteral("Working through espanso")
-                   : "Working through espanso " + state->version.toHtmlEscaped();
+                   ? tr("Working through espanso")
+                   : tr("Working through espanso %1").arg(state->version.toHtmlEscaped());
     } else if (state->kind == Kind::NotRunning) {
-        text = QStringLiteral("espanso is installed but not running");
+        text = tr("espanso is installed but not running");
     } else {
-        text = "espanso is not installed: shortcuts start working once it is. " + installLink();
+        text = tr("espanso is not installed: shortcuts start working once it is. %1")
+                   .arg(installLink());
     }
     m_label->setText(text);
     const bool canStart = m_form == Form::row && state && state->kind == Kind::NotRunning;
