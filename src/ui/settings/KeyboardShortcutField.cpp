@@ -1,6 +1,7 @@
 #include "ui/settings/KeyboardShortcutField.h"
 
 #include "settings/KeyboardShortcut.h"
+#include "ui/controls/ShownMessage.h"
 #include "ui/controls/SingleChordEdit.h"
 
 #include <QFontDatabase>
@@ -30,14 +31,14 @@ KeyboardShortcutField::KeyboardShortcutField(KeyboardShortcut& shortcut, QWidget
         QLabel* command = plainLabel(binding.command);
         command->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
         command->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        command->setAccessibleName(QStringLiteral("Command"));
+        command->setAccessibleName(tr("Command"));
         column->addWidget(command);
         return;
     }
     m_edit = new SingleChordEdit;
-    m_edit->setAccessibleName(QStringLiteral("Keyboard shortcut"));
-    m_clear = new QPushButton(QStringLiteral("Clear"));
-    m_clear->setAccessibleName(QStringLiteral("Clear the keyboard shortcut"));
+    m_edit->setAccessibleName(tr("Keyboard shortcut"));
+    m_clear = new QPushButton(tr("Clear"));
+    m_clear->setAccessibleName(tr("Clear the keyboard shortcut"));
     auto* line = new QHBoxLayout;
     line->addWidget(m_edit, 1);
     line->addWidget(m_clear);
@@ -58,6 +59,6 @@ void KeyboardShortcutField::showState() {
     if (m_edit->keySequence() != key)
         m_edit->setKeySequence(key);
     m_clear->setEnabled(!key.isEmpty());
-    m_status->setText(m_shortcut.refusal());
+    m_status->setText(shownMessage(m_shortcut.refusal()));
     m_status->setVisible(!m_shortcut.refusal().isEmpty());
 }

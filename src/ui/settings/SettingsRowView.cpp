@@ -18,7 +18,7 @@ SettingsRowView::SettingsRowView(const QString& title, const QString& hint, QWid
                                                       QSizeF(hintSize, hintSize), resources)) {
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(0, 0, 0, 0);
-    auto* label = new QLabel(title + QLatin1Char(':'));
+    auto* label = new QLabel(tr("%1:", "a settings row's title").arg(title));
     label->setTextFormat(Qt::PlainText);
     label->setFixedWidth(titleWidth);
     label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -27,7 +27,7 @@ SettingsRowView::SettingsRowView(const QString& title, const QString& hint, QWid
     // right end without one more spacing for a separate stretch.
     row->addWidget(content, 1, Qt::AlignLeft | Qt::AlignVCenter);
     m_hintButton->setOpacity(hintOpacity);
-    m_hintButton->setAccessibleName(QStringLiteral("Help: ") + title);
+    m_hintButton->setAccessibleName(tr("Help: %1").arg(title));
     nameAfterTitle(content, title);
     row->addWidget(m_hintButton, 0, Qt::AlignVCenter);
 }
