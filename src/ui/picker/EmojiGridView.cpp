@@ -6,6 +6,7 @@
 #include "ui/controls/Toast.h"
 #include "ui/picker/EmojiImageCache.h"
 #include "ui/picker/EmojiPicking.h"
+#include "ui/picker/GroupTitle.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -44,7 +45,7 @@ EmojiGridView::EmojiGridView(EmojiStore& store, EmojiImageCache& images, EmojiPi
       m_preferences(preferences) {
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Emoji"));
+    setAccessibleName(tr("Emoji"));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The panel's background shows through.
@@ -168,7 +169,7 @@ void EmojiGridView::scrollToGroup(const QString& title) {
 QStringList EmojiGridView::headers() const {
     QStringList titles;
     for (const Section& section : m_sections)
-        titles << section.group.id().toUpper();
+        titles << shownTitle(section.group.type).toUpper();
     return titles;
 }
 
@@ -265,7 +266,7 @@ void EmojiGridView::paintEvent(QPaintEvent* event) {
                            gridWidth - 2 * headerSidePadding, m_headerTextHeight);
         if (header.intersects(exposed))
             painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter,
-                             section.group.id().toUpper());
+                             shownTitle(section.group.type).toUpper());
     }
     const QColor accent = appAccentColor(m_preferences.useSystemColor());
     forEachCellIn(exposed, [this, &painter, &accent](const Emoji& emoji, const QRect& cell) {
@@ -334,7 +335,7 @@ void EmojiGridView::openSelectionMenu() {
 void EmojiGridView::openMenu(const Emoji& emoji, const QPoint& at) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    connect(menu->addAction(QStringLiteral("Copy")), &QAction::triggered, this,
+    connect(menu->addAction(tr("Copy")), &QAction::triggered, this,
             [this, emoji] { m_picking.pick(emoji, false); });
     menu->popup(at);
 }
@@ -349,7 +350,7 @@ void EmojiGridView::activate(const Emoji& emoji) {
 void EmojiGridView::showCopiedToast(const Emoji& emoji, const QRect& cell) {
     Toast*& toast = m_toasts[emoji.id];
     if (!toast) {
-        toast = new Toast(QStringLiteral("Copied!"), toastDuration, viewport());
+        toast = new Toast(tr("Copied!"), toastDuration, viewport());
         connect(toast, &Toast::isShowingChanged, this, [this, id = emoji.id](bool showing) {
             if (!showing)
                 m_toasts.take(id)->deleteLater();
