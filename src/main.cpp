@@ -14,6 +14,7 @@
 #include "platform/linux/FontTextMeasurer.h"
 #include "platform/linux/FreedMemory.h"
 #include "platform/linux/GraphicalSession.h"
+#include "platform/linux/InterfaceTranslations.h"
 #include "platform/linux/LocalUsageReporting.h"
 #include "platform/linux/QSettingsDefaultsStore.h"
 #include "platform/linux/QtClipboardPasteboard.h"
@@ -25,6 +26,7 @@
 #include "platform/linux/XdgAutostart.h"
 #include "settings/KeyboardShortcut.h"
 #include "settings/LaunchAtLogin.h"
+#include "settings/UserLanguages.h"
 #include "shortcuts/ShortcutStack.h"
 #include "shortcuts/TextExpanderMonitor.h"
 #include "shortcuts/UserShortcuts.h"
@@ -127,6 +129,10 @@ int main(int argc, char** argv) {
     }
     Syslog systemLog(QStringLiteral("tesselle"));
     ResourceFolder resources = ResourceFolder::besideApplication();
+    const QStringList languages =
+        UserLanguages::preferred(QProcessEnvironment::systemEnvironment());
+    InterfaceTranslations translations(languages, resources,
+                                       InterfaceTranslations::qtTranslationsFolder());
     XdgAutostart loginItems(XdgAutostart::defaultEntryPath(appInfo.identifier()),
                             QCoreApplication::applicationFilePath(), systemLog);
     LaunchAtLogin::Observable launchAtLogin(loginItems);
@@ -168,7 +174,7 @@ int main(int argc, char** argv) {
                 makeWindowContents({owner.preferences(), owner.preset(), defaults, resources,
                                     measurer, emojiImages, appManager, registry,
                                     shortcuts.background(), launchAtLogin, clock, output, appInfo,
-                                    userShortcuts, textExpander, keyboardShortcut}));
+                                    userShortcuts, textExpander, keyboardShortcut, languages}));
             QObject::connect(&instance, &SingleInstance::toggleRequested, windowManager.get(),
                              &WindowManager::menuButtonToggle);
             QObject::connect(&instance, &SingleInstance::settingsRequested, windowManager.get(),
