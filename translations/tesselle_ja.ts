@@ -212,7 +212,7 @@
     </message>
     <message>
         <source>Text shortcuts</source>
-        <translation>テキストショートカット</translation>
+        <translation>ショートカット</translation>
     </message>
     <message>
         <source>Default appearance</source>
@@ -236,7 +236,7 @@
     </message>
     <message>
         <source>Keyboard shortcut</source>
-        <translation>キーボードショートカット</translation>
+        <translation>ショートカットキー</translation>
     </message>
     <message>
         <source>Startup</source>
@@ -294,7 +294,7 @@
     </message>
     <message>
         <source>Keyboard shortcut</source>
-        <translation>キーボードショートカット</translation>
+        <translation>ショートカットキー</translation>
     </message>
     <message>
         <source>Clear</source>
@@ -302,7 +302,7 @@
     </message>
     <message>
         <source>Clear the keyboard shortcut</source>
-        <translation>キーボードショートカットをクリア</translation>
+        <translation>ショートカットキーをクリア</translation>
     </message>
 </context>
 <context>

@@ -139,6 +139,7 @@ GeneralSettingsView::GeneralSettingsView(Services services, const ResourceLocato
     connect(&preferences, &Preferences::useSystemColorChanged, systemColor, &Switch::setChecked);
     column->addWidget(new SettingsRowView(
         tr("Color"), tr(colorHint) + QString::fromUtf8(colorHintEmoji), systemColor, resources));
+    SettingsRowView::alignTitles(findChildren<SettingsRowView*>());
     column->addWidget(dividerWithPadding());
 
     auto* actions = new QHBoxLayout;

@@ -46,4 +46,6 @@ SettingsView::SettingsView(GeneralSettingsView::Services general, const AppInfo&
                    tr("Support"));
     m_tabs->addTab(new SettingsPage(new AboutSettingsView(appInfo, resources)),
                    symbolIcon(resources, "bolt", symbolColor), tr("About"));
+    // Wider only where a language's titles leave the controls too little room.
+    setFixedWidth(std::max(viewWidth, minimumSizeHint().width()));
 }
