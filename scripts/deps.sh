@@ -23,6 +23,9 @@ packages=(
   qt6-translations-l10n  # Qt's own strings (standard buttons, dialogs) in the user's language
   fonts-noto-cjk  # Chinese and Japanese text, in the screenshots and the layout tests
   xvfb xauth x11-utils trayer xdotool xclip openbox
+  # the portal tests' private session bus; the terminals autopaste types into
+  # in the X11 and Wayland tests
+  dbus-daemon xterm foot
   # Qt Multimedia with its FFmpeg backend, which decodes the H.264 videos
   # without GStreamer plugins; ffmpeg encodes them (tools/introvideo)
   libqt6multimedia6 ffmpeg

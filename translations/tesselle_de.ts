@@ -304,6 +304,18 @@
         <source>Clear the keyboard shortcut</source>
         <translation>Tastenkürzel leeren</translation>
     </message>
+    <message>
+        <source>The desktop holds it for Tesselle as %1; change it in the desktop&apos;s keyboard settings.</source>
+        <translation>Die Arbeitsumgebung hält sie für Tesselle als %1; ändern Sie sie in den Tastatureinstellungen der Arbeitsumgebung.</translation>
+    </message>
+    <message>
+        <source>Tesselle holds it.</source>
+        <translation>Tesselle hält sie.</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop to take the key…</source>
+        <translation>Warten, bis die Arbeitsumgebung die Taste übernimmt …</translation>
+    </message>
 </context>
 <context>
     <name>LaunchAtLogin::Toggle</name>

@@ -304,6 +304,18 @@
         <source>Clear the keyboard shortcut</source>
         <translation>Borrar el atajo de teclado</translation>
     </message>
+    <message>
+        <source>The desktop holds it for Tesselle as %1; change it in the desktop&apos;s keyboard settings.</source>
+        <translation>El escritorio la reserva para Tesselle como %1; cámbiela en la configuración del teclado del escritorio.</translation>
+    </message>
+    <message>
+        <source>Tesselle holds it.</source>
+        <translation>Tesselle la tiene reservada.</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop to take the key…</source>
+        <translation>Esperando a que el escritorio tome la tecla…</translation>
+    </message>
 </context>
 <context>
     <name>LaunchAtLogin::Toggle</name>

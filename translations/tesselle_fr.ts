@@ -304,6 +304,18 @@
         <source>Clear the keyboard shortcut</source>
         <translation>Effacer le raccourci clavier</translation>
     </message>
+    <message>
+        <source>The desktop holds it for Tesselle as %1; change it in the desktop&apos;s keyboard settings.</source>
+        <translation>Le bureau la réserve pour Tesselle sous la forme %1 ; modifiez-la dans les paramètres du clavier du bureau.</translation>
+    </message>
+    <message>
+        <source>Tesselle holds it.</source>
+        <translation>Tesselle la réserve.</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop to take the key…</source>
+        <translation>En attente de la prise en charge de la touche par le bureau…</translation>
+    </message>
 </context>
 <context>
     <name>LaunchAtLogin::Toggle</name>

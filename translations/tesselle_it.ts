@@ -304,6 +304,18 @@
         <source>Clear the keyboard shortcut</source>
         <translation>Cancella la scorciatoia da tastiera</translation>
     </message>
+    <message>
+        <source>The desktop holds it for Tesselle as %1; change it in the desktop&apos;s keyboard settings.</source>
+        <translation>Il desktop la riserva per Tesselle come %1; cambiala nelle impostazioni della tastiera del desktop.</translation>
+    </message>
+    <message>
+        <source>Tesselle holds it.</source>
+        <translation>Tesselle la tiene riservata.</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop to take the key…</source>
+        <translation>In attesa che il desktop prenda il tasto…</translation>
+    </message>
 </context>
 <context>
     <name>LaunchAtLogin::Toggle</name>

@@ -304,6 +304,18 @@
         <source>Clear the keyboard shortcut</source>
         <translation>ショートカットキーをクリア</translation>
     </message>
+    <message>
+        <source>The desktop holds it for Tesselle as %1; change it in the desktop&apos;s keyboard settings.</source>
+        <translation>デスクトップが Tesselle 用に %1 として確保しています。変更はデスクトップのキーボード設定で行ってください。</translation>
+    </message>
+    <message>
+        <source>Tesselle holds it.</source>
+        <translation>Tesselle が確保しています。</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop to take the key…</source>
+        <translation>デスクトップがキーを確保するのを待っています…</translation>
+    </message>
 </context>
 <context>
     <name>LaunchAtLogin::Toggle</name>

@@ -304,6 +304,18 @@
         <source>Clear the keyboard shortcut</source>
         <translation>Limpar o atalho de teclado</translation>
     </message>
+    <message>
+        <source>The desktop holds it for Tesselle as %1; change it in the desktop&apos;s keyboard settings.</source>
+        <translation>O ambiente a reserva para o Tesselle como %1; altere-a nas configurações de teclado do ambiente.</translation>
+    </message>
+    <message>
+        <source>Tesselle holds it.</source>
+        <translation>O Tesselle a reservou.</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop to take the key…</source>
+        <translation>Aguardando o ambiente assumir a tecla…</translation>
+    </message>
 </context>
 <context>
     <name>LaunchAtLogin::Toggle</name>

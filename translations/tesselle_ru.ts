@@ -304,6 +304,18 @@
         <source>Clear the keyboard shortcut</source>
         <translation>Очистить комбинацию клавиш</translation>
     </message>
+    <message>
+        <source>The desktop holds it for Tesselle as %1; change it in the desktop&apos;s keyboard settings.</source>
+        <translation>Среда рабочего стола удерживает её для Tesselle как %1; изменить её можно в настройках клавиатуры среды.</translation>
+    </message>
+    <message>
+        <source>Tesselle holds it.</source>
+        <translation>Tesselle удерживает её.</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop to take the key…</source>
+        <translation>Ожидание, пока среда рабочего стола займёт клавишу…</translation>
+    </message>
 </context>
 <context>
     <name>LaunchAtLogin::Toggle</name>

@@ -304,6 +304,18 @@
         <source>Clear the keyboard shortcut</source>
         <translation>清除键盘快捷键</translation>
     </message>
+    <message>
+        <source>The desktop holds it for Tesselle as %1; change it in the desktop&apos;s keyboard settings.</source>
+        <translation>桌面已为 Tesselle 占用 %1；请在桌面的键盘设置中更改。</translation>
+    </message>
+    <message>
+        <source>Tesselle holds it.</source>
+        <translation>Tesselle 已占用此键。</translation>
+    </message>
+    <message>
+        <source>Waiting for the desktop to take the key…</source>
+        <translation>正在等待桌面占用此键…</translation>
+    </message>
 </context>
 <context>
     <name>LaunchAtLogin::Toggle</name>

@@ -1,8 +1,13 @@
 #include "app/CommandLine.h"
 
+#include "app/SingleInstance.h"
+
 #include <QCommandLineParser>
+#include <cstdio>
 
 namespace {
+
+constexpr std::chrono::seconds quitPatience(30);
 
 const char* const description =
     "An emoji picker in the tray that installs emoji text shortcuts into espanso.\n"
@@ -63,4 +68,31 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QString& vers
     else if (parser.isSet(quit))
         result.action = Action::quit;
     return result;
+}
+
+std::optional<int>
+CommandLine::answerWithoutStarting(const std::function<QString()>& socketPath) const {
+    switch (action) {
+    case Action::print:
+        std::fputs(text.toLocal8Bit().constData(), stdout);
+        return 0;
+    case Action::mistake:
+        std::fputs(text.toLocal8Bit().constData(), stderr);
+        return 2;
+    case Action::quit:
+        switch (SingleInstance::quitRunning(socketPath(), quitPatience)) {
+        case SingleInstance::QuitOutcome::ended:
+            return 0;
+        case SingleInstance::QuitOutcome::notRunning:
+            std::puts("Tesselle is not running");
+            return 0;
+        case SingleInstance::QuitOutcome::stillRunning:
+            std::fprintf(stderr, "Tesselle did not end within %lld seconds\n",
+                         static_cast<long long>(quitPatience.count()));
+            return 1;
+        }
+        return 1;
+    default:
+        return std::nullopt;
+    }
 }

@@ -2,7 +2,7 @@
 #include "ProgramOverFakes.h"
 #include "TestEnvironment.h"
 #include "WaitFor.h"
-#include "app/WindowContents.h"
+#include "app/WindowManager.h"
 #include "platform/linux/InterfaceTranslations.h"
 #include "settings/KeyboardShortcut.h"
 #include "settings/UserLanguages.h"
@@ -13,6 +13,7 @@
 #include "ui/controls/Popover.h"
 #include "ui/controls/PopoverButton.h"
 #include "ui/controls/Switch.h"
+#include "ui/picker/EmojiGridView.h"
 #include "ui/picker/EmojiPanelView.h"
 #include "ui/picker/MenuBarView.h"
 #include "ui/picker/PickerPanel.h"
@@ -31,8 +32,9 @@ namespace {
 
 const ResourceFolder builtResources(QStringLiteral(TESSELLE_BINARY_DIR "/../share/tesselle"));
 
-// The windows as the program builds them, in the languages of LANG.
-struct Windows : ProgramOverFakes {
+// The program over fakes, in the languages of LANG, with espanso missing (the
+// longest status) and a key held for the panel (the key field).
+struct Windows : PlatformFakes<> {
     explicit Windows(const QString& locale) {
         QProcessEnvironment environment;
         environment.insert("LANG", locale);
@@ -41,19 +43,15 @@ struct Windows : ProgramOverFakes {
     }
     QStringList languages;
     FakeTextExpanderStatus expanderStatus;
-    TextExpanderMonitor textExpander{expanderStatus, output};
     FakeGlobalShortcut keys;
-    KeyboardShortcut keyboardShortcut{defaults, &keys, {}, output};
-    EmojiImageCache images{EmojiGridView::symbolSize, EmojiGridView::cellSize, 1};
-    std::unique_ptr<WindowManager> windowManager;
+    std::unique_ptr<Program> program;
 
     void build() {
-        windowManager = std::make_unique<WindowManager>(
-            preferences, defaults, appManager, resources,
-            makeWindowContents({preferences, presets.preset, defaults, resources, measurer, images,
-                                appManager, presets.registry, presets.background, launchAtLogin,
-                                presets.clock, output, appInfo, presets.userShortcuts, textExpander,
-                                keyboardShortcut, languages}));
+        PlatformServices platform = services(expanderStatus);
+        platform.globalShortcut = &keys;
+        platform.languages = languages;
+        program = std::make_unique<Program>(
+            platform, ProgramTiming{.repairDelay = std::chrono::hours(1)});
     }
 };
 
@@ -224,7 +222,7 @@ private slots:
                                                  InterfaceTranslations::qtTranslationsFolder());
         QCOMPARE(translations.language().value_or(QString()), language);
         windows.build();
-        WindowManager& manager = *windows.windowManager;
+        WindowManager& manager = windows.program->windowManager();
 
         manager.openSettings();
         QWidget* settings = manager.settingsWindow();

@@ -122,10 +122,9 @@ GeneralSettingsView::GeneralSettingsView(Services services, const ResourceLocato
     Switch* autoPaste = preferenceSwitch(tr("Autopaste"), preferences.autoPaste());
     connect(autoPaste, &Switch::toggled, &preferences, &Preferences::setAutoPaste);
     connect(&preferences, &Preferences::autoPasteChanged, autoPaste, &Switch::setChecked);
-    const QString unavailable = shownMessage(services.autopasteUnavailable);
+    const QString note = shownMessage(services.autopasteNote);
     column->addWidget(new SettingsRowView(
-        tr("Advanced"),
-        unavailable.isEmpty() ? tr(autopasteHint) : tr(autopasteHint) + ' ' + unavailable,
+        tr("Advanced"), note.isEmpty() ? tr(autopasteHint) : tr(autopasteHint) + ' ' + note,
         autoPaste, resources));
     column->addWidget(new SettingsRowView(tr("Keyboard shortcut"), tr(keyboardShortcutHint),
                                           new KeyboardShortcutField(services.keyboardShortcut),
