@@ -11,9 +11,11 @@ struct Emoji {
     QString description;
     QStringList aliases;
     QStringList tags;
-    // The name and keywords in the user's language, where it has them (EmojiWords).
+    // The name in the user's language, where it has one, and the words that
+    // find it there: that name and its keywords, as search compares them
+    // (EmojiWords, foldedForSearch).
     QString localName{};
-    QStringList localKeywords{};
+    QStringList localWords{};
 
     // The name shown and said: the user's language's, else the description.
     const QString& shownName() const { return localName.isEmpty() ? description : localName; }

@@ -1,6 +1,7 @@
 #include "catalogue/EmojiWords.h"
 
 #include "async/BackgroundCall.h"
+#include "catalogue/SearchFolding.h"
 #include "catalogue/ToneRules.h"
 #include "platform/ResourceLocator.h"
 
@@ -34,9 +35,10 @@ EmojiWords EmojiWords::parse(const QByteArray& text) {
         if (fields.size() != 3 || fields[0].isEmpty() || fields[1].isEmpty())
             return;
         Entry entry{QString::fromUtf8(fields[1]), {}};
+        entry.words << foldedForSearch(entry.name);
         if (!fields[2].isEmpty()) {
             forEachPart(fields[2], '|', [&entry](QByteArrayView keyword) {
-                entry.keywords << QString::fromUtf8(keyword);
+                entry.words << foldedForSearch(QString::fromUtf8(keyword));
             });
         }
         words.m_entries.insert(QString::fromUtf8(fields[0]), std::move(entry));
@@ -75,5 +77,5 @@ const EmojiWords::Entry* EmojiWords::find(const QString& symbol) const {
 void EmojiWords::applyTo(Emoji& emoji) const {
     const Entry* entry = find(emoji.symbol);
     emoji.localName = entry ? entry->name : QString();
-    emoji.localKeywords = entry ? entry->keywords : QStringList();
+    emoji.localWords = entry ? entry->words : QStringList();
 }

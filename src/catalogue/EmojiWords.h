@@ -12,12 +12,13 @@ class ResourceLocator;
 // The names and keywords of the catalogue's emoji in one language, from the
 // resource "words/<language>.tsv": a line per emoji, "emoji TAB name TAB
 // keyword|keyword|...", the emoji as the catalogue writes it. Found by symbol,
-// skin tone or not.
+// skin tone or not. The words are kept as search compares them
+// (foldedForSearch), the name first.
 class EmojiWords {
 public:
     struct Entry {
         QString name;
-        QStringList keywords;
+        QStringList words;
     };
 
     // Lines of another shape are skipped.
@@ -33,7 +34,7 @@ public:
     bool isEmpty() const { return m_entries.isEmpty(); }
     qsizetype size() const { return m_entries.size(); }
     const Entry* find(const QString& symbol) const;
-    // Gives the emoji its name and keywords in this language, or takes away
+    // Gives the emoji its name and words in this language, or takes away
     // those of another when this one has none for it.
     void applyTo(Emoji& emoji) const;
 
