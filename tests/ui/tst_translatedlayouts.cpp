@@ -50,8 +50,8 @@ struct Windows : PlatformFakes<> {
         PlatformServices platform = services(expanderStatus);
         platform.globalShortcut = &keys;
         platform.languages = languages;
-        program = std::make_unique<Program>(
-            platform, ProgramTiming{.repairDelay = std::chrono::hours(1)});
+        program = std::make_unique<Program>(platform,
+                                            ProgramTiming{.repairDelay = std::chrono::hours(1)});
     }
 };
 
