@@ -76,6 +76,10 @@
         <source>Flags</source>
         <translation>Flaggen</translation>
     </message>
+    <message>
+        <source>Best Matches</source>
+        <translation>Beste Treffer</translation>
+    </message>
 </context>
 <context>
     <name>EmojiPanelView</name>

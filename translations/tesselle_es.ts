@@ -76,6 +76,10 @@
         <source>Flags</source>
         <translation>Banderas</translation>
     </message>
+    <message>
+        <source>Best Matches</source>
+        <translation>Mejores resultados</translation>
+    </message>
 </context>
 <context>
     <name>EmojiPanelView</name>

@@ -76,6 +76,10 @@
         <source>Flags</source>
         <translation>Drapeaux</translation>
     </message>
+    <message>
+        <source>Best Matches</source>
+        <translation>Meilleurs résultats</translation>
+    </message>
 </context>
 <context>
     <name>EmojiPanelView</name>
@@ -306,7 +310,7 @@
     </message>
     <message>
         <source>The desktop holds it for Tesselle as %1; change it in the desktop&apos;s keyboard settings.</source>
-        <translation>Le bureau la réserve pour Tesselle sous la forme %1 ; modifiez-la dans les paramètres du clavier du bureau.</translation>
+        <translation>Le bureau la réserve pour Tesselle sous la forme %1&#xa0;; modifiez-la dans les paramètres du clavier du bureau.</translation>
     </message>
     <message>
         <source>Tesselle holds it.</source>

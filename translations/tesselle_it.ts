@@ -76,6 +76,10 @@
         <source>Flags</source>
         <translation>Bandiere</translation>
     </message>
+    <message>
+        <source>Best Matches</source>
+        <translation>Risultati migliori</translation>
+    </message>
 </context>
 <context>
     <name>EmojiPanelView</name>

@@ -76,6 +76,10 @@
         <source>Flags</source>
         <translation>旗</translation>
     </message>
+    <message>
+        <source>Best Matches</source>
+        <translation>最も一致する結果</translation>
+    </message>
 </context>
 <context>
     <name>EmojiPanelView</name>

@@ -76,6 +76,10 @@
         <source>Flags</source>
         <translation>Bandeiras</translation>
     </message>
+    <message>
+        <source>Best Matches</source>
+        <translation>Melhores resultados</translation>
+    </message>
 </context>
 <context>
     <name>EmojiPanelView</name>

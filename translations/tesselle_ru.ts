@@ -76,6 +76,10 @@
         <source>Flags</source>
         <translation>Флаги</translation>
     </message>
+    <message>
+        <source>Best Matches</source>
+        <translation>Лучшие совпадения</translation>
+    </message>
 </context>
 <context>
     <name>EmojiPanelView</name>

@@ -76,6 +76,10 @@
         <source>Flags</source>
         <translation>旗帜</translation>
     </message>
+    <message>
+        <source>Best Matches</source>
+        <translation>最佳匹配</translation>
+    </message>
 </context>
 <context>
     <name>EmojiPanelView</name>

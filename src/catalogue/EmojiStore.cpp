@@ -1,6 +1,7 @@
 #include "catalogue/EmojiStore.h"
 
 #include "catalogue/EmojiSearch.h"
+#include "catalogue/SearchFolding.h"
 #include "catalogue/SystemGroups.h"
 #include "catalogue/ToneRules.h"
 #include "settings/SettingsKeys.h"
@@ -24,6 +25,7 @@ void EmojiStore::setSearchText(const QString& text) {
     m_recentGroup.emojis = filterEmojis(m_allRecentGroup.emojis, text);
     m_favoriteGroup.emojis = filterEmojis(m_allFavoriteGroup.emojis, text);
     m_systemGroups = filteredSystemGroups();
+    rankBestMatches();
     emit recentGroupChanged();
     emit favoriteGroupChanged();
     emit systemGroupsChanged();
@@ -73,6 +75,7 @@ void EmojiStore::setWords(std::shared_ptr<const EmojiWords> words) {
         applyWords(group.emojis);
     applyWords(m_allFavoriteGroup.emojis);
     applyWords(m_allRecentGroup.emojis);
+    indexCatalogue();
     setSearchText(m_searchText);
 }
 
@@ -103,6 +106,36 @@ void EmojiStore::loadCatalogue() {
     }
     for (EmojiGroup& group : m_allSystemGroups)
         applyWords(group.emojis);
+    indexCatalogue();
+}
+
+// The words as search compares them; the user's language's join the
+// catalogue's and rank as they do: its name as a name, its keywords as
+// keywords.
+EmojiSearchIndex::Entry EmojiStore::searchEntry(const Emoji& emoji) {
+    EmojiSearchIndex::Entry entry{emoji.symbol, {foldedForSearch(emoji.description)}, {}, {}};
+    for (const QString& alias : emoji.aliases)
+        entry.aliases << foldedForSearch(alias);
+    for (const QString& tag : emoji.tags)
+        entry.keywords << foldedForSearch(tag);
+    if (!emoji.localWords.isEmpty()) {
+        entry.names << emoji.localWords.first();
+        entry.keywords += emoji.localWords.mid(1);
+    }
+    return entry;
+}
+
+void EmojiStore::indexCatalogue() {
+    QList<EmojiSearchIndex::Entry> entries;
+    m_catalogue.clear();
+    for (const EmojiGroup& group : std::as_const(m_allSystemGroups)) {
+        for (const Emoji& emoji : group.emojis) {
+            entries << searchEntry(emoji);
+            m_catalogue << emoji;
+        }
+    }
+    m_searchIndex = EmojiSearchIndex(entries);
+    m_bestMatchForms.clear();
 }
 
 // Favourites and recents keep their symbols; only the catalogue follows the tone.
@@ -112,6 +145,7 @@ void EmojiStore::reloadCatalogue() {
         this,
         [this] {
             m_systemGroups = filteredSystemGroups();
+            rankBestMatches();
             emit systemGroupsChanged();
         },
         Qt::QueuedConnection);
@@ -120,16 +154,34 @@ void EmojiStore::reloadCatalogue() {
 QList<EmojiGroup> EmojiStore::filteredSystemGroups() const {
     if (m_searchText.isEmpty())
         return m_allSystemGroups;
-    const QString query = m_searchText.toLower();
+    const std::vector<bool> found = m_searchIndex.entriesContaining(foldedForSearch(m_searchText));
     QList<EmojiGroup> groups;
+    size_t entry = 0;
     for (const EmojiGroup& all : m_allSystemGroups) {
         EmojiGroup& filtered = groups.emplace_back(EmojiGroup{all.type, {}});
         for (const Emoji& emoji : all.emojis) {
-            if (matchesQuery(emoji, query))
+            if (found[entry++])
                 filtered.emojis << emoji;
         }
     }
     return groups;
+}
+
+// A best match is a copy of its catalogue emoji, made when first ranked and
+// kept with the catalogue: selected, it stays selected through the next search.
+void EmojiStore::rankBestMatches() {
+    m_bestMatches.clear();
+    if (m_searchText.isEmpty())
+        return;
+    const EmojiSearchIndex::Preference preference{symbolsOf(m_allFavoriteGroup),
+                                                  symbolsOf(m_allRecentGroup)};
+    for (qsizetype entry :
+         m_searchIndex.bestMatches(foldedForSearch(m_searchText), preference, bestMatchLimit)) {
+        auto form = m_bestMatchForms.find(entry);
+        if (form == m_bestMatchForms.end())
+            form = m_bestMatchForms.insert(entry, m_catalogue[entry].copy());
+        m_bestMatches << *form;
+    }
 }
 
 // A symbol saved in a skin-tone form that the catalogue does not show (another

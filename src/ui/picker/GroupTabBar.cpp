@@ -60,7 +60,7 @@ int GroupTabBar::tabAt(const QPoint& position) const {
 QList<AccessibleItems::Item> GroupTabBar::accessibleItems() const {
     QList<Item> items;
     for (int index = 0; index < m_groups.size(); ++index) {
-        items << Item{title(m_groups[index]), shownTitle(m_groups[index]), tabRect(index),
+        items << Item{title(m_groups[index]), shownTitle(title(m_groups[index])), tabRect(index),
                       m_groups[index] == m_current};
     }
     return items;
@@ -78,7 +78,7 @@ bool GroupTabBar::event(QEvent* event) {
         auto* help = static_cast<QHelpEvent*>(event);
         const int index = tabAt(help->pos());
         if (index >= 0)
-            QToolTip::showText(help->globalPos(), shownTitle(m_groups[index]), this,
+            QToolTip::showText(help->globalPos(), shownTitle(title(m_groups[index])), this,
                                tabRect(index));
         else
             QToolTip::hideText();

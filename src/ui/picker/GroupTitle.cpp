@@ -4,8 +4,8 @@
 
 namespace {
 
-// The English titles in the order of the types, marked for translation.
-const char* const titles[] = {
+// The English titles, marked for translation.
+[[maybe_unused]] const char* const titles[] = {
     QT_TRANSLATE_NOOP("EmojiGroupType", "Favorites"),
     QT_TRANSLATE_NOOP("EmojiGroupType", "Recent"),
     QT_TRANSLATE_NOOP("EmojiGroupType", "Smileys & People"),
@@ -16,10 +16,11 @@ const char* const titles[] = {
     QT_TRANSLATE_NOOP("EmojiGroupType", "Objects"),
     QT_TRANSLATE_NOOP("EmojiGroupType", "Symbols"),
     QT_TRANSLATE_NOOP("EmojiGroupType", "Flags"),
+    QT_TRANSLATE_NOOP("EmojiGroupType", "Best Matches"),
 };
 
 } // namespace
 
-QString shownTitle(EmojiGroupType type) {
-    return QCoreApplication::translate("EmojiGroupType", titles[static_cast<int>(type)]);
+QString shownTitle(const QString& title) {
+    return QCoreApplication::translate("EmojiGroupType", title.toUtf8().constData());
 }
