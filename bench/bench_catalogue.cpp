@@ -5,6 +5,7 @@
 #include "TestEnvironment.h"
 #include "WarmUpAndWait.h"
 #include "catalogue/EmojiStore.h"
+#include "catalogue/EmojiWords.h"
 #include "catalogue/SystemGroups.h"
 #include "platform/linux/FontTextMeasurer.h"
 #include "platform/linux/ResourceFolder.h"
@@ -43,6 +44,26 @@ BENCHMARK_CAPTURE(searchKeystroke, severalWords,
                   QStringList{"s", "se", "see", "see ", "see n", "see no", "see no e", "see no ev",
                               "see no evi", "see no evil"})
     ->Unit(benchmark::kMicrosecond);
+
+// The same with every emoji's German words given, as for a user with LANGUAGE=de.
+void searchKeystrokeWithGermanWords(benchmark::State& state) {
+    EmojiStore store(shared->fixture.preset, shared->defaults, shared->resources, shared->measurer);
+    store.setWords(std::make_shared<EmojiWords>(EmojiWords::load(shared->resources, "de")));
+    const QStringList typed{"h", "he", "her", "herz"};
+    qsizetype keystroke = 0;
+    for (auto _ : state) {
+        store.setSearchText(typed[keystroke++ % typed.size()]);
+        benchmark::DoNotOptimize(store.systemGroups());
+    }
+}
+BENCHMARK(searchKeystrokeWithGermanWords)->Unit(benchmark::kMicrosecond);
+
+// What the background thread does once for a user with LANGUAGE=de.
+void loadGermanWords(benchmark::State& state) {
+    for (auto _ : state)
+        benchmark::DoNotOptimize(EmojiWords::load(shared->resources, "de"));
+}
+BENCHMARK(loadGermanWords)->Unit(benchmark::kMillisecond);
 
 void loadCatalogueWithWarmMeasurements(benchmark::State& state) {
     for (auto _ : state)

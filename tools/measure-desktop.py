@@ -227,7 +227,7 @@ class Measurement:
         """Welcome, installation and the panel that opens after it."""
         program = Program(binary, home, log)
         welcome, _ = wait_for(lambda: window_named(self.display, "tesselle",
-                                                   "Welcome to Tesselle"), 20,
+                                                   self.args.welcome_title), 20,
                               "welcome window")
         time.sleep(0.5)
         wx, wy, ww, wh = welcome
@@ -239,7 +239,7 @@ class Measurement:
                            wy + 310 + 16 + 42 + 1 + 21)
         time.sleep(0.1)
         self.display.click(wx + ww // 2, wy + wh - 16 - 12)
-        wait_for(lambda: not window_named(self.display, "tesselle", "Welcome to Tesselle"),
+        wait_for(lambda: not window_named(self.display, "tesselle", self.args.welcome_title),
                  60, "end of the welcome")
         wait_for(lambda: window_named(self.display, "tesselle", "Tesselle"), 20,
                  "panel after the welcome")
@@ -336,6 +336,8 @@ def main():
                         help="group tabs: favourites, recents and the eight others")
     parser.add_argument("--by-mapping", action="store_true")
     parser.add_argument("--screenshot", help="a picture of the desktop after the tabs")
+    parser.add_argument("--welcome-title", default="Welcome to Tesselle",
+                        help="the welcome window's title in the language measured")
     parser.add_argument("binaries", nargs="+")
     args = parser.parse_args()
     args.binaries = [os.path.abspath(binary) for binary in args.binaries]

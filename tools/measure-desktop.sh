@@ -10,6 +10,8 @@
 #   --load N       keep N busy loops running while measuring (default 0)
 #   --by-mapping   also print the largest mappings of each memory figure
 #   --screenshot F a picture of the desktop with the panel after the tabs
+#   --welcome-title T  the welcome window's title in the language measured
+#                  (LANGUAGE=de: "Willkommen bei Tesselle")
 # Each BINARY needs its resources in ../share/tesselle, as in a build tree.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)

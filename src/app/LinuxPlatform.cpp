@@ -5,6 +5,7 @@
 #include "app/WindowPlacerChoice.h"
 #include "platform/AppInfo.h"
 #include "platform/linux/EspansoConfigFolder.h"
+#include "settings/UserLanguages.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>
@@ -13,6 +14,8 @@
 LinuxPlatform::LinuxPlatform(const Given& given)
     : m_given(given), m_systemLog(QStringLiteral("tesselle")),
       m_resources(ResourceFolder::besideApplication()),
+      m_languages(UserLanguages::preferred(QProcessEnvironment::systemEnvironment())),
+      m_translations(m_languages, m_resources, InterfaceTranslations::qtTranslationsFolder()),
       m_loginItems(XdgAutostart::defaultEntryPath(given.appInfo.identifier()),
                    QCoreApplication::applicationFilePath(), m_systemLog),
       m_pasteService(choosePasteService(
@@ -37,7 +40,8 @@ PlatformServices LinuxPlatform::services() {
             m_clock,          m_measurer,
             m_list,           m_userTriggers,
             m_espanso,        m_globalShortcut.get(),
-            m_given.session,  m_given.devicePixelRatio};
+            m_given.session,  m_given.devicePixelRatio,
+            m_languages};
 }
 
 ShellDesktop LinuxPlatform::desktop() {

@@ -8,6 +8,7 @@
 #include "platform/linux/EspansoStatus.h"
 #include "platform/linux/EspansoUserTriggers.h"
 #include "platform/linux/FontTextMeasurer.h"
+#include "platform/linux/InterfaceTranslations.h"
 #include "platform/linux/LocalUsageReporting.h"
 #include "platform/linux/QtClipboardPasteboard.h"
 #include "platform/linux/ResourceFolder.h"
@@ -45,6 +46,9 @@ private:
     Given m_given;
     Syslog m_systemLog;
     ResourceFolder m_resources;
+    QStringList m_languages;
+    // Installed before any window is built, for the whole run.
+    InterfaceTranslations m_translations;
     XdgAutostart m_loginItems;
     QtClipboardPasteboard m_pasteboard;
     std::unique_ptr<PasteService> m_pasteService;

@@ -2,6 +2,7 @@
 
 #include "platform/DesktopSession.h"
 
+#include <QStringList>
 #include <QtGlobal>
 
 class AppInfo;
@@ -40,4 +41,6 @@ struct PlatformServices {
     GlobalShortcut* globalShortcut;
     DesktopSession session;
     qreal devicePixelRatio;
+    // The languages the user reads, best first (UserLanguages); none: English.
+    QStringList languages{};
 };

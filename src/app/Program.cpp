@@ -74,7 +74,8 @@ WindowServices Program::windowServices() {
         m_delegate.preferences(), m_delegate.preset(), m_platform.defaults, m_platform.resources,
         m_platform.measurer,      m_emojiImages,       m_appManager,        registry(),
         m_shortcuts.background(), m_launchAtLogin,     m_platform.clock,    m_platform.output,
-        m_platform.appInfo,       m_userShortcuts,     m_textExpander,      m_keyboardShortcut};
+        m_platform.appInfo,       m_userShortcuts,     m_textExpander,      m_keyboardShortcut,
+        m_platform.languages};
 }
 
 std::unique_ptr<WindowManager> Program::makeWindowManager(AppDelegate& owner) {

@@ -4,10 +4,32 @@
 #include "app/PickAction.h"
 #include "app/WayInWithoutTray.h"
 #include "catalogue/EmojiStore.h"
+#include "platform/ResourceLocator.h"
 #include "settings/Preferences.h"
+#include "settings/UserLanguages.h"
 #include "ui/picker/MenuBarView.h"
 #include "ui/settings/SettingsView.h"
 #include "ui/welcome/WelcomeView.h"
+
+namespace {
+
+// The words arrive after the store is built: reading them costs the main
+// thread nothing, and until then the emoji are English only.
+QCoro::Task<> giveWords(QPointer<EmojiStore> store, BackgroundTasks& background,
+                        const ResourceLocator& resources, QString language) {
+    std::shared_ptr<const EmojiWords> words =
+        co_await EmojiWords::loadInBackground(background, resources, std::move(language));
+    if (store && !words->isEmpty())
+        store->setWords(std::move(words));
+}
+
+std::optional<QString> wordsLanguage(const WindowServices& services) {
+    return UserLanguages::firstAvailable(services.languages, [&](const QString& language) {
+        return services.resources.path("words/" + language, QStringLiteral("tsv")).has_value();
+    });
+}
+
+} // namespace
 
 WindowManager::Contents makeWindowContents(WindowServices services) {
     WindowManager::Contents contents;
@@ -17,6 +39,8 @@ WindowManager::Contents makeWindowContents(WindowServices services) {
         // A reset clears the stored favourites and recents under the running store.
         QObject::connect(&services.preferences, &Preferences::didReset, store.get(),
                          &EmojiStore::reloadSavedSymbols);
+        if (const std::optional<QString> language = wordsLanguage(services))
+            giveWords(store.get(), services.background, services.resources, *language);
         auto picking =
             std::make_unique<PickAction>(services.appManager, *store, services.preferences);
         auto view = std::make_unique<MenuBarView>(MenuBarView::Services{

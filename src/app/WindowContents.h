@@ -43,6 +43,9 @@ struct WindowServices {
     const UserShortcuts& userShortcuts;
     TextExpanderMonitor& textExpander;
     KeyboardShortcut& keyboardShortcut;
+    // The languages the user reads, best first (UserLanguages): the picker
+    // reads the emoji's words in the first that has them.
+    QStringList languages{};
 };
 
 // The contents of the three windows, each built when its window is first

@@ -9,6 +9,7 @@
 #include "settings/SettingsKeys.h"
 #include "ui/controls/ErrorAlert.h"
 #include "ui/controls/ModalWindow.h"
+#include "ui/controls/ShownMessage.h"
 #include "ui/picker/PanelPlacement.h"
 #include "ui/picker/PickerPanel.h"
 
@@ -108,12 +109,14 @@ void WindowManager::preparePopover() {
 
 void WindowManager::showShortcutsInactive(const QString& reason) {
     m_inactiveReason = reason;
-    statusItem().setToolTip(reason.isEmpty() ? QStringLiteral("Tesselle")
-                                             : "Tesselle: the shortcuts are not active, " + reason);
+    const QString shown = shownMessage(reason);
+    statusItem().setToolTip(reason.isEmpty()
+                                ? QStringLiteral("Tesselle")
+                                : tr("Tesselle: the shortcuts are not active, %1").arg(shown));
     if (m_trayItem)
-        m_trayItem->setToolTip(QStringLiteral("Tesselle"),
-                               reason.isEmpty() ? QString()
-                                                : "The shortcuts are not active, " + reason);
+        m_trayItem->setToolTip(
+            QStringLiteral("Tesselle"),
+            reason.isEmpty() ? QString() : tr("The shortcuts are not active, %1").arg(shown));
 }
 
 // The XEmbed tray reports a second click that comes quickly as a double click
@@ -195,7 +198,7 @@ QRect WindowManager::anchor() const {
 void WindowManager::openSettings() {
     if (!m_settingsWindow) {
         m_settingsWindow = std::make_unique<QWidget>();
-        m_settingsWindow->setWindowTitle(QStringLiteral("Tesselle Settings"));
+        m_settingsWindow->setWindowTitle(tr("Tesselle Settings"));
         auto* layout = new QVBoxLayout(m_settingsWindow.get());
         layout->setContentsMargins(0, 0, 0, 0);
         layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -25,5 +25,7 @@ Emoji Emoji::make(QString symbol, QString description, QStringList aliases, QStr
 }
 
 Emoji Emoji::copy() const {
-    return make(symbol, description, aliases, tags);
+    Emoji same = *this;
+    same.id = randomId();
+    return same;
 }

@@ -11,9 +11,17 @@ struct Emoji {
     QString description;
     QStringList aliases;
     QStringList tags;
+    // The name in the user's language, where it has one, and the words that
+    // find it there: that name and its keywords, as search compares them
+    // (EmojiWords, foldedForSearch).
+    QString localName{};
+    QStringList localWords{};
+
+    // The name shown and said: the user's language's, else the description.
+    const QString& shownName() const { return localName.isEmpty() ? description : localName; }
 
     static Emoji make(QString symbol, QString description, QStringList aliases, QStringList tags);
-    // The same emoji under a new id.
+    // The same emoji, words included, under a new id.
     Emoji copy() const;
 
     bool operator==(const Emoji& other) const { return id == other.id; }

@@ -1,22 +1,22 @@
 #include "catalogue/EmojiSearch.h"
 
+#include "catalogue/SearchFolding.h"
+
 #include <algorithm>
 
 namespace {
 
-// The catalogue's words are nearly all lower-case already: only the others
-// are lower-cased, here, rather than kept in a lower-cased copy.
-bool containsLowerCased(const QString& word, const QString& lowerQuery) {
-    return word.isLower() ? word.contains(lowerQuery) : word.toLower().contains(lowerQuery);
-}
-
-bool matchesQuery(const Emoji& emoji, const QString& lowerQuery) {
-    const auto contains = [&lowerQuery](const QString& word) {
-        return containsLowerCased(word, lowerQuery);
+// The words of the few favourites and recents are folded as they are met;
+// the user's language's are folded already.
+bool matchesQuery(const Emoji& emoji, const QString& foldedQuery) {
+    const auto contains = [&foldedQuery](const QString& word) {
+        return foldedForSearch(word).contains(foldedQuery);
     };
     return contains(emoji.symbol) || contains(emoji.description) ||
            std::any_of(emoji.tags.cbegin(), emoji.tags.cend(), contains) ||
-           std::any_of(emoji.aliases.cbegin(), emoji.aliases.cend(), contains);
+           std::any_of(emoji.aliases.cbegin(), emoji.aliases.cend(), contains) ||
+           std::any_of(emoji.localWords.cbegin(), emoji.localWords.cend(),
+                       [&foldedQuery](const QString& word) { return word.contains(foldedQuery); });
 }
 
 } // namespace
@@ -24,7 +24,7 @@ bool matchesQuery(const Emoji& emoji, const QString& lowerQuery) {
 QList<Emoji> filterEmojis(const QList<Emoji>& emojis, const QString& text) {
     if (text.isEmpty())
         return emojis;
-    const QString query = text.toLower();
+    const QString query = foldedForSearch(text);
     QList<Emoji> found;
     for (const Emoji& emoji : emojis) {
         if (matchesQuery(emoji, query))

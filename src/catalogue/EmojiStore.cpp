@@ -1,6 +1,7 @@
 #include "catalogue/EmojiStore.h"
 
 #include "catalogue/EmojiSearch.h"
+#include "catalogue/SearchFolding.h"
 #include "catalogue/SystemGroups.h"
 #include "catalogue/ToneRules.h"
 #include "settings/SettingsKeys.h"
@@ -68,6 +69,23 @@ void EmojiStore::reloadSavedSymbols() {
     emit favoriteGroupChanged();
 }
 
+void EmojiStore::setWords(std::shared_ptr<const EmojiWords> words) {
+    m_words = std::move(words);
+    for (EmojiGroup& group : m_allSystemGroups)
+        applyWords(group.emojis);
+    applyWords(m_allFavoriteGroup.emojis);
+    applyWords(m_allRecentGroup.emojis);
+    indexCatalogue();
+    setSearchText(m_searchText);
+}
+
+void EmojiStore::applyWords(QList<Emoji>& emojis) const {
+    if (!m_words)
+        return;
+    for (Emoji& emoji : emojis)
+        m_words->applyTo(emoji);
+}
+
 void EmojiStore::loadSavedSymbols() {
     m_allRecentGroup.emojis = resolveSymbols(m_recentSetting.read());
     m_recentGroup.emojis = filterEmojis(m_allRecentGroup.emojis, m_searchText);
@@ -86,7 +104,25 @@ void EmojiStore::loadCatalogue() {
     } catch (const std::exception&) {
         m_allSystemGroups.clear();
     }
+    for (EmojiGroup& group : m_allSystemGroups)
+        applyWords(group.emojis);
     indexCatalogue();
+}
+
+// The words as search compares them; the user's language's join the
+// catalogue's and rank as they do: its name as a name, its keywords as
+// keywords.
+EmojiSearchIndex::Entry EmojiStore::searchEntry(const Emoji& emoji) {
+    EmojiSearchIndex::Entry entry{emoji.symbol, {foldedForSearch(emoji.description)}, {}, {}};
+    for (const QString& alias : emoji.aliases)
+        entry.aliases << foldedForSearch(alias);
+    for (const QString& tag : emoji.tags)
+        entry.keywords << foldedForSearch(tag);
+    if (!emoji.localWords.isEmpty()) {
+        entry.names << emoji.localWords.first();
+        entry.keywords += emoji.localWords.mid(1);
+    }
+    return entry;
 }
 
 void EmojiStore::indexCatalogue() {
@@ -94,8 +130,7 @@ void EmojiStore::indexCatalogue() {
     m_catalogue.clear();
     for (const EmojiGroup& group : std::as_const(m_allSystemGroups)) {
         for (const Emoji& emoji : group.emojis) {
-            entries << EmojiSearchIndex::Entry{
-                emoji.symbol, {emoji.description}, emoji.aliases, emoji.tags};
+            entries << searchEntry(emoji);
             m_catalogue << emoji;
         }
     }
@@ -119,7 +154,7 @@ void EmojiStore::reloadCatalogue() {
 QList<EmojiGroup> EmojiStore::filteredSystemGroups() const {
     if (m_searchText.isEmpty())
         return m_allSystemGroups;
-    const std::vector<bool> found = m_searchIndex.entriesContaining(m_searchText.toLower());
+    const std::vector<bool> found = m_searchIndex.entriesContaining(foldedForSearch(m_searchText));
     QList<EmojiGroup> groups;
     size_t entry = 0;
     for (const EmojiGroup& all : m_allSystemGroups) {
@@ -140,7 +175,8 @@ void EmojiStore::rankBestMatches() {
         return;
     const EmojiSearchIndex::Preference preference{symbolsOf(m_allFavoriteGroup),
                                                   symbolsOf(m_allRecentGroup)};
-    for (qsizetype entry : m_searchIndex.bestMatches(m_searchText, preference, bestMatchLimit)) {
+    for (qsizetype entry :
+         m_searchIndex.bestMatches(foldedForSearch(m_searchText), preference, bestMatchLimit)) {
         auto form = m_bestMatchForms.find(entry);
         if (form == m_bestMatchForms.end())
             form = m_bestMatchForms.insert(entry, m_catalogue[entry].copy());
@@ -168,8 +204,10 @@ QList<Emoji> EmojiStore::resolveSymbols(const QStringList& symbols) const {
         const Emoji* found = bySymbol.value(symbol);
         if (!found)
             found = byUntoned.value(removeSkinTone(symbol));
-        if (found)
-            emojis << Emoji::make(symbol, found->description, found->aliases, found->tags);
+        if (found) {
+            Emoji& emoji = emojis.emplace_back(found->copy());
+            emoji.symbol = symbol;
+        }
     }
     return emojis;
 }

@@ -2,9 +2,11 @@
 
 #include "catalogue/EmojiGroup.h"
 #include "catalogue/EmojiSearchIndex.h"
+#include "catalogue/EmojiWords.h"
 #include "settings/StoredSetting.h"
 
 #include <QObject>
+#include <memory>
 
 class Preset;
 class ResourceLocator;
@@ -53,6 +55,9 @@ public:
     void addRecent(const Emoji& emoji);
     // Favourites and recents as stored now, after the settings were reset.
     void reloadSavedSymbols();
+    // Gives every emoji, now and after each reload, its words in the user's
+    // language (EmojiWords).
+    void setWords(std::shared_ptr<const EmojiWords> words);
 
 signals:
     void systemGroupsChanged();
@@ -64,16 +69,19 @@ private:
     void loadSavedSymbols();
     void reloadCatalogue();
     void indexCatalogue();
+    static EmojiSearchIndex::Entry searchEntry(const Emoji& emoji);
     QList<EmojiGroup> filteredSystemGroups() const;
     void rankBestMatches();
     QList<Emoji> resolveSymbols(const QStringList& symbols) const;
     static QStringList symbolsOf(const EmojiGroup& group);
+    void applyWords(QList<Emoji>& emojis) const;
 
     Preset& m_preset;
     const ResourceLocator& m_resources;
     const TextMeasurer& m_measurer;
     StoredSetting<QStringList> m_favoritesSetting;
     StoredSetting<QStringList> m_recentSetting;
+    std::shared_ptr<const EmojiWords> m_words;
 
     QString m_searchText;
     QList<EmojiGroup> m_systemGroups;

@@ -31,15 +31,15 @@ GlobalShortcut::Keeper KeyboardShortcut::keeper() const {
 
 KeyboardShortcut::DesktopBinding KeyboardShortcut::desktopBinding() const {
     if (m_session.isDesktop(QStringLiteral("GNOME")))
-        return {QStringLiteral("GNOME lets no program hold a key: add one in Settings > Keyboard > "
-                               "Custom Shortcuts that runs this command."),
+        return {tr("GNOME lets no program hold a key: add one in Settings > Keyboard > Custom "
+                   "Shortcuts that runs this command."),
                 toggleCommand};
     if (m_session.isDesktop(QStringLiteral("sway")))
-        return {QStringLiteral("sway lets no program hold a key: add this line to its config "
-                               "file and reload it."),
+        return {tr("sway lets no program hold a key: add this line to its config file and "
+                   "reload it."),
                 QStringLiteral("bindsym Ctrl+Alt+e exec ") + toggleCommand};
-    return {QStringLiteral("This session lets no program hold a key: bind one in your desktop's "
-                           "keyboard settings to this command."),
+    return {tr("This session lets no program hold a key: bind one in your desktop's keyboard "
+               "settings to this command."),
             toggleCommand};
 }
 

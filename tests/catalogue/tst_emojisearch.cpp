@@ -3,9 +3,11 @@
 #include "TestEnvironment.h"
 #include "catalogue/EmojiSearchIndex.h"
 #include "catalogue/EmojiStore.h"
+#include "catalogue/EmojiWords.h"
 #include "platform/linux/ResourceFolder.h"
 
 #include <QTest>
+#include <memory>
 
 namespace {
 
@@ -68,6 +70,18 @@ const QList<EmojiSearchIndex::Entry> entries{
     {"🪅", {"piñata"}, {"pinata"}, {"party"}},
     {"🏃", {"person running"}, {"runner"}, {"race"}},
     {"🏃‍♂️", {"man running"}, {"running_man"}, {"race"}},
+};
+
+// The picker's store over the shipped catalogue, with a language's words.
+struct LanguageStore {
+    explicit LanguageStore(const QString& language) {
+        store.setWords(std::make_shared<EmojiWords>(EmojiWords::load(resources, language)));
+    }
+    ResourceFolder resources{QStringLiteral(TESSELLE_SOURCE_RESOURCES)};
+    FakeTextMeasurer measurer;
+    FakeDefaultsStore defaults;
+    PresetFixture presets{defaults, resources, measurer};
+    EmojiStore store{presets.preset, defaults, resources, measurer};
 };
 
 QStringList symbolsAt(const QList<qsizetype>& positions) {
@@ -184,6 +198,96 @@ private slots:
         // (usa): below this share, a change has made the ranking worse.
         QVERIFY(total >= 60);
         QVERIFY(double(right) >= 0.85 * double(total));
+    }
+
+    // Typed as users of the language type them, with the emoji each one means,
+    // written before the answers were looked at: the language's words join
+    // the English ones and rank as they do. The misses are words CLDR gives
+    // another emoji as its whole name ("Herz" is ♥️, 日本 a keyword of 🗾).
+    void searchesInTheUsersLanguageFindTheEmojiMeantFirst_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("searches");
+        QTest::newRow("German")
+            << "de"
+            << R"(feuer=🔥; hund=🐕; herz=❤️; daumen hoch=👍; sonne=☀️;
+            pizza=🍕; bier=🍺; kaffee=☕; geburtstag=🎂; geschenk=🎁; regenbogen=🌈;
+            deutschland=🇩🇪; rakete=🚀; einhorn=🦄; schneemann=⛄; Tränen lachen=😂;
+            weihnachtsbaum=🎄; blitz=⚡; fire=🔥)";
+        QTest::newRow("French") << "fr"
+                                << R"(feu=🔥; coeur=❤️; chien=🐕; soleil=☀️; biere=🍺;
+            cafe=☕; gateau=🍰; etoile=⭐; pouce=👍; licorne=🦄; arc-en-ciel=🌈; france=🇫🇷;
+            fusee=🚀; sapin de noel=🎄; pluie=🌧️; heart=❤️)";
+        QTest::newRow("Japanese")
+            << "ja"
+            << R"(火=🔥; 犬=🐕; ハート=❤️; 寿司=🍣; ビール=🍺; 桜=🌸;
+            富士山=🗻; 日本=🇯🇵; ロケット=🚀; ラーメン=🍜; おにぎり=🍙; 雪だるま=☃️; らーめん=🍜;
+            ねこ=🐈; pizza=🍕)";
+    }
+    void searchesInTheUsersLanguageFindTheEmojiMeantFirst() {
+        QFETCH(QString, language);
+        QFETCH(QString, searches);
+        LanguageStore words(language);
+        QStringList misses;
+        qsizetype total = 0;
+        for (const QString& search : searches.simplified().split("; ")) {
+            const QStringList parts = search.split(QLatin1Char('='));
+            words.store.setSearchText(parts[0]);
+            const QString first = words.store.bestMatches().value(0).symbol;
+            ++total;
+            if (first != parts[1])
+                misses << QStringLiteral("\"%1\" gave %2 for %3").arg(parts[0], first, parts[1]);
+        }
+        const qsizetype right = total - misses.size();
+        qInfo("%s: the first best match is the emoji meant for %lld of %lld searches (%.0f%%)",
+              qPrintable(language), qlonglong(right), qlonglong(total),
+              100.0 * double(right) / double(total));
+        for (const QString& miss : std::as_const(misses))
+            qInfo("  %s", qPrintable(miss));
+        QVERIFY(double(right) >= 0.7 * double(total));
+    }
+
+    // "coeur" finds what "cœur" finds: matching ignores case and the accents
+    // a language's users leave out.
+    void aWordTypedWithoutItsAccentsFindsWhatItFinds_data() {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("written");
+        QTest::addColumn<QString>("typed");
+        QTest::newRow("French ligature") << "fr"
+                                         << "cœur"
+                                         << "coeur";
+        QTest::newRow("French accent") << "fr"
+                                       << "bière"
+                                       << "biere";
+        QTest::newRow("Spanish accent") << "es"
+                                        << "árbol"
+                                        << "ARBOL";
+        QTest::newRow("German sharp s") << "de"
+                                        << "Fußball"
+                                        << "fussball";
+        QTest::newRow("Russian ё") << "ru"
+                                   << "ёлка"
+                                   << "елка";
+        QTest::newRow("Japanese katakana in hiragana") << "ja"
+                                                       << "ネコ"
+                                                       << "ねこ";
+    }
+    void aWordTypedWithoutItsAccentsFindsWhatItFinds() {
+        QFETCH(QString, language);
+        QFETCH(QString, written);
+        QFETCH(QString, typed);
+        LanguageStore words(language);
+        const auto found = [&words](const QString& text) {
+            words.store.setSearchText(text);
+            QStringList symbols;
+            for (const Emoji& emoji : words.store.bestMatches())
+                symbols << emoji.symbol;
+            for (const EmojiGroup& group : words.store.systemGroups())
+                symbols << QString::number(group.emojis.size());
+            return symbols;
+        };
+        const QStringList asWritten = found(written);
+        QVERIFY(!words.store.bestMatches().isEmpty());
+        QCOMPARE(found(typed), asWritten);
     }
 };
 

@@ -7,6 +7,7 @@
 #include "settings/SettingsKeys.h"
 
 #include <QFile>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
@@ -234,6 +235,29 @@ private slots:
                  resolved[0] == "😀" ? "grinning face" : "thumbs up");
         store->addFavorite(emoji("🐈"));
         QCOMPARE(stored(SettingsKeys::favorites), resolved + QStringList{"🐈"});
+    }
+
+    void theUsersWordsNameEveryEmojiShownAndFollowAToneChange() {
+        store(SettingsKeys::favorites, {"🐈", "👍🏽"});
+        store(SettingsKeys::recent, {"🦄", "😀"});
+        const auto store = newStore();
+        QSignalSpy changes(store.get(), &EmojiStore::systemGroupsChanged);
+        store->setWords(std::make_shared<EmojiWords>(
+            EmojiWords::parse("😀\tgrinsendes Gesicht\tlol\n👍\tDaumen hoch\tgut\n"
+                              "👋\twinkende Hand\tWinken\n🐈\tKatze\tHaustier\n")));
+        QCOMPARE(changes.size(), 1);
+        QCOMPARE(store->favoriteGroup().emojis[0].localName, "Katze");
+        QCOMPARE(store->favoriteGroup().emojis[1].localName, "Daumen hoch");
+        QCOMPARE(store->recentGroup().emojis[0].localName, "grinsendes Gesicht");
+        QCOMPARE(store->systemGroups()[0].emojis[2].localWords,
+                 (QStringList{"winkende hand", "winken"}));
+        QCOMPARE(store->systemGroups()[1].emojis[1].shownName(), "dog");
+        waitForTask(fixture->preset.install({Gender::person, Tone::dark, std::nullopt}));
+        QTRY_COMPARE(changes.size(), 2);
+        QCOMPARE(store->systemGroups()[0].emojis[1].symbol, "👍🏿");
+        QCOMPARE(store->systemGroups()[0].emojis[1].localName, "Daumen hoch");
+        store->addRecent(store->systemGroups()[0].emojis[2]);
+        QCOMPARE(store->recentGroup().emojis[0].localName, "winkende Hand");
     }
 
     void aToneChangeReloadsTheCatalogueOnTheMainThread() {

@@ -8,6 +8,8 @@
 # Usage: take-screenshots.sh BUILD_DIR OUT_DIR [DISPLAY_NUMBER]
 # Writes welcome.png, welcome-chosen.png, settings-general.png,
 # settings-support.png and settings-about.png into OUT_DIR.
+# In another language (LANGUAGE=de), give the two windows' titles in it:
+# WELCOME_TITLE="Willkommen bei Tesselle" SETTINGS_TITLE="Tesselle-Einstellungen".
 set -eu
 
 build=$(cd "$1" && pwd)
@@ -66,6 +68,9 @@ shoot_area() { # file, then x y width height
     echo "$out/$1"
 }
 
+welcome_title=${WELCOME_TITLE:-Welcome to Tesselle}
+settings_title=${SETTINGS_TITLE:-Tesselle Settings}
+
 start xvfb.log Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp
 display_up() { xprop -root > /dev/null 2>&1; }
 wait_until 10 display_up
@@ -77,10 +82,10 @@ start trayer.log trayer --edge top --align right --widthtype request --height 24
 sleep 0.5
 
 start tesselle.log "$build/bin/tesselle"
-wait_until 15 viewable "Welcome to Tesselle"
+wait_until 15 viewable "$welcome_title"
 # The introduction video runs four seconds and stays on its last frame.
 sleep 5
-read -r wx wy ww wh <<< "$(geometry -name "Welcome to Tesselle")"
+read -r wx wy ww wh <<< "$(geometry -name "$welcome_title")"
 shoot_area welcome.png "$wx" "$wy" "$ww" "$wh"
 
 # Person, and the fourth swatch (medium): the pickers sit at the rows' right
@@ -95,7 +100,7 @@ shoot_area welcome-chosen.png "$wx" "$wy" "$ww" "$wh"
 button_bottom=$(convert "$out/welcome-chosen.png" -crop "1x$wh+24+0" txt:- |
     awk -F'[,:() ]+' 'NR > 1 && $3 > 200 && $4 > 150 && $5 < 80 { y = $2 } END { print y }')
 click $((wx + ww / 2)) $((wy + button_bottom - 8))
-welcome_gone() { ! xwininfo -name "Welcome to Tesselle" > /dev/null 2>&1; }
+welcome_gone() { ! xwininfo -name "$welcome_title" > /dev/null 2>&1; }
 wait_until 30 welcome_gone
 # The panel opens a second after the welcome window closes.
 panel() { windows | awk '$2 > 200 && $3 > 200' | head -1; }
@@ -110,10 +115,10 @@ sleep 0.8
 read -r _ mw mh mx my <<< "$(comm -13 <(sort <<< "$before") <(windows | sort) | head -1)"
 # "Settings" is the menu's first entry.
 click $((mx + mw / 2)) $((my + mh / 3))
-wait_until 10 viewable "Tesselle Settings"
+wait_until 10 viewable "$settings_title"
 sleep 0.5
 
-settings=$(xwininfo -name "Tesselle Settings" | awk '/Window id/ {print $4}')
+settings=$(xwininfo -name "$settings_title" | awk '/Window id/ {print $4}')
 read -r sx sy _ _ <<< "$(geometry -id "$settings")"
 import -frame -window "$settings" "$out/settings-general.png"
 echo "$out/settings-general.png"

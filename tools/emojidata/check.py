@@ -1,11 +1,13 @@
 #!/usr/bin/env python3
 """Checks the committed emoji data in resources/.
 
-Always: the catalogue's shape and counts, and the rules the program relies on
+Always: the catalogue's shape and counts, the rules the program relies on
 when it combines the preset lists (formats, names, no repeated shortcut in
-any configuration). With --gemoji and --emojibase (the same inputs as
-generate.py) it also regenerates twice into temporary folders and compares
-both runs byte for byte with the committed files.
+any configuration), and the format of the words in other languages. Where
+CLDR is installed it regenerates those words from the committed catalogue
+and compares them byte for byte. With --gemoji and --emojibase (the same
+inputs as generate.py) it also regenerates everything twice into temporary
+folders and compares both runs byte for byte with the committed files.
 """
 
 import argparse
@@ -21,6 +23,7 @@ import tempfile
 sys.dont_write_bytecode = True
 
 import generate  # noqa: E402
+import localwords  # noqa: E402
 
 CATEGORY_COUNTS = {
     "Smileys & Emotion": 166,
@@ -185,6 +188,61 @@ def check_lists(c, resources, records):
     return lists
 
 
+# Languages the interface is translated into: their words must ship.
+INTERFACE_LANGUAGES = ("de", "fr", "es", "it", "pt", "ru", "ja", "zh")
+
+
+def check_words(c, resources, records):
+    order = {r["emoji"]: i for i, r in enumerate(records)}
+    files = localwords.files_under(resources)
+    shipped = {os.path.basename(f)[:-len(localwords.EXTENSION)] for f in files}
+    c.check(not set(INTERFACE_LANGUAGES) - shipped,
+            f"words of the interface's languages ship: missing {set(INTERFACE_LANGUAGES) - shipped}")
+    for rel in files:
+        with open(os.path.join(resources, rel), "rb") as f:
+            raw = f.read()
+        try:
+            lines = raw.decode("utf-8").split("\n")
+        except UnicodeDecodeError as e:
+            c.check(False, f"{rel} is UTF-8: {e}")
+            continue
+        c.check(lines[-1] == "" and "\r" not in raw.decode("utf-8"), f"{rel}: lines end in a line feed")
+        last, problems = -1, []
+        for number, line in enumerate(lines[:-1], 1):
+            fields = line.split("\t")
+            if len(fields) != 3:
+                problems.append(f"line {number}: {len(fields)} fields")
+                continue
+            emoji, name, keywords = fields
+            index = order.get(emoji)
+            if index is None or index <= last:
+                problems.append(f"line {number}: {emoji} not in catalogue order")
+            last = index if index is not None else last
+            words = keywords.split("|") if keywords else []
+            folded = [w.casefold() for w in words]
+            if not name.strip() or name != name.strip() or any(not w or w != w.strip() for w in words):
+                problems.append(f"line {number}: an empty or padded word")
+            if len(set(folded)) != len(folded) or name.casefold() in folded:
+                problems.append(f"line {number}: a keyword twice, or the name as a keyword")
+        c.check(not problems, f"{rel}: {problems[:5]}")
+        c.check(len(lines) - 1 >= localwords.MIN_COVERAGE * len(records),
+                f"{rel} names at least {localwords.MIN_COVERAGE:.0%} of the catalogue")
+    return files
+
+
+def regenerate_words(c, resources, cldr, records):
+    """The words from the committed catalogue and the installed CLDR."""
+    with tempfile.TemporaryDirectory(prefix="emojidata-words-") as tmp:
+        languages = localwords.build(cldr, [r["emoji"] for r in records])
+        localwords.write_all(tmp, languages, generate.write)
+        fresh, committed = localwords.files_under(tmp), localwords.files_under(resources)
+        c.check(fresh == committed, f"the same languages as CLDR gives: only committed "
+                f"{sorted(set(committed) - set(fresh))}, only fresh {sorted(set(fresh) - set(committed))}")
+        for rel in set(fresh) & set(committed):
+            c.check(filecmp.cmp(os.path.join(resources, rel), os.path.join(tmp, rel), shallow=False),
+                    f"{rel} differs from what CLDR gives")
+
+
 def regenerate(c, resources, argv):
     with tempfile.TemporaryDirectory(prefix="emojidata-") as tmp:
         runs = [os.path.join(tmp, "run1"), os.path.join(tmp, "run2")]
@@ -205,7 +263,7 @@ def regenerate(c, resources, argv):
 
 def files_under(resources):
     """The generated files that exist in a folder."""
-    out = [f"{n}.csv" for n in LISTS] + ["emojis.json"]
+    out = [f"{n}.csv" for n in LISTS] + ["emojis.json"] + localwords.files_under(resources)
     lic = os.path.join(resources, "LICENSES")
     if os.path.isdir(lic):
         out += [os.path.join("LICENSES", n) for n in sorted(os.listdir(lic))]
@@ -224,6 +282,7 @@ def main():
     c = Checker()
     records = check_catalogue(c, os.path.join(args.resources, "emojis.json"))
     lists = check_lists(c, args.resources, records)
+    languages = check_words(c, args.resources, records)
     for name in ("unicode-data.txt", "unicode-cldr.txt", "gemoji.txt", "emojibase.txt", "README"):
         c.check(os.path.getsize(os.path.join(args.resources, "LICENSES", name)) > 0
                 if os.path.exists(os.path.join(args.resources, "LICENSES", name)) else False,
@@ -234,8 +293,12 @@ def main():
                                        "--emoji-test", args.emoji_test, "--cldr", args.cldr])
     else:
         print("regeneration skipped: pass --gemoji and --emojibase to compare with fresh output")
+        if os.path.isdir(os.path.join(args.cldr, "common", "annotations")):
+            regenerate_words(c, args.resources, args.cldr, records)
+        else:
+            print(f"words not regenerated: no CLDR in {args.cldr} (Debian unicode-cldr-core)")
 
-    print(", ".join(f"{n} {len(v)}" for n, v in lists.items()))
+    print(", ".join(f"{n} {len(v)}" for n, v in lists.items()) + f", {len(languages)} languages")
     print(f"check: {c.passed} passed, {c.failed} failed")
     return 1 if c.failed else 0
 

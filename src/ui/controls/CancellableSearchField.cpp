@@ -15,7 +15,7 @@ CancellableSearchField::CancellableSearchField(const QString& placeholder,
       m_clearButton(new SymbolButton(QStringLiteral("xmark.circle.fill"), clearSize, resources)) {
     m_clearButton->setPadding(QMargins(0, 0, clearTrailingPadding, 0));
     m_clearButton->setOpacity(clearOpacity);
-    m_clearButton->setAccessibleName(QStringLiteral("Clear"));
+    m_clearButton->setAccessibleName(tr("Clear"));
     m_clearButton->hide();
     setAccessory(m_clearButton);
     connect(m_clearButton, &QAbstractButton::clicked, this, [this] { setQuery(QString()); });

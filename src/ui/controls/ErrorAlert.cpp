@@ -1,5 +1,8 @@
 #include "ui/controls/ErrorAlert.h"
 
+#include "ui/controls/ShownMessage.h"
+
+#include <QCoreApplication>
 #include <QMessageBox>
 
 QMessageBox* showErrorAlert(QWidget* parent, const QString& message) {
@@ -7,8 +10,9 @@ QMessageBox* showErrorAlert(QWidget* parent, const QString& message) {
                                                             Qt::FindDirectChildrenOnly);
     for (QMessageBox* alert : earlier)
         alert->close();
-    auto* alert = new QMessageBox(QMessageBox::Warning, QStringLiteral("Error"), message,
-                                  QMessageBox::Ok, parent);
+    auto* alert =
+        new QMessageBox(QMessageBox::Warning, QCoreApplication::translate("ErrorAlert", "Error"),
+                        shownMessage(message), QMessageBox::Ok, parent);
     alert->setObjectName(QStringLiteral("errorAlert"));
     alert->setAttribute(Qt::WA_DeleteOnClose);
     alert->open();

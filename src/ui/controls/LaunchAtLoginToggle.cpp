@@ -7,7 +7,7 @@
 namespace LaunchAtLogin {
 
 Toggle::Toggle(Observable& observable, QWidget* parent)
-    : Toggle(observable, QStringLiteral("Launch at login"), parent) {}
+    : Toggle(observable, tr("Launch at login"), parent) {}
 
 Toggle::Toggle(Observable& observable, const QString& label, QWidget* parent)
     : Switch(label, parent), m_observable(observable) {

@@ -9,7 +9,7 @@
 
 ModalWindow::ModalWindow(std::unique_ptr<QWidget> content, QWidget* parent)
     : QWidget(parent, Qt::Window | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint) {
-    setWindowTitle(QStringLiteral("Welcome to Tesselle"));
+    setWindowTitle(tr("Welcome to Tesselle"));
     setAttribute(Qt::WA_TranslucentBackground);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

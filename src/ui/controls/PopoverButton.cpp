@@ -15,7 +15,7 @@ PopoverButton::PopoverButton(const QString& systemImageName, const QString& hint
                              const ResourceLocator& resources, QWidget* parent)
     : SymbolButton(systemImageName, symbolSize, resources, parent), m_hint(hint) {
     const QString plainHint = QTextDocumentFragment::fromHtml(hint).toPlainText();
-    setAccessibleName(QStringLiteral("Help: ") + plainHint);
+    setAccessibleName(tr("Help: %1").arg(plainHint));
     setAccessibleDescription(plainHint);
     connect(this, &QAbstractButton::clicked, this,
             [this] { setPopoverPresented(!m_isPopoverPresented); });

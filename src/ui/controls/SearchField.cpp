@@ -24,7 +24,7 @@ SearchField::SearchField(const QString& placeholder, const ResourceLocator& reso
     glass->setPadding(QMargins(glassLeadingPadding, 0, 0, 0));
     glass->setOpacity(glassOpacity);
     glass->setAttribute(Qt::WA_TransparentForMouseEvents);
-    glass->setAccessibleName(QStringLiteral("Search"));
+    glass->setAccessibleName(tr("Search"));
     m_row->addWidget(glass);
 
     m_lineEdit->setFrame(false);

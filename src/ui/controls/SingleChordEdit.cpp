@@ -31,6 +31,19 @@ bool isModifier(int key) {
 
 } // namespace
 
+SingleChordEdit::SingleChordEdit(QWidget* parent) : QKeySequenceEdit(parent) {
+    connect(this, &QKeySequenceEdit::keySequenceChanged, this, [this] { updateGeometry(); });
+}
+
+QSize SingleChordEdit::minimumSizeHint() const {
+    // The inner field's frame and margins on both sides.
+    constexpr int fieldMargins = 12;
+    const int text =
+        fontMetrics().horizontalAdvance(keySequence().toString(QKeySequence::NativeText));
+    return {std::max(QKeySequenceEdit::minimumSizeHint().width(), text + fieldMargins),
+            QKeySequenceEdit::minimumSizeHint().height()};
+}
+
 void SingleChordEdit::keyPressEvent(QKeyEvent* event) {
     if (!m_recording) {
         m_shown = keySequence();

@@ -10,7 +10,11 @@
 class SingleChordEdit : public QKeySequenceEdit {
     Q_OBJECT
 public:
-    using QKeySequenceEdit::QKeySequenceEdit;
+    explicit SingleChordEdit(QWidget* parent = nullptr);
+
+    // Wide enough for the key it shows, as the user's language writes it
+    // ("Strg+Alt+E", "Control+Alt+E").
+    QSize minimumSizeHint() const override;
 
 signals:
     void chordChosen(const QKeySequence& chord);

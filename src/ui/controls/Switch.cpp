@@ -1,6 +1,7 @@
 #include "ui/controls/Switch.h"
 
 #include <QPainter>
+#include <QTextBoundaryFinder>
 
 namespace {
 constexpr QSize trackSize(36, 20);
@@ -19,17 +20,28 @@ Switch::Switch(const QString& label, QWidget* parent) : QAbstractButton(parent) 
     setSizePolicy(policy);
 }
 
+// The label on one line, measured as it is wrapped and drawn: at this width
+// it does not wrap.
 QSize Switch::sizeHint() const {
-    const int labelWidth =
-        text().isEmpty() ? 0 : fontMetrics().horizontalAdvance(text()) + labelSpacing;
+    const int labelWidth = text().isEmpty()
+                               ? 0
+                               : fontMetrics()
+                                         .boundingRect(labelRect(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX),
+                                                       Qt::TextWordWrap, text())
+                                         .width() +
+                                     labelSpacing;
     return {labelWidth + switchWidth, std::max(trackSize.height() + 4, fontMetrics().height())};
 }
 
-// As narrow as the longest word of the label allows.
+// As narrow as the longest word of the label allows; Chinese and Japanese
+// break between any two characters.
 QSize Switch::minimumSizeHint() const {
     int longestWord = 0;
-    for (const QString& word : text().split(QLatin1Char(' '), Qt::SkipEmptyParts))
+    QTextBoundaryFinder breaks(QTextBoundaryFinder::Line, text());
+    for (qsizetype start = 0, end = 0; (end = breaks.toNextBoundary()) >= 0; start = end) {
+        const QString word = text().mid(start, end - start).trimmed();
         longestWord = std::max(longestWord, fontMetrics().horizontalAdvance(word));
+    }
     return {longestWord + (text().isEmpty() ? 0 : labelSpacing) + switchWidth, sizeHint().height()};
 }
 

@@ -5,16 +5,17 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QTextDocumentFragment>
 
 namespace {
 
-// The width of the General page's control column. Windows that take their
-// size from size hints do not follow a wrapped label's height for its width,
-// so the row's label wraps at a known width and asks for the height it needs.
-constexpr int rowWidth = 180;
+// The narrowest the row goes. It asks for its text on one line and wraps its
+// words at the width the General page's control column gives it: a row placed
+// at less than it asks for would be laid out for the whole column's width.
+constexpr int minimumRowWidth = 100;
 
 QString installLink() {
-    return QStringLiteral("<a href=\"%1\">How to install espanso</a>")
+    return TextShortcutsStatus::tr("<a href=\"%1\">How to install espanso</a>")
         .arg(QString::fromLatin1(TextShortcutsStatus::installGuide));
 }
 
@@ -22,10 +23,15 @@ QString installLink() {
 
 TextShortcutsStatus::TextShortcutsStatus(TextExpanderMonitor& monitor, Form form, QWidget* parent)
     : QWidget(parent), m_monitor(monitor), m_form(form), m_label(new QLabel),
-      m_startButton(new QPushButton(QStringLiteral("Start espanso"))) {
+      m_startButton(new QPushButton(tr("Start espanso"))) {
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     m_label->setWordWrap(true);
+    if (form == Form::row) {
+        QSizePolicy policy = sizePolicy();
+        policy.setHeightForWidth(true);
+        setSizePolicy(policy);
+    }
     m_label->setTextFormat(Qt::RichText);
     m_label->setOpenExternalLinks(true);
     layout->addWidget(m_label, 1);
@@ -45,15 +51,16 @@ void TextShortcutsStatus::showState() {
     const bool isMissing = state && state->kind == Kind::NotInstalled;
     QString text;
     if (!state) {
-        text = QStringLiteral("Checking espanso\u2026");
+        text = tr("Checking espanso…");
     } else if (state->kind == Kind::Running) {
         text = state->version.isEmpty()
-                   ? QStringLiteral("Working through espanso")
-                   : "Working through espanso " + state->version.toHtmlEscaped();
+                   ? tr("Working through espanso")
+                   : tr("Working through espanso %1").arg(state->version.toHtmlEscaped());
     } else if (state->kind == Kind::NotRunning) {
-        text = QStringLiteral("espanso is installed but not running");
+        text = tr("espanso is installed but not running");
     } else {
-        text = "espanso is not installed: shortcuts start working once it is. " + installLink();
+        text = tr("espanso is not installed: shortcuts start working once it is. %1")
+                   .arg(installLink());
     }
     m_label->setText(text);
     const bool canStart = m_form == Form::row && state && state->kind == Kind::NotRunning;
@@ -62,7 +69,36 @@ void TextShortcutsStatus::showState() {
         setVisible(isMissing);
         return;
     }
-    const int width =
-        rowWidth - (canStart ? m_startButton->sizeHint().width() + layout()->spacing() : 0);
-    m_label->setFixedSize(width, m_label->heightForWidth(width));
+    updateGeometry();
+}
+
+QSize TextShortcutsStatus::sizeHint() const {
+    if (m_form == Form::missingOnly)
+        return QWidget::sizeHint();
+    const int oneLine =
+        m_label->fontMetrics().horizontalAdvance(
+            QTextDocumentFragment::fromHtml(m_label->text()).toPlainText()) +
+        (m_startButton->isVisibleTo(this) ? m_startButton->sizeHint().width() + layout()->spacing()
+                                          : 0);
+    return {oneLine, heightForWidth(oneLine)};
+}
+
+QSize TextShortcutsStatus::minimumSizeHint() const {
+    if (m_form == Form::missingOnly)
+        return QWidget::minimumSizeHint();
+    return {minimumRowWidth, heightForWidth(minimumRowWidth)};
+}
+
+bool TextShortcutsStatus::hasHeightForWidth() const {
+    return m_form == Form::row || QWidget::hasHeightForWidth();
+}
+
+int TextShortcutsStatus::heightForWidth(int width) const {
+    if (m_form == Form::missingOnly)
+        return QWidget::heightForWidth(width);
+    const int button = m_startButton->isVisibleTo(this)
+                           ? m_startButton->sizeHint().width() + layout()->spacing()
+                           : 0;
+    return std::max(m_label->heightForWidth(width - button),
+                    m_startButton->isVisibleTo(this) ? m_startButton->sizeHint().height() : 0);
 }

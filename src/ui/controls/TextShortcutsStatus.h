@@ -22,6 +22,12 @@ public:
     QString text() const;
     QPushButton& startButton() const { return *m_startButton; }
 
+    // The row wraps its words at the width the page gives it.
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+    bool hasHeightForWidth() const override;
+    int heightForWidth(int width) const override;
+
 private:
     void showState();
 

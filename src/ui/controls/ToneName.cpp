@@ -1,19 +1,21 @@
 #include "ui/controls/ToneName.h"
 
+#include <QCoreApplication>
+
 QString toneName(Tone tone) {
     switch (tone) {
     case Tone::yellow:
-        return QStringLiteral("Yellow");
+        return QCoreApplication::translate("ToneName", "Yellow");
     case Tone::light:
-        return QStringLiteral("Light skin tone");
+        return QCoreApplication::translate("ToneName", "Light skin tone");
     case Tone::mediumLight:
-        return QStringLiteral("Medium-light skin tone");
+        return QCoreApplication::translate("ToneName", "Medium-light skin tone");
     case Tone::medium:
-        return QStringLiteral("Medium skin tone");
+        return QCoreApplication::translate("ToneName", "Medium skin tone");
     case Tone::mediumDark:
-        return QStringLiteral("Medium-dark skin tone");
+        return QCoreApplication::translate("ToneName", "Medium-dark skin tone");
     case Tone::dark:
-        return QStringLiteral("Dark skin tone");
+        return QCoreApplication::translate("ToneName", "Dark skin tone");
     }
     return {};
 }

@@ -6,6 +6,7 @@
 #include "ui/controls/Toast.h"
 #include "ui/picker/EmojiImageCache.h"
 #include "ui/picker/EmojiPicking.h"
+#include "ui/picker/GroupTitle.h"
 
 #include <QKeyEvent>
 #include <QMenu>
@@ -44,7 +45,7 @@ EmojiGridView::EmojiGridView(EmojiStore& store, EmojiImageCache& images, EmojiPi
       m_preferences(preferences) {
     setFrameShape(QFrame::NoFrame);
     setFocusPolicy(Qt::StrongFocus);
-    setAccessibleName(QStringLiteral("Emoji"));
+    setAccessibleName(tr("Emoji"));
     setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The panel's background shows through.
@@ -139,7 +140,7 @@ std::optional<AccessibleItems::Item> EmojiGridView::accessibleItem(const QString
         return std::nullopt;
     const Emoji& emoji = m_sections[position->section].emojis[position->index];
     const QPoint origin = viewport()->pos() - QPoint(0, verticalScrollBar()->value());
-    return Item{key, emoji.description, contentCellRect(*position).translated(origin),
+    return Item{key, emoji.shownName(), contentCellRect(*position).translated(origin),
                 m_selectedEmoji && m_selectedEmoji->id == emoji.id};
 }
 
@@ -149,7 +150,7 @@ QList<AccessibleItems::Item> EmojiGridView::accessibleItems() const {
     QList<Item> items;
     forEachCellIn(QRect(0, offset, gridWidth, viewport()->height()),
                   [&](const Emoji& emoji, const QRect& cell) {
-                      items << Item{emoji.id.toString(), emoji.description, cell.translated(origin),
+                      items << Item{emoji.id.toString(), emoji.shownName(), cell.translated(origin),
                                     m_selectedEmoji && m_selectedEmoji->id == emoji.id};
                   });
     return items;
@@ -183,7 +184,7 @@ bool EmojiGridView::selectFirstIn(const QString& title) {
 QStringList EmojiGridView::headers() const {
     QStringList titles;
     for (const Section& section : m_sections)
-        titles << section.title.toUpper();
+        titles << shownTitle(section.title).toUpper();
     return titles;
 }
 
@@ -279,7 +280,8 @@ void EmojiGridView::paintEvent(QPaintEvent* event) {
         const QRect header(headerSidePadding, section.top + headerTopPadding,
                            gridWidth - 2 * headerSidePadding, m_headerTextHeight);
         if (header.intersects(exposed))
-            painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter, section.title.toUpper());
+            painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter,
+                             shownTitle(section.title).toUpper());
     }
     const QColor accent = appAccentColor(m_preferences.useSystemColor());
     forEachCellIn(exposed, [this, &painter, &accent](const Emoji& emoji, const QRect& cell) {
@@ -348,7 +350,7 @@ void EmojiGridView::openSelectionMenu() {
 void EmojiGridView::openMenu(const Emoji& emoji, const QPoint& at) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    connect(menu->addAction(QStringLiteral("Copy")), &QAction::triggered, this,
+    connect(menu->addAction(tr("Copy")), &QAction::triggered, this,
             [this, emoji] { m_picking.pick(emoji, false); });
     menu->popup(at);
 }
@@ -363,7 +365,7 @@ void EmojiGridView::activate(const Emoji& emoji) {
 void EmojiGridView::showCopiedToast(const Emoji& emoji, const QRect& cell) {
     Toast*& toast = m_toasts[emoji.id];
     if (!toast) {
-        toast = new Toast(QStringLiteral("Copied!"), toastDuration, viewport());
+        toast = new Toast(tr("Copied!"), toastDuration, viewport());
         connect(toast, &Toast::isShowingChanged, this, [this, id = emoji.id](bool showing) {
             if (!showing)
                 m_toasts.take(id)->deleteLater();

@@ -23,7 +23,7 @@ class Toast;
 // "Copied!" by its cell; the context menu's "Copy" copies and records only.
 // Arrow keys move the selection; from the keyboard (the Menu key, Shift+F10)
 // the context menu is the selection's. Assistive technology sees a list of
-// the cells in sight, each named by its emoji's description.
+// the cells in sight, each named by its emoji's shown name (Emoji::shownName).
 class EmojiGridView : public QAbstractScrollArea, public AccessibleItems {
     Q_OBJECT
 public:

@@ -53,6 +53,16 @@ QString capitalizedWords(const QString& text) {
     return result;
 }
 
+// The user's language's name as that language writes it, begun with a capital
+// ("Grinsendes Gesicht", "Cœur rouge"); the English one in title case.
+QString title(const Emoji& emoji) {
+    if (emoji.localName.isEmpty())
+        return capitalizedWords(emoji.description);
+    QString name = emoji.localName;
+    name[0] = name[0].toUpper();
+    return name;
+}
+
 SymbolButton* rowButton(const QString& symbol, const ResourceLocator& resources) {
     auto* button = new SymbolButton(symbol, rowSymbolSize, resources);
     button->setPadding(
@@ -81,7 +91,7 @@ EmojiPanelView::EmojiPanelView(Services services, QWidget* parent)
     m_skinTones = new SkinToneRow(m_services.preferences);
     layout->addWidget(m_skinTones, 0, Qt::AlignHCenter);
     for (int index = 0; index < skinToneCount; ++index) {
-        auto* toast = new Toast(QStringLiteral("Copied!"), toastDuration, m_skinTones);
+        auto* toast = new Toast(tr("Copied!"), toastDuration, m_skinTones);
         connect(toast, &Toast::isShowingChanged, this, [this, index](bool showing) {
             const QStringList& forms = m_skinTones->forms();
             if (!showing && index < forms.size() && m_skinToastID == forms[index])
@@ -122,12 +132,12 @@ void EmojiPanelView::buildHeader() {
     m_description->setFont(medium);
     m_favoriteButton =
         new SymbolButton(QStringLiteral("star"), headerSymbolSize, m_services.resources);
-    m_favoriteButton->setAccessibleName(QStringLiteral("Add to favorites"));
+    m_favoriteButton->setAccessibleName(tr("Add to favorites"));
     m_favoriteButton->setObjectName(QStringLiteral("favorite"));
     m_copyButton =
         new SymbolButton(QStringLiteral("doc.on.doc"), headerSymbolSize, m_services.resources);
-    m_copyButton->setAccessibleName(QStringLiteral("Copy"));
-    m_copyToast = new Toast(QStringLiteral("Copied!"), toastDuration, m_copyButton);
+    m_copyButton->setAccessibleName(tr("Copy"));
+    m_copyToast = new Toast(tr("Copied!"), toastDuration, m_copyButton);
     row->addStretch();
     row->addWidget(m_description, 1);
     row->addWidget(m_favoriteButton);
@@ -143,7 +153,7 @@ void EmojiPanelView::buildShortcutSection() {
     // between the parts.
     auto* section = new QVBoxLayout;
     section->setSpacing(sectionSpacing);
-    section->addWidget(new QLabel(QStringLiteral("Shortcut(s)")));
+    section->addWidget(new QLabel(tr("Shortcut(s)")));
     m_shortcutRows = new QVBoxLayout;
     m_shortcutRows->setSpacing(sectionSpacing);
     section->addLayout(m_shortcutRows);
@@ -155,13 +165,13 @@ void EmojiPanelView::buildShortcutSection() {
     slash->setPalette(grey);
     m_input = new QLineEdit;
     m_input->setFrame(false);
-    m_input->setAccessibleName(QStringLiteral("New shortcut"));
+    m_input->setAccessibleName(tr("New shortcut"));
     m_input->setInputMethodHints(Qt::ImhNoPredictiveText | Qt::ImhNoAutoUppercase);
     QPalette clear = m_input->palette();
     clear.setColor(QPalette::Base, Qt::transparent);
     m_input->setPalette(clear);
     SymbolButton* add = rowButton(QStringLiteral("plus.circle.fill"), m_services.resources);
-    add->setAccessibleName(QStringLiteral("Add"));
+    add->setAccessibleName(tr("Add"));
     input->row().setSpacing(2);
     input->row().addWidget(slash);
     input->row().addWidget(m_input, 1);
@@ -176,7 +186,7 @@ void EmojiPanelView::buildShortcutSection() {
 
 void EmojiPanelView::setEmoji(const Emoji& emoji) {
     m_emoji = emoji;
-    m_description->setText(capitalizedWords(emoji.description));
+    m_description->setText(title(emoji));
     showSymbol(emoji.symbol);
 }
 
@@ -218,14 +228,14 @@ void EmojiPanelView::rebuildShortcutRows() {
         row->row().addWidget(text, 1);
         if (shortcut.isCustom) {
             SymbolButton* remove = rowButton(QStringLiteral("xmark"), m_services.resources);
-            remove->setAccessibleName(QStringLiteral("Remove"));
+            remove->setAccessibleName(tr("Remove"));
             connect(remove, &QAbstractButton::clicked, this,
                     [this, shortcut] { removeShortcut(shortcut); });
             row->row().addWidget(remove);
         } else {
             row->row().addWidget(new PopoverButton(QStringLiteral("info.circle"),
-                                                   QStringLiteral("What should be here?"),
-                                                   rowSymbolSize, m_services.resources));
+                                                   tr("What should be here?"), rowSymbolSize,
+                                                   m_services.resources));
         }
         m_shortcutRows->addWidget(row);
     }
@@ -235,7 +245,7 @@ void EmojiPanelView::rebuildShortcutRows() {
         text->setTextFormat(Qt::PlainText);
         text->setTextInteractionFlags(Qt::TextSelectableByMouse);
         row->row().addWidget(text);
-        auto* where = new QLabel("Defined in your espanso file " + defined.file);
+        auto* where = new QLabel(tr("Defined in your espanso file %1").arg(defined.file));
         where->setTextFormat(Qt::PlainText);
         where->setWordWrap(true);
         where->setForegroundRole(QPalette::PlaceholderText);
@@ -269,8 +279,8 @@ void EmojiPanelView::refreshFavorite() {
     m_favoriteButton->setColor(
         favorite ? std::optional(appAccentColor(m_services.preferences.useSystemColor()))
                  : std::nullopt);
-    m_favoriteButton->setAccessibleName(favorite ? QStringLiteral("Remove from favorites")
-                                                 : QStringLiteral("Add to favorites"));
+    m_favoriteButton->setAccessibleName(favorite ? tr("Remove from favorites")
+                                                 : tr("Add to favorites"));
 }
 
 void EmojiPanelView::refreshSkinTones() {
@@ -329,8 +339,9 @@ void EmojiPanelView::addShortcut() {
         return;
     const Shortcut candidate{QLatin1Char('/') + text, m_symbol, true};
     if (const std::optional<QString> file = m_services.userShortcuts.fileDefining(candidate.text)) {
-        confirm({candidate.text + " is defined in your espanso file " + *file +
-                     ", and espanso would ask which one to type. Add it here too?",
+        confirm({tr("%1 is defined in your espanso file %2, and espanso would ask which one to "
+                    "type. Add it here too?")
+                     .arg(candidate.text, *file),
                  [this, candidate] { addCheckedShortcut(candidate); }});
         return;
     }
@@ -340,8 +351,9 @@ void EmojiPanelView::addShortcut() {
 void EmojiPanelView::addCheckedShortcut(const Shortcut& candidate) {
     for (const Shortcut& recorded : m_services.registry.allShortcuts()) {
         if (recorded.text == candidate.text) {
-            confirm({"Are you sure you want to replace the shortcut for " + recorded.phrase + "?",
-                     [this, candidate] { registerShortcut(this, candidate); }});
+            confirm(
+                {tr("Are you sure you want to replace the shortcut for %1?").arg(recorded.phrase),
+                 [this, candidate] { registerShortcut(this, candidate); }});
             return;
         }
     }
@@ -399,7 +411,7 @@ void EmojiPanelView::confirm(ConfirmableAction action) {
     box->setWindowModality(Qt::WindowModal);
     box->setWindowTitle(QStringLiteral("Tesselle"));
     box->setText(action.message);
-    QPushButton* ok = box->addButton(QStringLiteral("OK"), QMessageBox::DestructiveRole);
+    QPushButton* ok = box->addButton(tr("OK"), QMessageBox::DestructiveRole);
     box->addButton(QMessageBox::Cancel);
     box->setDefaultButton(ok);
     // However the dialog goes away, the question is over.

@@ -2,6 +2,7 @@
 
 #include "settings/Preferences.h"
 #include "ui/controls/AccentColor.h"
+#include "ui/picker/GroupTitle.h"
 
 #include <QHelpEvent>
 #include <QMouseEvent>
@@ -59,8 +60,8 @@ int GroupTabBar::tabAt(const QPoint& position) const {
 QList<AccessibleItems::Item> GroupTabBar::accessibleItems() const {
     QList<Item> items;
     for (int index = 0; index < m_groups.size(); ++index) {
-        const QString name = title(m_groups[index]);
-        items << Item{name, name, tabRect(index), m_groups[index] == m_current};
+        items << Item{title(m_groups[index]), shownTitle(title(m_groups[index])), tabRect(index),
+                      m_groups[index] == m_current};
     }
     return items;
 }
@@ -77,7 +78,8 @@ bool GroupTabBar::event(QEvent* event) {
         auto* help = static_cast<QHelpEvent*>(event);
         const int index = tabAt(help->pos());
         if (index >= 0)
-            QToolTip::showText(help->globalPos(), title(m_groups[index]), this, tabRect(index));
+            QToolTip::showText(help->globalPos(), shownTitle(title(m_groups[index])), this,
+                               tabRect(index));
         else
             QToolTip::hideText();
         return true;

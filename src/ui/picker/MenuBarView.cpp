@@ -77,11 +77,11 @@ QLayout* MenuBarView::buildHeader() {
 
     auto* searchRow = new QHBoxLayout;
     searchRow->setSpacing(searchRowSpacing);
-    m_searchField = new CancellableSearchField(QStringLiteral("Search"), m_services.resources);
+    m_searchField = new CancellableSearchField(tr("Search"), m_services.resources);
     m_menuButton = new ImageButton(
         TemplateImage::named(m_services.resources, QStringLiteral("menu")), menuImageSize);
-    m_menuButton->setAccessibleName(QStringLiteral("Menu"));
-    m_searchField->lineEdit().setAccessibleName(QStringLiteral("Search emoji"));
+    m_menuButton->setAccessibleName(tr("Menu"));
+    m_searchField->lineEdit().setAccessibleName(tr("Search emoji"));
     searchRow->addWidget(m_searchField, 1);
     searchRow->addWidget(m_menuButton);
     header->addLayout(searchRow);
@@ -97,10 +97,10 @@ void MenuBarView::buildMenu() {
     auto* entries = new QVBoxLayout(content);
     entries->setContentsMargins(0, 0, 0, 0);
     entries->setSpacing(0);
-    auto* settings = new HoverButton(QStringLiteral("gearshape"), QStringLiteral("Settings"),
+    auto* settings = new HoverButton(QStringLiteral("gearshape"), tr("Settings"),
                                      m_services.preferences, m_services.resources);
-    auto* quit = new HoverButton(QStringLiteral("power"), QStringLiteral("Quit"),
-                                 m_services.preferences, m_services.resources);
+    auto* quit = new HoverButton(QStringLiteral("power"), tr("Quit"), m_services.preferences,
+                                 m_services.resources);
     entries->addWidget(settings);
     entries->addWidget(quit);
     m_menuPopover->setContent(content, menuPadding);

@@ -18,7 +18,7 @@ SkinToneRow::SkinToneRow(Preferences& preferences, QWidget* parent)
     : QWidget(parent), m_preferences(preferences) {
     setFont(emojiFont(fontSize));
     setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
-    setAccessibleName(QStringLiteral("Skin tone"));
+    setAccessibleName(tr("Skin tone"));
     makeItemsAccessible(this);
 }
 

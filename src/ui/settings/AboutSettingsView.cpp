@@ -79,7 +79,7 @@ AboutSettingsView::AboutSettingsView(const AppInfo& appInfo, const ResourceLocat
     noticeLabel->setPalette(faint);
     noticeLabel->setWordWrap(true);
     column->addWidget(noticeLabel);
-    auto* sayHi = new QPushButton(QStringLiteral("Say hi"));
+    auto* sayHi = new QPushButton(tr("Say hi"));
     connect(sayHi, &QPushButton::clicked, this,
             [] { QDesktopServices::openUrl(QUrl(QString::fromUtf8(ContactLinks::makerWebPage))); });
     column->addWidget(sayHi, 0, Qt::AlignLeft);
@@ -88,9 +88,10 @@ AboutSettingsView::AboutSettingsView(const AppInfo& appInfo, const ResourceLocat
 
 QString AboutSettingsView::title(const AppInfo& appInfo) {
     return appInfo.value(QStringLiteral("CFBundleName")).value_or(QStringLiteral("Tesselle")) +
-           QLatin1Char(' ') + emojiSign + QStringLiteral(" Version ") +
-           appInfo.value(QStringLiteral("CFBundleShortVersionString"))
-               .value_or(QStringLiteral("???"));
+           QLatin1Char(' ') + emojiSign + QLatin1Char(' ') +
+           tr("Version %1")
+               .arg(appInfo.value(QStringLiteral("CFBundleShortVersionString"))
+                        .value_or(QStringLiteral("???")));
 }
 
 QString AboutSettingsView::notice(const std::optional<QString>& copyright, int year) {

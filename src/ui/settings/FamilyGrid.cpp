@@ -32,7 +32,7 @@ FamilyGrid::FamilyGrid(const Preferences& preferences, QWidget* parent)
     empty.moveCenter(last.center());
     empty.moveLeft(last.right() + 1 + bottomSpacing);
     m_cells.append({std::nullopt, empty});
-    setAccessibleName(QStringLiteral("Families"));
+    setAccessibleName(tr("Families"));
     makeItemsAccessible(this);
 }
 
@@ -68,7 +68,7 @@ QList<AccessibleItems::Item> FamilyGrid::accessibleItems() const {
     QList<Item> items;
     for (const Cell& cell : m_cells) {
         const QString key = cell.family ? rawValue(*cell.family) : QString();
-        const QString name = cell.family ? key : QStringLiteral("No family");
+        const QString name = cell.family ? key : tr("No family");
         items << Item{key, name, cell.rect, cell.family == m_selection};
     }
     return items;

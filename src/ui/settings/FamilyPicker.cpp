@@ -52,8 +52,8 @@ void FamilyPicker::pick(std::optional<Family> family) {
 }
 
 QList<AccessibleItems::Item> FamilyPicker::accessibleItems() const {
-    const QString name = m_selection ? QStringLiteral("Family: ") + rawValue(*m_selection)
-                                     : QStringLiteral("Family: none");
+    const QString name =
+        m_selection ? tr("Family: %1").arg(rawValue(*m_selection)) : tr("Family: none");
     return {Item{QStringLiteral("cell"), name, rect(), false}};
 }
 

@@ -14,11 +14,11 @@ constexpr int spacing = 10;
 QString genderName(Gender gender) {
     switch (gender) {
     case Gender::person:
-        return QStringLiteral("Person");
+        return GenderPicker::tr("Person");
     case Gender::female:
-        return QStringLiteral("Woman");
+        return GenderPicker::tr("Woman");
     case Gender::male:
-        return QStringLiteral("Man");
+        return GenderPicker::tr("Man");
     }
     return {};
 }

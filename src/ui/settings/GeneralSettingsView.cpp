@@ -10,6 +10,7 @@
 #include "ui/controls/Divider.h"
 #include "ui/controls/ErrorAlert.h"
 #include "ui/controls/LaunchAtLoginToggle.h"
+#include "ui/controls/ShownMessage.h"
 #include "ui/controls/Switch.h"
 #include "ui/controls/TextShortcutsStatus.h"
 #include "ui/settings/FamilyPicker.h"
@@ -33,34 +34,49 @@ constexpr int actionsMargin = 3;
 constexpr int toneRowHeight = 20;
 constexpr std::chrono::nanoseconds reinstallPause(3'500'000'000);
 
+// The hints' emoji stay out of the translated texts.
 const char* const appearanceHint =
-    "Choose your default appearance for shortcuts with multiple options, like which "
-    "/raisinghand emoji to use. \U0001F64B \U0001F64B\u200D\u2640\uFE0F "
-    "\U0001F64B\u200D\u2642\uFE0F";
+    QT_TRANSLATE_NOOP("GeneralSettingsView",
+                      "Choose your default appearance for shortcuts with multiple options, like "
+                      "which /raisinghand emoji to use.");
+const char* const appearanceHintEmoji =
+    " \U0001F64B \U0001F64B\u200D\u2640\uFE0F \U0001F64B\u200D\u2642\uFE0F";
 const char* const toneHint =
-    "Set your personal skin tone for people emojis that have multiple options, like which "
-    "/dance emoji to use. \U0001F57A\U0001F57A\U0001F3FB\U0001F57A\U0001F3FC\U0001F57A\U0001F3FD"
-    "\U0001F57A\U0001F3FE\U0001F57A\U0001F3FF";
-const char* const familyHint = "Select a default /family emoji to use for quick access. We plan "
-                               "to add more customizable options in the future.";
-const char* const autopasteHint =
+    QT_TRANSLATE_NOOP("GeneralSettingsView",
+                      "Set your personal skin tone for people emojis that have multiple options, "
+                      "like which /dance emoji to use.");
+const char* const toneHintEmoji = " \U0001F57A\U0001F57A\U0001F3FB\U0001F57A\U0001F3FC\U0001F57A"
+                                  "\U0001F3FD\U0001F57A\U0001F3FE\U0001F57A\U0001F3FF";
+const char* const familyHint =
+    QT_TRANSLATE_NOOP("GeneralSettingsView",
+                      "Select a default /family emoji to use for quick access. We plan to add more "
+                      "customizable options in the future.");
+const char* const autopasteHint = QT_TRANSLATE_NOOP(
+    "GeneralSettingsView",
     "Double-clicking an emoji will copy it by default. With Autopaste, selected emojis will "
     "automatically paste into your most recent text field. Note: this requires some one-time "
-    "system permissions.";
-const char* const keyboardShortcutHint =
+    "system permissions.");
+const char* const keyboardShortcutHint = QT_TRANSLATE_NOOP(
+    "GeneralSettingsView",
     "This key opens and closes Tesselle from any application. Click the field and press a key "
-    "with Ctrl, Alt or Super, or a function key; Clear leaves Tesselle without a key.";
-const char* const trayIconHint =
-    "Tesselle lives in the tray where the desktop has one. Without it, Tesselle opens its "
-    "panel when it starts.";
-const char* const startupHint = "Automatically open Tesselle when you log in to your computer. "
-                                "(Psst\u2026 here's an easter egg for reading tooltips! "
-                                "\U0001F407\U0001F95A)";
-const char* const textShortcutsHint =
+    "with Ctrl, Alt or Super, or a function key; Clear leaves Tesselle without a key.");
+// %1 is the easter egg.
+const char* const startupHint = QT_TRANSLATE_NOOP(
+    "GeneralSettingsView", "Automatically open Tesselle when you log in to your computer. (Psst… "
+                           "here's an easter egg for reading tooltips! %1)");
+const char* const startupHintEmoji = "\U0001F407\U0001F95A";
+const char* const trayIconHint = QT_TRANSLATE_NOOP(
+    "GeneralSettingsView", "Tesselle lives in the tray where the desktop has one. Without it, "
+                           "Tesselle opens its panel when it starts.");
+const char* const textShortcutsHint = QT_TRANSLATE_NOOP(
+    "GeneralSettingsView",
     "Your shortcuts are typed by espanso, a text expander that Tesselle fills with them. This "
-    "row says whether espanso is there and running.";
-const char* const colorHint = "Some highlight colors will use your system's default accent color "
-                              "instead of Verbena Yellow. \U0001F3A8";
+    "row says whether espanso is there and running.");
+const char* const colorHint =
+    QT_TRANSLATE_NOOP("GeneralSettingsView",
+                      "Some highlight colors will use your system's default accent color instead "
+                      "of Verbena Yellow.");
+const char* const colorHintEmoji = " \U0001F3A8";
 
 QWidget* dividerWithPadding() {
     auto* box = new QWidget;
@@ -92,25 +108,29 @@ GeneralSettingsView::GeneralSettingsView(Services services, const ResourceLocato
     column->setSpacing(spacing);
 
     auto* status = new TextShortcutsStatus(services.textExpander, TextShortcutsStatus::Form::row);
-    column->addWidget(new SettingsRowView("Text shortcuts", textShortcutsHint, status, resources));
+    column->addWidget(
+        new SettingsRowView(tr("Text shortcuts"), tr(textShortcutsHint), status, resources));
     connect(&services.textExpander, &TextExpanderMonitor::startFailed, this,
             [this](const QString& reason) { showErrorAlert(this, reason); });
     m_tonePicker->setFixedHeight(toneRowHeight);
+    column->addWidget(new SettingsRowView(
+        tr("Default appearance"), tr(appearanceHint) + QString::fromUtf8(appearanceHintEmoji),
+        m_genderPicker, resources));
+    column->addWidget(new SettingsRowView(tr("Default skin tone"),
+                                          tr(toneHint) + QString::fromUtf8(toneHintEmoji),
+                                          m_tonePicker, resources));
     column->addWidget(
-        new SettingsRowView("Default appearance", appearanceHint, m_genderPicker, resources));
-    column->addWidget(new SettingsRowView("Default skin tone", toneHint, m_tonePicker, resources));
-    column->addWidget(
-        new SettingsRowView("Default /family", familyHint, m_familyPicker, resources));
+        new SettingsRowView(tr("Default /family"), tr(familyHint), m_familyPicker, resources));
     column->addWidget(dividerWithPadding());
 
-    Switch* autoPaste = preferenceSwitch("Autopaste", preferences.autoPaste());
+    Switch* autoPaste = preferenceSwitch(tr("Autopaste"), preferences.autoPaste());
     connect(autoPaste, &Switch::toggled, &preferences, &Preferences::setAutoPaste);
     connect(&preferences, &Preferences::autoPasteChanged, autoPaste, &Switch::setChecked);
-    const QString note = services.autopasteNote;
+    const QString note = shownMessage(services.autopasteNote);
     column->addWidget(new SettingsRowView(
-        "Advanced", note.isEmpty() ? autopasteHint : autopasteHint + (' ' + note), autoPaste,
-        resources));
-    column->addWidget(new SettingsRowView("Keyboard shortcut", keyboardShortcutHint,
+        tr("Advanced"), note.isEmpty() ? tr(autopasteHint) : tr(autopasteHint) + ' ' + note,
+        autoPaste, resources));
+    column->addWidget(new SettingsRowView(tr("Keyboard shortcut"), tr(keyboardShortcutHint),
                                           new KeyboardShortcutField(services.keyboardShortcut),
                                           resources));
     if (!services.wayInWithoutTray.isEmpty()) {
@@ -118,21 +138,23 @@ GeneralSettingsView::GeneralSettingsView(Services services, const ResourceLocato
         wayIn->setObjectName(QStringLiteral("wayIn"));
         wayIn->setTextFormat(Qt::PlainText);
         wayIn->setWordWrap(true);
-        column->addWidget(new SettingsRowView("Tray icon", trayIconHint, wayIn, resources));
+        column->addWidget(new SettingsRowView(tr("Tray icon"), tr(trayIconHint), wayIn, resources));
     }
     column->addWidget(new SettingsRowView(
-        "Startup", startupHint, new LaunchAtLogin::Toggle(services.launchAtLogin, "Open at login"),
-        resources));
+        tr("Startup"), tr(startupHint).arg(QString::fromUtf8(startupHintEmoji)),
+        new LaunchAtLogin::Toggle(services.launchAtLogin, tr("Open at login")), resources));
     Switch* systemColor =
-        preferenceSwitch("Use default system color", preferences.useSystemColor());
+        preferenceSwitch(tr("Use default system color"), preferences.useSystemColor());
     connect(systemColor, &Switch::toggled, &preferences, &Preferences::setUseSystemColor);
     connect(&preferences, &Preferences::useSystemColorChanged, systemColor, &Switch::setChecked);
-    column->addWidget(new SettingsRowView("Color", colorHint, systemColor, resources));
+    column->addWidget(new SettingsRowView(
+        tr("Color"), tr(colorHint) + QString::fromUtf8(colorHintEmoji), systemColor, resources));
+    SettingsRowView::alignTitles(findChildren<SettingsRowView*>());
     column->addWidget(dividerWithPadding());
 
     auto* actions = new QHBoxLayout;
     actions->setContentsMargins(actionsMargin, 0, actionsMargin, 0);
-    auto* reset = new QPushButton(QStringLiteral("Reset App"));
+    auto* reset = new QPushButton(tr("Reset App"));
     actions->addWidget(reset);
     actions->addStretch(1);
     actions->addWidget(m_actionButton);
@@ -292,7 +314,7 @@ QCoro::Task<> GeneralSettingsView::resetApp(QPointer<GeneralSettingsView> view, 
     }
     if (!failure.isNull()) {
         if (view)
-            view->showFailure(failure + "\n\nNothing was reset.");
+            view->showFailure(shownMessage(failure) + "\n\n" + tr("Nothing was reset."));
         co_return;
     }
     services.preferences.reset();
@@ -303,9 +325,9 @@ QCoro::Task<> GeneralSettingsView::resetApp(QPointer<GeneralSettingsView> view, 
 
 void GeneralSettingsView::showFailure(const QString& message) {
     const QString state = m_services.preset.installedConfiguration()
-                              ? QStringLiteral("The shortcuts of the preset shown are installed.")
-                              : QStringLiteral("No preset shortcuts are installed.");
-    showErrorAlert(this, message + "\n\n" + state);
+                              ? tr("The shortcuts of the preset shown are installed.")
+                              : tr("No preset shortcuts are installed.");
+    showErrorAlert(this, shownMessage(message) + "\n\n" + state);
 }
 
 void GeneralSettingsView::setInstallationProcess(bool busy) {

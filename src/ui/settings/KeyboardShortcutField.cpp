@@ -1,6 +1,7 @@
 #include "ui/settings/KeyboardShortcutField.h"
 
 #include "settings/KeyboardShortcut.h"
+#include "ui/controls/ShownMessage.h"
 #include "ui/controls/SingleChordEdit.h"
 
 #include <QFontDatabase>
@@ -23,14 +24,14 @@ QString holderText(const KeyboardShortcut& shortcut) {
     const bool desktop = shortcut.keeper() == GlobalShortcut::Keeper::desktop;
     switch (shortcut.state()) {
     case KeyboardShortcut::State::bound:
-        return desktop ? QStringLiteral("The desktop holds it for Tesselle as %1; change it in "
-                                        "the desktop's keyboard settings.")
+        return desktop ? KeyboardShortcutField::tr("The desktop holds it for Tesselle as %1; "
+                                                   "change it in the desktop's keyboard settings.")
                              .arg(shortcut.heldAs())
-                       : QStringLiteral("Tesselle holds it.");
+                       : KeyboardShortcutField::tr("Tesselle holds it.");
     case KeyboardShortcut::State::pending:
-        return QStringLiteral("Waiting for the desktop to take the key\u2026");
+        return KeyboardShortcutField::tr("Waiting for the desktop to take the key…");
     case KeyboardShortcut::State::refused:
-        return shortcut.refusal();
+        return shownMessage(shortcut.refusal());
     case KeyboardShortcut::State::none:
     case KeyboardShortcut::State::unavailable:
         break;
@@ -50,14 +51,14 @@ KeyboardShortcutField::KeyboardShortcutField(KeyboardShortcut& shortcut, QWidget
         QLabel* command = plainLabel(binding.command);
         command->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
         command->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
-        command->setAccessibleName(QStringLiteral("Command"));
+        command->setAccessibleName(tr("Command"));
         column->addWidget(command);
         return;
     }
     m_edit = new SingleChordEdit;
-    m_edit->setAccessibleName(QStringLiteral("Keyboard shortcut"));
-    m_clear = new QPushButton(QStringLiteral("Clear"));
-    m_clear->setAccessibleName(QStringLiteral("Clear the keyboard shortcut"));
+    m_edit->setAccessibleName(tr("Keyboard shortcut"));
+    m_clear = new QPushButton(tr("Clear"));
+    m_clear->setAccessibleName(tr("Clear the keyboard shortcut"));
     auto* line = new QHBoxLayout;
     line->addWidget(m_edit, 1);
     line->addWidget(m_clear);

@@ -7,6 +7,6 @@ PresetActionButton::PresetActionButton(QWidget* parent) : BusyButton(QString(), 
 }
 
 void PresetActionButton::showInstalled(bool isInstalled, bool canInstall) {
-    button().setText(isInstalled ? QStringLiteral("Uninstall") : QStringLiteral("Install"));
+    button().setText(isInstalled ? tr("Uninstall") : tr("Install"));
     button().setEnabled(isInstalled || canInstall);
 }

@@ -34,16 +34,18 @@ SettingsView::SettingsView(GeneralSettingsView::Services general, const AppInfo&
     : QWidget(parent), m_tabs(new QTabWidget) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(padding, padding, padding, padding);
-    m_tabs->setAccessibleName(QStringLiteral("Settings"));
+    m_tabs->setAccessibleName(tr("Settings"));
     layout->addWidget(m_tabs);
     setFixedWidth(viewWidth);
     followAccentColor(*this, general.preferences);
     const QColor symbolColor = palette().color(QPalette::WindowText);
     m_tabs->addTab(new SettingsPage(new GeneralSettingsView(general, resources)),
-                   symbolIcon(resources, "gearshape", symbolColor), QStringLiteral("General"));
+                   symbolIcon(resources, "gearshape", symbolColor), tr("General"));
     m_tabs->addTab(new SettingsPage(new SupportSettingsView),
                    symbolIcon(resources, "bubble.left.and.bubble.right", symbolColor),
-                   QStringLiteral("Support"));
+                   tr("Support"));
     m_tabs->addTab(new SettingsPage(new AboutSettingsView(appInfo, resources)),
-                   symbolIcon(resources, "bolt", symbolColor), QStringLiteral("About"));
+                   symbolIcon(resources, "bolt", symbolColor), tr("About"));
+    // Wider only where a language's titles leave the controls too little room.
+    setFixedWidth(std::max(viewWidth, minimumSizeHint().width()));
 }

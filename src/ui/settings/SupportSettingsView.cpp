@@ -29,8 +29,7 @@ SupportSettingsView::SupportSettingsView(QWidget* parent) : QWidget(parent) {
     page->addStretch(1);
     page->addLayout(column);
     page->addStretch(1);
-    auto* text = new QLabel(
-        QStringLiteral("Get in touch for any feedback, questions or features requests!"));
+    auto* text = new QLabel(tr("Get in touch for any feedback, questions or features requests!"));
     text->setTextFormat(Qt::PlainText);
     text->setWordWrap(true);
     text->setAlignment(Qt::AlignLeft);
@@ -38,7 +37,7 @@ SupportSettingsView::SupportSettingsView(QWidget* parent) : QWidget(parent) {
     const int oneLine = qCeil(QFontMetricsF(text->font()).horizontalAdvance(text->text()));
     text->setFixedWidth(std::min(oneLine, textWidth));
     column->addWidget(text);
-    auto* contact = new QPushButton(QStringLiteral("Contact"));
+    auto* contact = new QPushButton(tr("Contact"));
     connect(contact, &QPushButton::clicked, this, [] {
         const std::optional<QUrl> link =
             mailLink(QString::fromUtf8(ContactLinks::supportAddress),

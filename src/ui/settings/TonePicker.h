@@ -21,6 +21,8 @@ public:
     QRect swatchRect(Tone tone) const;
 
     QSize sizeHint() const override;
+    // It draws its cells at their size: it does not shrink.
+    QSize minimumSizeHint() const override { return sizeHint(); }
 
     QAccessible::Role accessibleRole() const override { return QAccessible::Grouping; }
     QAccessible::Role accessibleItemRole() const override { return QAccessible::RadioButton; }

@@ -25,10 +25,12 @@ WelcomeRowView::WelcomeRowView(const QString& title, QWidget* content, bool skip
     line->addWidget(label, 0, Qt::AlignVCenter);
     line->addStretch(1);
     line->addWidget(content, 0, Qt::AlignVCenter);
+    // Without the colon, which some languages write with a space before it or
+    // full width.
     QString name = title;
-    if (name.endsWith(QLatin1Char(':')))
+    if (name.endsWith(QLatin1Char(':')) || name.endsWith(QChar(0xFF1A)))
         name.chop(1);
-    nameAfterTitle(content, name);
+    nameAfterTitle(content, name.trimmed());
     column->addWidget(row);
     if (!skipDivider)
         column->addWidget(new Divider);

@@ -34,7 +34,7 @@ WelcomeView::WelcomeView(Services services, QWidget* parent)
     : QWidget(parent), m_services(services),
       m_model(new WelcomeViewModel(services.resources, this)), m_playerView(new PlayerView),
       m_genderPicker(new GenderPicker(services.preferences)), m_tonePicker(new TonePicker),
-      m_installButton(new BusyButton("Install Tesselle")),
+      m_installButton(new BusyButton(tr("Install Tesselle"))),
       m_installStyle(new AppButtonStyle(Qt::gray, m_installButton)) {
     setFixedWidth(viewWidth);
     auto* outer = new QVBoxLayout(this);
@@ -53,10 +53,10 @@ WelcomeView::WelcomeView(Services services, QWidget* parent)
     auto* rows = new QVBoxLayout;
     rows->setContentsMargins(padding, padding, padding, padding);
     rows->setSpacing(0);
-    rows->addWidget(new WelcomeRowView("Default appearance:", m_genderPicker, false));
-    rows->addWidget(new WelcomeRowView("Default skin tone:", m_tonePicker, false));
+    rows->addWidget(new WelcomeRowView(tr("Default appearance:"), m_genderPicker, false));
+    rows->addWidget(new WelcomeRowView(tr("Default skin tone:"), m_tonePicker, false));
     rows->addWidget(new WelcomeRowView(
-        "Open at Login:", new LaunchAtLogin::Toggle(services.launchAtLogin, QString()), true));
+        tr("Open at Login:"), new LaunchAtLogin::Toggle(services.launchAtLogin, QString()), true));
     stack->addLayout(rows);
 
     auto* buttonRow = new QVBoxLayout;
