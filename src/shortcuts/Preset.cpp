@@ -43,9 +43,7 @@ QCoro::Task<> Preset::findUserDefined() {
 QCoro::Task<> Preset::uninstall() {
     if (!m_installedConfiguration)
         co_return;
-    co_await BackgroundCall(m_background, [this, configuration = *m_installedConfiguration] {
-        return unregisterPreset(this, configuration);
-    });
+    co_await BackgroundCall(m_background, [this] { return unregisterPreset(this); });
     setInstalledConfiguration(std::nullopt);
     setUserDefined(UserDefined());
 }
@@ -64,7 +62,7 @@ QCoro::Task<> Preset::registerPreset(Preset* preset, PresetConfiguration configu
     checkForDuplicates(shortcuts);
     preset->m_userShortcuts.refresh();
     *leftOut = preset->takeUserDefined(shortcuts);
-    co_await preset->m_registry.registerShortcuts(std::move(shortcuts), true);
+    co_await preset->m_registry.replacePreset(std::move(shortcuts));
 }
 
 // What an earlier installation left out, and what the user's files define
@@ -99,9 +97,8 @@ void Preset::setUserDefined(const UserDefined& userDefined) {
     emit userDefinedChanged();
 }
 
-QCoro::Task<> Preset::unregisterPreset(Preset* preset, PresetConfiguration configuration) {
-    co_await preset->m_registry.unregisterShortcuts(
-        buildPresetShortcuts(preset->m_resources, preset->m_measurer, configuration));
+QCoro::Task<> Preset::unregisterPreset(Preset* preset) {
+    co_await preset->m_registry.replacePreset({});
 }
 
 QCoro::Task<> Preset::unregisterAll(Preset* preset) {

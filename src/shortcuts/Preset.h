@@ -31,13 +31,14 @@ public:
         return m_installedConfiguration;
     }
 
-    // Both build the list and change the registry on the background thread,
+    // Both change the registry on the background thread,
     // then set the installed configuration here. Call them from the main thread,
     // where the tasks resume; on failure nothing is installed or uninstalled.
     // install() fails with "Duplicates in initial list: [...]" before changing
-    // anything when the list repeats a text. It does not remove what an
-    // earlier configuration installed: uninstall() first.
+    // anything when the list repeats a text. It replaces whatever preset is
+    // recorded: what an earlier configuration installed and this one lacks goes.
     QCoro::Task<> install(PresetConfiguration configuration);
+    // Forgets every recorded preset shortcut, whatever the lists give today.
     // With nothing installed, succeeds at once.
     QCoro::Task<> uninstall();
     // Takes every shortcut of the program out of the list, custom ones too,
@@ -68,7 +69,7 @@ private:
     // Takes the shortcuts whose texts the user's files define out of the list.
     UserDefined takeUserDefined(QList<Shortcut>& shortcuts) const;
     void setUserDefined(const UserDefined& userDefined);
-    static QCoro::Task<> unregisterPreset(Preset* preset, PresetConfiguration configuration);
+    static QCoro::Task<> unregisterPreset(Preset* preset);
     static QCoro::Task<> unregisterAll(Preset* preset);
     void setInstalledConfiguration(std::optional<PresetConfiguration> configuration);
 

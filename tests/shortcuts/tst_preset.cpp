@@ -64,6 +64,20 @@ class PresetTest : public QObject {
         return QStringLiteral("no failure");
     }
 
+    static QList<Shortcut> sortedByText(QList<Shortcut> shortcuts) {
+        std::sort(shortcuts.begin(), shortcuts.end(),
+                  [](const Shortcut& a, const Shortcut& b) { return a.text < b.text; });
+        return shortcuts;
+    }
+
+    // The list as shortcuts that are not custom, but for /mine.
+    QList<Shortcut> listed() const {
+        QList<Shortcut> shortcuts;
+        for (const TextReplacementEntry& entry : fixture->service.currentEntries())
+            shortcuts.append({entry.shortcut, entry.phrase, entry.shortcut == "/mine"});
+        return sortedByText(shortcuts);
+    }
+
     void verifyNothingChanged() {
         QCOMPARE(preset().installedConfiguration(), std::nullopt);
         QVERIFY(!defaults->value(SettingsKeys::configuration).isValid());
@@ -193,6 +207,62 @@ private slots:
         verifyNothingChanged();
         if (!storeFails)
             QCOMPARE(fixture->service.calls().size(), 0);
+    }
+
+    // The welcome window installs without a family: after an installation
+    // with one from the settings, /family stayed recorded, owned by no
+    // configuration.
+    void installingReplacesWhateverPresetIsRecorded_data() {
+        QTest::addColumn<PresetConfiguration>("earlier");
+        QTest::addColumn<PresetConfiguration>("later");
+        QTest::newRow("no family after a family")
+            << configuration(Gender::person, Tone::medium, Family::mwg)
+            << configuration(Gender::female, Tone::dark);
+        QTest::newRow("another tone of the same lists")
+            << configuration(Gender::male, Tone::light) << configuration(Gender::male, Tone::dark);
+    }
+    void installingReplacesWhateverPresetIsRecorded() {
+        QFETCH(PresetConfiguration, earlier);
+        QFETCH(PresetConfiguration, later);
+        const Shortcut custom{"/mine", "🔥", true};
+        waitForTask(fixture->registry.registerShortcuts({custom}, false));
+        waitForTask(preset().install(earlier));
+        waitForTask(preset().install(later));
+        QCOMPARE(preset().installedConfiguration(), later);
+        const QList<Shortcut> expected =
+            buildPresetShortcuts(resources, *measurer, later) + QList<Shortcut>{custom};
+        QCOMPARE(sortedByText(fixture->registry.allShortcuts()), sortedByText(expected));
+        QCOMPARE(listed(), sortedByText(expected));
+    }
+
+    // After a data or a font update the lists no longer give what was
+    // installed: uninstalling forgot exact matches only and left the rest
+    // recorded for good.
+    void uninstallingForgetsEveryPresetShortcutWhateverTheListsGiveToday_data() {
+        QTest::addColumn<QString>("update");
+        QTest::newRow("a trigger renamed by a data update") << "data";
+        QTest::newRow("a phrase that the font no longer tones") << "font";
+    }
+    void uninstallingForgetsEveryPresetShortcutWhateverTheListsGiveToday() {
+        QFETCH(QString, update);
+        RecordingReplacementService list;
+        fixture = std::make_unique<PresetFixture>(*defaults, resources, *measurer, &list);
+        const Shortcut custom{"/mine", "🔥", true};
+        waitForTask(fixture->registry.registerShortcuts({custom}, false));
+        waitForTask(preset().install(configuration(Gender::person, Tone::dark, Family::mwg)));
+
+        // The next start, after the update.
+        fixture.reset();
+        FakeTextMeasurer updatedFont(QStringList{"👍"});
+        if (update == "data")
+            write("common.csv", "👍,like\n🇩🇪,de\n");
+        fixture = std::make_unique<PresetFixture>(
+            *defaults, resources, update == "font" ? updatedFont : *measurer, &list);
+        waitForTask(preset().uninstall());
+        QCOMPARE(preset().installedConfiguration(), std::nullopt);
+        QCOMPARE(fixture->registry.allShortcuts(), QList<Shortcut>{custom});
+        QCOMPARE(list.currentEntries(), (QList<TextReplacementEntry>{{"/mine", "🔥"}}));
+        fixture.reset();
     }
 
     void theStoredConfigurationIsReadAtConstruction_data() {
