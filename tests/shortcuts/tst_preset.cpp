@@ -81,6 +81,8 @@ class PresetTest : public QObject {
     void verifyNothingChanged() {
         QCOMPARE(preset().installedConfiguration(), std::nullopt);
         QVERIFY(!defaults->value(SettingsKeys::configuration).isValid());
+        // A failure that was said ends the change: the next start does not retry it.
+        QVERIFY(!defaults->value(SettingsKeys::presetChoice).isValid());
         QCOMPARE(fixture->registry.allShortcuts(), QList<Shortcut>());
     }
 
@@ -263,6 +265,53 @@ private slots:
         QCOMPARE(fixture->registry.allShortcuts(), QList<Shortcut>{custom});
         QCOMPARE(list.currentEntries(), (QList<TextReplacementEntry>{{"/mine", "🔥"}}));
         fixture.reset();
+    }
+
+    // What a quit or a kill left of a change, as the next start finds it.
+    void theNextStartFinishesTheChangeTheUserChoseLast_data() {
+        QTest::addColumn<QByteArray>("choice");
+        QTest::addColumn<bool>("listFails");
+        QTest::addColumn<Configuration>("installed");
+        QTest::addColumn<QStringList>("said");
+        const QString finishing =
+            "Finishing the change of the preset shortcuts that was interrupted";
+        QTest::newRow("an installation")
+            << QByteArray(R"({"configuration":{"gender":"👨","tone":5}})") << false
+            << Configuration(configuration(Gender::male, Tone::dark))
+            << QStringList{finishing, "Finished the change of the preset shortcuts: 3 installed"};
+        QTest::newRow("an uninstallation")
+            << QByteArray(R"({"configuration":null})") << false << Configuration()
+            << QStringList{finishing,
+                           "Finished the change of the preset shortcuts: none installed"};
+        QTest::newRow("an installation that fails again, kept for the start after")
+            << QByteArray(R"({"configuration":{"gender":"👨","tone":5}})") << true
+            << Configuration(configuration(Gender::person, Tone::light))
+            << QStringList{finishing, "Could not finish the change of the preset shortcuts, the "
+                                      "next start tries again: error 7"};
+        QTest::newRow("no change, or none that can be read")
+            << QByteArray(R"({"gender":"👨","tone":5})") << false
+            << Configuration(configuration(Gender::person, Tone::light)) << QStringList();
+    }
+    void theNextStartFinishesTheChangeTheUserChoseLast() {
+        QFETCH(QByteArray, choice);
+        QFETCH(bool, listFails);
+        QFETCH(Configuration, installed);
+        QFETCH(QStringList, said);
+        waitForTask(preset().install(configuration(Gender::person, Tone::light)));
+        defaults->setValue(SettingsKeys::presetChoice, choice);
+        fixture = std::make_unique<PresetFixture>(*defaults, resources, *measurer);
+        fixture->service.setEntries(
+            {{"/thumbsup", "👍🏻"}, {"/de", "🇩🇪"}, {"/raisehand", "🙋🏻"}});
+        if (listFails)
+            fixture->service.failCall({7, {}, {}});
+
+        RecordingLineOutput output;
+        waitForTask(preset().finishInterruptedChange(output));
+        QCOMPARE(output.lines(), said);
+        QCOMPARE(preset().installedConfiguration(), installed);
+        QCOMPARE(listed().size(), installed ? 3 : 0);
+        QCOMPARE(defaults->value(SettingsKeys::presetChoice).isValid(),
+                 listFails || said.isEmpty());
     }
 
     void theStoredConfigurationIsReadAtConstruction_data() {
