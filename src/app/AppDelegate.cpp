@@ -67,11 +67,14 @@ QCoro::Task<> AppDelegate::removeShortcuts(ShortcutLifecycle& shortcuts, LineOut
     }
 }
 
-// Then what the user's own espanso files define of the installed preset.
+// Then the change of the preset that a quit or a kill interrupted, and what
+// the user's own espanso files define of the installed preset.
 QCoro::Task<> AppDelegate::restoreShortcuts(QPointer<AppDelegate> delegate) {
     ShortcutLifecycle& shortcuts = delegate->m_services.shortcuts;
     co_await BackgroundCall(delegate->m_services.background,
                             [&shortcuts] { return shortcuts.restoreShortcuts(); });
+    if (delegate)
+        co_await delegate->m_preset.finishInterruptedChange(delegate->m_services.output);
     if (delegate)
         co_await delegate->m_preset.findUserDefined();
 }

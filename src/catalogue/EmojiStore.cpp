@@ -39,7 +39,8 @@ void EmojiStore::addFavorite(const Emoji& emoji) {
     const Emoji favorite = emoji.copy();
     m_allFavoriteGroup.emojis << favorite;
     m_favoriteGroup.emojis << favorite;
-    m_favoritesSetting.write(symbolsOf(m_allFavoriteGroup));
+    m_savedFavorites << emoji.symbol;
+    m_favoritesSetting.write(m_savedFavorites);
     emit favoriteGroupChanged();
 }
 
@@ -47,19 +48,25 @@ void EmojiStore::removeFavorite(const Emoji& emoji) {
     const auto sameSymbol = [&](const Emoji& favorite) { return favorite.symbol == emoji.symbol; };
     m_allFavoriteGroup.emojis.removeIf(sameSymbol);
     m_favoriteGroup.emojis.removeIf(sameSymbol);
-    m_favoritesSetting.write(symbolsOf(m_allFavoriteGroup));
+    m_savedFavorites.removeAll(emoji.symbol);
+    m_favoritesSetting.write(m_savedFavorites);
     emit favoriteGroupChanged();
 }
 
+// The newest 16 are counted among the stored symbols, shown or not.
 void EmojiStore::addRecent(const Emoji& emoji) {
+    m_savedRecents.removeAll(emoji.symbol);
+    m_savedRecents.prepend(emoji.symbol);
+    if (m_savedRecents.size() > recentLimit)
+        m_savedRecents.resize(recentLimit);
     QList<Emoji> recents = m_allRecentGroup.emojis;
-    recents.removeIf([&](const Emoji& recent) { return recent.symbol == emoji.symbol; });
+    recents.removeIf([&](const Emoji& recent) {
+        return recent.symbol == emoji.symbol || !m_savedRecents.contains(recent.symbol);
+    });
     recents.prepend(emoji.copy());
-    if (recents.size() > recentLimit)
-        recents.resize(recentLimit);
     m_allRecentGroup.emojis = recents;
     m_recentGroup.emojis = filterEmojis(recents, m_searchText);
-    m_recentSetting.write(symbolsOf(m_allRecentGroup));
+    m_recentSetting.write(m_savedRecents);
     emit recentGroupChanged();
 }
 
@@ -87,9 +94,11 @@ void EmojiStore::applyWords(QList<Emoji>& emojis) const {
 }
 
 void EmojiStore::loadSavedSymbols() {
-    m_allRecentGroup.emojis = resolveSymbols(m_recentSetting.read());
+    m_savedRecents = m_recentSetting.read();
+    m_allRecentGroup.emojis = resolveSymbols(m_savedRecents);
     m_recentGroup.emojis = filterEmojis(m_allRecentGroup.emojis, m_searchText);
-    m_allFavoriteGroup.emojis = resolveSymbols(m_favoritesSetting.read());
+    m_savedFavorites = m_favoritesSetting.read();
+    m_allFavoriteGroup.emojis = resolveSymbols(m_savedFavorites);
     m_favoriteGroup.emojis = filterEmojis(m_allFavoriteGroup.emojis, m_searchText);
 }
 
@@ -173,8 +182,7 @@ void EmojiStore::rankBestMatches() {
     m_bestMatches.clear();
     if (m_searchText.isEmpty())
         return;
-    const EmojiSearchIndex::Preference preference{symbolsOf(m_allFavoriteGroup),
-                                                  symbolsOf(m_allRecentGroup)};
+    const EmojiSearchIndex::Preference preference{m_savedFavorites, m_savedRecents};
     for (qsizetype entry :
          m_searchIndex.bestMatches(foldedForSearch(m_searchText), preference, bestMatchLimit)) {
         auto form = m_bestMatchForms.find(entry);
@@ -186,7 +194,8 @@ void EmojiStore::rankBestMatches() {
 
 // A symbol saved in a skin-tone form that the catalogue does not show (another
 // default tone, or a form picked in the detail panel) resolves through its
-// untoned form and keeps its own symbol; only unknown symbols are dropped.
+// untoned form and keeps its own symbol; unknown symbols are not shown, but
+// stay stored for a catalogue that knows them.
 QList<Emoji> EmojiStore::resolveSymbols(const QStringList& symbols) const {
     QHash<QString, const Emoji*> bySymbol;
     QHash<QString, const Emoji*> byUntoned;
@@ -210,11 +219,4 @@ QList<Emoji> EmojiStore::resolveSymbols(const QStringList& symbols) const {
         }
     }
     return emojis;
-}
-
-QStringList EmojiStore::symbolsOf(const EmojiGroup& group) {
-    QStringList symbols;
-    for (const Emoji& emoji : group.emojis)
-        symbols << emoji.symbol;
-    return symbols;
 }

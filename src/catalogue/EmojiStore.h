@@ -15,8 +15,9 @@ class TextMeasurer;
 // The model behind the picker: the catalogue groups in the installed skin tone,
 // the favourites and the recently used emoji, each filtered by the search text,
 // and the catalogue emoji that the search text most likely means. Favourites
-// and recents are kept as symbol lists under "favorites" and "recent". Use it
-// on the main thread; its published changes happen there.
+// and recents are kept as symbol lists under "favorites" and "recent", with
+// the symbols that the catalogue does not know. Use it on the main thread; its
+// published changes happen there.
 class EmojiStore : public QObject {
     Q_OBJECT
 public:
@@ -73,7 +74,6 @@ private:
     QList<EmojiGroup> filteredSystemGroups() const;
     void rankBestMatches();
     QList<Emoji> resolveSymbols(const QStringList& symbols) const;
-    static QStringList symbolsOf(const EmojiGroup& group);
     void applyWords(QList<Emoji>& emojis) const;
 
     Preset& m_preset;
@@ -95,4 +95,8 @@ private:
     QList<Emoji> m_catalogue;
     QHash<qsizetype, Emoji> m_bestMatchForms;
     QList<Emoji> m_bestMatches;
+    // As stored: also the symbols that the catalogue does not resolve (it may
+    // be unreadable for a run), which are not shown but never dropped.
+    QStringList m_savedFavorites;
+    QStringList m_savedRecents;
 };

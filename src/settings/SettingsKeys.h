@@ -11,4 +11,5 @@ inline constexpr auto recent = "recent";
 inline constexpr auto shortcuts = "shortcuts";
 inline constexpr auto keyboardShortcut = "keyboardShortcut";
 inline constexpr auto remoteDesktopRestoreToken = "remoteDesktopRestoreToken";
+inline constexpr auto presetChoice = "presetChoice";
 } // namespace SettingsKeys

@@ -42,6 +42,8 @@ public:
         m_store.setValue(m_key, QByteArray::fromStdString(encoded));
     }
 
+    void remove() const { m_store.remove(m_key); }
+
 private:
     DefaultsStore& m_store;
     QString m_key;

@@ -1,6 +1,8 @@
 #include "shortcuts/Preset.h"
 
 #include "async/BackgroundCall.h"
+#include "async/CancelledError.h"
+#include "platform/LineOutput.h"
 #include "settings/SettingsKeys.h"
 #include "shortcuts/PresetShortcuts.h"
 #include "shortcuts/ShortcutRegistry.h"
@@ -14,6 +16,7 @@ Preset::Preset(DefaultsStore& defaults, const ResourceLocator& resources,
     : QObject(parent), m_resources(resources), m_measurer(measurer), m_registry(registry),
       m_userShortcuts(userShortcuts), m_background(background),
       m_setting(defaults, SettingsKeys::configuration, std::nullopt),
+      m_choice(defaults, SettingsKeys::presetChoice, std::nullopt),
       m_installedConfiguration(m_setting.read()) {
     // The user's files may have changed since the last reading: a repair
     // follows every change.
@@ -22,15 +25,17 @@ Preset::Preset(DefaultsStore& defaults, const ResourceLocator& resources,
 }
 
 QCoro::Task<> Preset::install(PresetConfiguration configuration) {
+    choose(configuration);
     auto leftOut = std::make_shared<UserDefined>();
-    // Named: g++ 12 destroys the temporaries of a co_await expression twice,
-    // and this one holds a shared pointer.
-    BackgroundCall registration(m_background, [this, configuration, leftOut] {
+    // Named, as every task below: g++ 12 destroys the temporaries of a
+    // co_await expression twice, and the job is a function.
+    QCoro::Task<> registration = changeRegistry(configuration, [this, configuration, leftOut] {
         return registerPreset(this, configuration, leftOut);
     });
     co_await registration;
     setInstalledConfiguration(configuration);
     setUserDefined(*leftOut);
+    settle(configuration);
 }
 
 QCoro::Task<> Preset::findUserDefined() {
@@ -42,21 +47,71 @@ QCoro::Task<> Preset::findUserDefined() {
     setUserDefined(*leftOut);
 }
 
-QCoro::Task<> Preset::uninstall() {
+QCoro::Task<> Preset::uninstall(std::optional<PresetConfiguration> replacement) {
     if (!m_installedConfiguration)
         co_return;
-    co_await BackgroundCall(m_background, [this, configuration = *m_installedConfiguration] {
-        return unregisterPreset(this, configuration);
-    });
+    choose(replacement);
+    QCoro::Task<> removal = changeRegistry(replacement, [this] { return unregisterPreset(this); });
+    co_await removal;
     setInstalledConfiguration(std::nullopt);
     setUserDefined(UserDefined());
+    if (!replacement)
+        settle(replacement);
 }
 
 QCoro::Task<> Preset::uninstallEverything() {
-    co_await BackgroundCall(m_background, [this] { return unregisterAll(this); });
+    choose(std::nullopt);
+    QCoro::Task<> removal = changeRegistry(std::nullopt, [this] { return unregisterAll(this); });
+    co_await removal;
     if (m_installedConfiguration)
         setInstalledConfiguration(std::nullopt);
     setUserDefined(UserDefined());
+    settle(std::nullopt);
+}
+
+// A failure that the caller is told of ends the change; a quit's leaves it
+// for the next start.
+QCoro::Task<> Preset::changeRegistry(std::optional<PresetConfiguration> choice,
+                                     BackgroundTasks::Job job) {
+    BackgroundCall change(m_background, std::move(job));
+    try {
+        co_await change;
+    } catch (const CancelledError&) {
+        throw;
+    } catch (...) {
+        settle(choice);
+        throw;
+    }
+}
+
+QCoro::Task<> Preset::finishInterruptedChange(LineOutput& output) {
+    const std::optional<PresetChoice> choice = m_choice.read();
+    if (!choice)
+        co_return;
+    output.writeLine(QStringLiteral("Finishing the change of the preset shortcuts that was "
+                                    "interrupted"));
+    try {
+        if (choice->configuration)
+            co_await install(*choice->configuration);
+        else
+            co_await uninstall();
+    } catch (const CancelledError&) {
+        co_return;
+    } catch (const std::exception& failure) {
+        choose(choice->configuration);
+        output.writeLine("Could not finish the change of the preset shortcuts, the next start "
+                         "tries again: " +
+                         QString::fromUtf8(failure.what()));
+        co_return;
+    }
+    // An uninstallation may have been done but for this.
+    settle(choice->configuration);
+    qsizetype installed = 0;
+    for (const Shortcut& shortcut : m_registry.allShortcuts())
+        installed += shortcut.isCustom ? 0 : 1;
+    output.writeLine("Finished the change of the preset shortcuts: " +
+                     (installed ? QString::number(installed) : QStringLiteral("none")) +
+                     " installed");
 }
 
 QCoro::Task<> Preset::registerPreset(Preset* preset, PresetConfiguration configuration,
@@ -66,7 +121,7 @@ QCoro::Task<> Preset::registerPreset(Preset* preset, PresetConfiguration configu
     checkForDuplicates(shortcuts);
     preset->m_userShortcuts.refresh();
     *leftOut = preset->takeUserDefined(shortcuts);
-    co_await preset->m_registry.registerShortcuts(std::move(shortcuts), true);
+    co_await preset->m_registry.replacePreset(std::move(shortcuts));
 }
 
 // The installed shortcuts that the user's files define since are taken out;
@@ -103,9 +158,8 @@ void Preset::setUserDefined(const UserDefined& userDefined) {
     emit userDefinedChanged();
 }
 
-QCoro::Task<> Preset::unregisterPreset(Preset* preset, PresetConfiguration configuration) {
-    co_await preset->m_registry.unregisterShortcuts(
-        buildPresetShortcuts(preset->m_resources, preset->m_measurer, configuration));
+QCoro::Task<> Preset::unregisterPreset(Preset* preset) {
+    co_await preset->m_registry.replacePreset({});
 }
 
 QCoro::Task<> Preset::unregisterAll(Preset* preset) {
@@ -117,4 +171,13 @@ void Preset::setInstalledConfiguration(std::optional<PresetConfiguration> config
     m_installedConfiguration = std::move(configuration);
     m_setting.write(m_installedConfiguration);
     emit installedConfigurationChanged();
+}
+
+void Preset::choose(const std::optional<PresetConfiguration>& configuration) {
+    m_choice.write(PresetChoice{configuration});
+}
+
+void Preset::settle(const std::optional<PresetConfiguration>& configuration) {
+    if (m_choice.read() == PresetChoice{configuration})
+        m_choice.remove();
 }

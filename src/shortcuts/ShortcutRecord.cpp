@@ -5,9 +5,42 @@
 namespace ShortcutRecord {
 namespace {
 
+// Stands for a byte that is not UTF-8 while the record is parsed: a
+// noncharacter, which no emoji holds.
+constexpr char16_t badByte = u'\uFDD0';
+
 QString shown(const nlohmann::json& json) {
     return QString::fromStdString(
-        json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
+               json.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace))
+        .replace(QChar(badByte), QChar::ReplacementCharacter);
+}
+
+// The length of the UTF-8 sequence at `at`, or 0 when the byte there starts none.
+qsizetype sequenceLength(QByteArrayView data, qsizetype at) {
+    if (uchar(data[at]) < 0x80)
+        return 1;
+    for (qsizetype length = 2; length <= 4 && at + length <= data.size(); ++length) {
+        if (data.sliced(at, length).isValidUtf8())
+            return length;
+    }
+    return 0;
+}
+
+// The parser refuses a whole text for one byte that is not UTF-8. With each
+// such byte replaced by `badByte`, only the shortcut whose text holds it is
+// lost. Nothing when every byte is UTF-8, or when the data holds `badByte`
+// already (then nothing could tell the two apart).
+std::optional<QByteArray> replaceBadBytes(const QByteArray& data) {
+    const QByteArray replacement = QString(QChar(badByte)).toUtf8();
+    if (data.isValidUtf8() || data.contains(replacement) || data.toLower().contains("\\ufdd0"))
+        return std::nullopt;
+    QByteArray replaced;
+    for (qsizetype at = 0; at < data.size();) {
+        const qsizetype length = sequenceLength(data, at);
+        replaced += length == 0 ? replacement : data.sliced(at, length);
+        at += std::max<qsizetype>(length, 1);
+    }
+    return replaced;
 }
 
 } // namespace
@@ -21,7 +54,11 @@ Loaded read(const QVariant& stored) {
         loaded.problems << QStringLiteral("The recorded shortcuts are not stored as data");
         return loaded;
     }
-    const QByteArray data = stored.toByteArray();
+    const std::optional<QByteArray> replaced = replaceBadBytes(stored.toByteArray());
+    const QByteArray data = replaced.value_or(stored.toByteArray());
+    const auto isBad = [&replaced](const QString& text) {
+        return replaced && text.contains(QChar(badByte));
+    };
     const nlohmann::json json = nlohmann::json::parse(data.begin(), data.end(), nullptr, false);
     if (json.is_discarded() || !json.is_object()) {
         loaded.problems << QStringLiteral("The recorded shortcuts are not a JSON object");
@@ -32,6 +69,13 @@ Loaded read(const QVariant& stored) {
     QHash<QString, QString> owners;
     for (const auto& [key, list] : json.items()) {
         const QString phrase = QString::fromStdString(key);
+        if (isBad(phrase)) {
+            loaded.problems << "Skipped the recorded shortcuts of an emoji that is not valid "
+                               "text: " +
+                                   shown(nlohmann::json{{key, list}});
+            loaded.isPartial = true;
+            continue;
+        }
         QList<Shortcut>& shortcuts = loaded.map[phrase];
         if (!list.is_array()) {
             loaded.problems << "Skipped the recorded shortcuts of " + phrase + ": " + shown(list);
@@ -45,7 +89,7 @@ Loaded read(const QVariant& stored) {
             } catch (const nlohmann::json::exception&) {
                 shortcut.phrase.clear();
             }
-            if (shortcut.phrase != phrase || shortcut.text.isEmpty()) {
+            if (shortcut.phrase != phrase || shortcut.text.isEmpty() || isBad(shortcut.text)) {
                 loaded.problems << "Skipped a recorded shortcut of " + phrase +
                                        " that could not be read: " + shown(entry);
                 loaded.isPartial = true;

@@ -22,9 +22,10 @@ struct Loaded {
 };
 
 // What is stored, as much of it as can be read: a shortcut that does not
-// decode (or names another phrase than its key) is skipped, a text recorded a
-// second time is dropped, and a value that is no JSON object at all reads as
-// empty. Nothing stored reads as empty and complete.
+// decode (or names another phrase than its key, or holds a byte that is not
+// UTF-8) is skipped, a text recorded a second time is dropped, and a value
+// that is no JSON object at all reads as empty. Nothing stored reads as empty
+// and complete.
 Loaded read(const QVariant& stored);
 
 } // namespace ShortcutRecord

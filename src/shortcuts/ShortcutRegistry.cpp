@@ -75,17 +75,7 @@ QCoro::Task<> ShortcutRegistry::registerShortcuts(QList<Shortcut> shortcuts, boo
     const Map before = map();
     const QList<Shortcut> recorded = record(shortcuts, override);
     store();
-    std::exception_ptr failure;
-    try {
-        co_await m_client.addReplacements(replacementsOf(recorded), override, m_quit.token());
-    } catch (...) {
-        failure = std::current_exception();
-    }
-    if (failure) {
-        co_await undo(before);
-        std::rethrow_exception(failure);
-    }
-    scheduleRepair();
+    co_await writeList(before, {}, recorded, override);
 }
 
 QCoro::Task<> ShortcutRegistry::unregisterShortcuts(QList<Shortcut> shortcuts) {
@@ -96,9 +86,34 @@ QCoro::Task<> ShortcutRegistry::unregisterShortcuts(QList<Shortcut> shortcuts) {
     const Map before = map();
     const QList<Shortcut> forgotten = forget(shortcuts);
     store();
+    co_await writeList(before, forgotten, {}, false);
+}
+
+QCoro::Task<> ShortcutRegistry::replacePreset(QList<Shortcut> shortcuts) {
+    const AsyncSemaphore::Permit permit = co_await m_registryLock.lock();
+    QSet<QString> texts;
+    for (const Shortcut& shortcut : std::as_const(shortcuts))
+        texts.insert(shortcut.text);
+    QList<Shortcut> stale = allShortcuts();
+    stale.removeIf([&](const Shortcut& shortcut) {
+        return shortcut.isCustom || texts.contains(shortcut.text);
+    });
+    co_await beginChange(shortcuts + stale);
+    const Map before = map();
+    const QList<Shortcut> forgotten = forget(stale);
+    const QList<Shortcut> recorded = record(shortcuts, true);
+    store();
+    co_await writeList(before, forgotten, recorded, true);
+}
+
+QCoro::Task<> ShortcutRegistry::writeList(Map before, QList<Shortcut> removed,
+                                          QList<Shortcut> added, bool override) {
     std::exception_ptr failure;
     try {
-        co_await m_client.removeReplacements(textsOf(forgotten), m_quit.token());
+        if (!removed.isEmpty())
+            co_await m_client.removeReplacements(textsOf(removed), m_quit.token());
+        if (!added.isEmpty())
+            co_await m_client.addReplacements(replacementsOf(added), override, m_quit.token());
     } catch (...) {
         failure = std::current_exception();
     }

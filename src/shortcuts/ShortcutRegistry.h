@@ -39,6 +39,11 @@ public:
     QCoro::Task<> registerShortcuts(QList<Shortcut> shortcuts, bool override);
     // Forgets the shortcuts recorded exactly so, and takes their texts out of the list.
     QCoro::Task<> unregisterShortcuts(QList<Shortcut> shortcuts);
+    // Makes `shortcuts` the preset that is recorded, in one change: registers
+    // them with override, and forgets every other shortcut that is not custom,
+    // whatever list or font gave it, taking its text out of the list. None
+    // forgets the whole preset.
+    QCoro::Task<> replacePreset(QList<Shortcut> shortcuts);
     // Takes everything out of the list and empties the record.
     QCoro::Task<> unregisterAll();
     // Forgets the preset shortcuts whose texts the user's own files define, as
@@ -87,6 +92,11 @@ private:
     QList<Shortcut> forget(const QList<Shortcut>& shortcuts);
     void replaceMap(const Map& map);
     void store();
+    // Takes the texts of `removed` out of the list and adds `added`, after the
+    // record changed from `before`; on failure puts the record back first.
+    // Then schedules the repair.
+    QCoro::Task<> writeList(Map before, QList<Shortcut> removed, QList<Shortcut> added,
+                            bool override);
     // After a failed change: the record as it was, and the list made to agree.
     QCoro::Task<> undo(Map before);
     // Removes what the record lacks (or holds under another phrase, or holds

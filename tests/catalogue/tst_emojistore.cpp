@@ -219,7 +219,7 @@ private slots:
         QTest::newRow("a favourite saved before a tone change keeps its symbol")
             << std::optional(Tone::dark) << QStringList{"👍", "👋🏻"}
             << QStringList{"👍", "👋🏻"};
-        QTest::newRow("a symbol the catalogue lacks in any form is dropped")
+        QTest::newRow("a symbol the catalogue lacks in any form is not shown but kept")
             << std::optional<Tone>() << QStringList{"🦄", "🦄🏽", "😀"} << QStringList{"😀"};
     }
     void storedSymbolsResolveThroughTheirUntonedForm() {
@@ -234,7 +234,45 @@ private slots:
         QCOMPARE(store->favoriteGroup().emojis[0].description,
                  resolved[0] == "😀" ? "grinning face" : "thumbs up");
         store->addFavorite(emoji("🐈"));
-        QCOMPARE(stored(SettingsKeys::favorites), resolved + QStringList{"🐈"});
+        QCOMPARE(stored(SettingsKeys::favorites), storedSymbols + QStringList{"🐈"});
+    }
+
+    // The next favourite or recent used to store only what the catalogue
+    // resolved: with the catalogue unreadable for one run, both lists were gone.
+    void whatTheCatalogueCannotResolveIsKept_data() {
+        QTest::addColumn<QString>("change");
+        QTest::newRow("a recent recorded") << "recent";
+        QTest::newRow("a favourite added") << "add favourite";
+        QTest::newRow("a favourite removed") << "remove favourite";
+    }
+    void whatTheCatalogueCannotResolveIsKept() {
+        QFETCH(QString, change);
+        const QByteArray catalogue = [this] {
+            QFile file(folder.filePath("emojis.json"));
+            return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        }();
+        write("emojis.json", "[{\"emoji\": \"🐈\"");
+        store(SettingsKeys::favorites, {"😀", "🐶"});
+        store(SettingsKeys::recent, {"👍", "📚"});
+        const auto unreadable = newStore();
+        if (change == "recent")
+            unreadable->addRecent(emoji("🐈"));
+        else if (change == "add favourite")
+            unreadable->addFavorite(emoji("🐈"));
+        else
+            unreadable->removeFavorite(emoji("😀"));
+
+        const QStringList favorites = change == "add favourite" ? QStringList{"😀", "🐶", "🐈"}
+                                      : change == "remove favourite" ? QStringList{"🐶"}
+                                                                     : QStringList{"😀", "🐶"};
+        const QStringList recents =
+            change == "recent" ? QStringList{"🐈", "👍", "📚"} : QStringList{"👍", "📚"};
+        QCOMPARE(stored(SettingsKeys::favorites), favorites);
+        QCOMPARE(stored(SettingsKeys::recent), recents);
+        write("emojis.json", catalogue);
+        const auto readable = newStore();
+        QCOMPARE(symbolsOf(readable->favoriteGroup().emojis), favorites);
+        QCOMPARE(symbolsOf(readable->recentGroup().emojis), recents);
     }
 
     void theUsersWordsNameEveryEmojiShownAndFollowAToneChange() {

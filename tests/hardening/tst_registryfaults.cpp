@@ -167,27 +167,30 @@ private slots:
     // The groups written before a later group failed stayed in the list for
     // good, with nothing recording them.
     void aFailedChangeLeavesTheListAndTheRecordAgreeing_data() {
-        QTest::addColumn<bool>("adding");
+        QTest::addColumn<QString>("change");
         QTest::addColumn<int>("callsBefore");
-        QTest::newRow("an installation failing after ten groups") << true << 10;
-        QTest::newRow("an installation failing at its first group") << true << 0;
-        QTest::newRow("a removal failing") << false << 0;
+        QTest::newRow("an installation failing after ten groups") << "install" << 10;
+        QTest::newRow("an installation failing at its first group") << "install" << 0;
+        QTest::newRow("a removal failing") << "remove" << 0;
+        QTest::newRow("a replacement of the preset failing at its removal") << "replace" << 0;
+        QTest::newRow("a replacement of the preset failing after ten groups") << "replace" << 10;
     }
     void aFailedChangeLeavesTheListAndTheRecordAgreeing() {
-        QFETCH(bool, adding);
+        QFETCH(QString, change);
         QFETCH(int, callsBefore);
         Fixture f;
         const QList<Shortcut> earlier = presets(3, "/e");
         waitForTask(f.registry->registerShortcuts(
-            earlier + (adding ? QList<Shortcut>() : presets(1500)), true));
+            earlier + (change == "install" ? QList<Shortcut>() : presets(1500)), true));
         const Pairs before = pairsOf(f.registry->allShortcuts());
         f.service.errorTexts.insert(7, "No room");
         f.service.failCall({7, {}, {}}, callsBefore);
 
         QString failure;
         try {
-            waitForTask(adding ? f.registry->registerShortcuts(presets(1500), true)
-                               : f.registry->unregisterShortcuts(presets(1500)));
+            waitForTask(change == "install"  ? f.registry->registerShortcuts(presets(1500), true)
+                        : change == "remove" ? f.registry->unregisterShortcuts(presets(1500))
+                                             : f.registry->replacePreset(presets(1000, "/r")));
         } catch (const MessageError& error) {
             failure = error.message();
         }

@@ -64,9 +64,25 @@ class PresetTest : public QObject {
         return QStringLiteral("no failure");
     }
 
+    static QList<Shortcut> sortedByText(QList<Shortcut> shortcuts) {
+        std::sort(shortcuts.begin(), shortcuts.end(),
+                  [](const Shortcut& a, const Shortcut& b) { return a.text < b.text; });
+        return shortcuts;
+    }
+
+    // The list as shortcuts that are not custom, but for /mine.
+    QList<Shortcut> listed() const {
+        QList<Shortcut> shortcuts;
+        for (const TextReplacementEntry& entry : fixture->service.currentEntries())
+            shortcuts.append({entry.shortcut, entry.phrase, entry.shortcut == "/mine"});
+        return sortedByText(shortcuts);
+    }
+
     void verifyNothingChanged() {
         QCOMPARE(preset().installedConfiguration(), std::nullopt);
         QVERIFY(!defaults->value(SettingsKeys::configuration).isValid());
+        // A failure that was said ends the change: the next start does not retry it.
+        QVERIFY(!defaults->value(SettingsKeys::presetChoice).isValid());
         QCOMPARE(fixture->registry.allShortcuts(), QList<Shortcut>());
     }
 
@@ -193,6 +209,109 @@ private slots:
         verifyNothingChanged();
         if (!storeFails)
             QCOMPARE(fixture->service.calls().size(), 0);
+    }
+
+    // The welcome window installs without a family: after an installation
+    // with one from the settings, /family stayed recorded, owned by no
+    // configuration.
+    void installingReplacesWhateverPresetIsRecorded_data() {
+        QTest::addColumn<PresetConfiguration>("earlier");
+        QTest::addColumn<PresetConfiguration>("later");
+        QTest::newRow("no family after a family")
+            << configuration(Gender::person, Tone::medium, Family::mwg)
+            << configuration(Gender::female, Tone::dark);
+        QTest::newRow("another tone of the same lists")
+            << configuration(Gender::male, Tone::light) << configuration(Gender::male, Tone::dark);
+    }
+    void installingReplacesWhateverPresetIsRecorded() {
+        QFETCH(PresetConfiguration, earlier);
+        QFETCH(PresetConfiguration, later);
+        const Shortcut custom{"/mine", "🔥", true};
+        waitForTask(fixture->registry.registerShortcuts({custom}, false));
+        waitForTask(preset().install(earlier));
+        waitForTask(preset().install(later));
+        QCOMPARE(preset().installedConfiguration(), later);
+        const QList<Shortcut> expected =
+            buildPresetShortcuts(resources, *measurer, later) + QList<Shortcut>{custom};
+        QCOMPARE(sortedByText(fixture->registry.allShortcuts()), sortedByText(expected));
+        QCOMPARE(listed(), sortedByText(expected));
+    }
+
+    // After a data or a font update the lists no longer give what was
+    // installed: uninstalling forgot exact matches only and left the rest
+    // recorded for good.
+    void uninstallingForgetsEveryPresetShortcutWhateverTheListsGiveToday_data() {
+        QTest::addColumn<QString>("update");
+        QTest::newRow("a trigger renamed by a data update") << "data";
+        QTest::newRow("a phrase that the font no longer tones") << "font";
+    }
+    void uninstallingForgetsEveryPresetShortcutWhateverTheListsGiveToday() {
+        QFETCH(QString, update);
+        RecordingReplacementService list;
+        fixture = std::make_unique<PresetFixture>(*defaults, resources, *measurer, &list);
+        const Shortcut custom{"/mine", "🔥", true};
+        waitForTask(fixture->registry.registerShortcuts({custom}, false));
+        waitForTask(preset().install(configuration(Gender::person, Tone::dark, Family::mwg)));
+
+        // The next start, after the update.
+        fixture.reset();
+        FakeTextMeasurer updatedFont(QStringList{"👍"});
+        if (update == "data")
+            write("common.csv", "👍,like\n🇩🇪,de\n");
+        fixture = std::make_unique<PresetFixture>(
+            *defaults, resources, update == "font" ? updatedFont : *measurer, &list);
+        waitForTask(preset().uninstall());
+        QCOMPARE(preset().installedConfiguration(), std::nullopt);
+        QCOMPARE(fixture->registry.allShortcuts(), QList<Shortcut>{custom});
+        QCOMPARE(list.currentEntries(), (QList<TextReplacementEntry>{{"/mine", "🔥"}}));
+        fixture.reset();
+    }
+
+    // What a quit or a kill left of a change, as the next start finds it.
+    void theNextStartFinishesTheChangeTheUserChoseLast_data() {
+        QTest::addColumn<QByteArray>("choice");
+        QTest::addColumn<bool>("listFails");
+        QTest::addColumn<Configuration>("installed");
+        QTest::addColumn<QStringList>("said");
+        const QString finishing =
+            "Finishing the change of the preset shortcuts that was interrupted";
+        QTest::newRow("an installation")
+            << QByteArray(R"({"configuration":{"gender":"👨","tone":5}})") << false
+            << Configuration(configuration(Gender::male, Tone::dark))
+            << QStringList{finishing, "Finished the change of the preset shortcuts: 3 installed"};
+        QTest::newRow("an uninstallation")
+            << QByteArray(R"({"configuration":null})") << false << Configuration()
+            << QStringList{finishing,
+                           "Finished the change of the preset shortcuts: none installed"};
+        QTest::newRow("an installation that fails again, kept for the start after")
+            << QByteArray(R"({"configuration":{"gender":"👨","tone":5}})") << true
+            << Configuration(configuration(Gender::person, Tone::light))
+            << QStringList{finishing, "Could not finish the change of the preset shortcuts, the "
+                                      "next start tries again: error 7"};
+        QTest::newRow("no change, or none that can be read")
+            << QByteArray(R"({"gender":"👨","tone":5})") << false
+            << Configuration(configuration(Gender::person, Tone::light)) << QStringList();
+    }
+    void theNextStartFinishesTheChangeTheUserChoseLast() {
+        QFETCH(QByteArray, choice);
+        QFETCH(bool, listFails);
+        QFETCH(Configuration, installed);
+        QFETCH(QStringList, said);
+        waitForTask(preset().install(configuration(Gender::person, Tone::light)));
+        defaults->setValue(SettingsKeys::presetChoice, choice);
+        fixture = std::make_unique<PresetFixture>(*defaults, resources, *measurer);
+        fixture->service.setEntries(
+            {{"/thumbsup", "👍🏻"}, {"/de", "🇩🇪"}, {"/raisehand", "🙋🏻"}});
+        if (listFails)
+            fixture->service.failCall({7, {}, {}});
+
+        RecordingLineOutput output;
+        waitForTask(preset().finishInterruptedChange(output));
+        QCOMPARE(output.lines(), said);
+        QCOMPARE(preset().installedConfiguration(), installed);
+        QCOMPARE(listed().size(), installed ? 3 : 0);
+        QCOMPARE(defaults->value(SettingsKeys::presetChoice).isValid(),
+                 listFails || said.isEmpty());
     }
 
     void theStoredConfigurationIsReadAtConstruction_data() {

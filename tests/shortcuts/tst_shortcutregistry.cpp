@@ -273,6 +273,18 @@ private slots:
                                 good + "}")
                             .toUtf8())
             << QStringList{"/wave", "/fire"} << 1;
+        // One bad byte used to make the whole record unreadable, and the
+        // list empty.
+        QTest::newRow("a byte that is not UTF-8 in one text costs that shortcut only")
+            << QVariant(R"({"💃":[{"text":"/da)" + QByteArray("\xff") +
+                        R"(nce","phrase":"💃","isCustom":false},)"
+                        R"({"text":"/party","phrase":"💃","isCustom":true}],)" +
+                        good.toUtf8() + "}")
+            << QStringList{"/party", "/fire"} << 1;
+        QTest::newRow("a byte that is not UTF-8 in one phrase costs its shortcuts only")
+            << QVariant(R"({"💃)" + QByteArray("\xc3") + R"(":[{"text":"/dance","phrase":"💃)" +
+                        QByteArray("\xc3") + R"(","isCustom":false}],)" + good.toUtf8() + "}")
+            << QStringList{"/fire"} << 1;
     }
     void whatCannotBeReadOfTheRecordIsSkippedSaidAndKeptAside() {
         QFETCH(QVariant, stored);

@@ -545,6 +545,72 @@ private slots:
         QCOMPARE(sorted(fixture.presets.service.currentEntries()), freshList(dark));
     }
 
+    // A quit while the tone changed (as at logout) used to leave the preset
+    // removed and nothing installed for good.
+    void aQuitDuringAReinstallIsFinishedAtTheNextStart_data() {
+        QTest::addColumn<QString>("during");
+        QTest::newRow("a quit during the removal") << "removal";
+        QTest::newRow("a quit during the pause") << "pause";
+        QTest::newRow("a quit during the installation") << "installation";
+    }
+    void aQuitDuringAReinstallIsFinishedAtTheNextStart() {
+        QFETCH(QString, during);
+        Fixture fixture;
+        fixture.clock.holds = true;
+        fixture.install(personMedium);
+        GeneralSettingsView& page = fixture.open();
+        RecordingReplacementService& list = fixture.presets.service;
+        // Holds the list's call number `holdAt`, counted from here, until the quit.
+        QSemaphore held;
+        QSemaphore gate;
+        std::atomic_int calls = 0;
+        const auto holdCall = [&](int holdAt) {
+            list.beforeAdding = [&held, &gate, &calls, holdAt] {
+                if (++calls == holdAt) {
+                    held.release();
+                    gate.acquire();
+                }
+            };
+        };
+        if (during == "removal")
+            holdCall(1);
+        pick(page, Tone::dark);
+        if (during != "removal")
+            QTRY_VERIFY(fixture.clock.isSleeping);
+        if (during == "installation") {
+            holdCall(10);
+            fixture.clock.release();
+        }
+        if (during != "pause")
+            QVERIFY(waitUntil([&] { return held.tryAcquire(); }));
+        QCoro::Task<> quit = fixture.presets.registry.removeAllShortcuts();
+        gate.release();
+        waitForTask(std::move(quit));
+        list.beforeAdding = nullptr;
+        // What the page does after the quit, a program that quit never does.
+        if (during != "installation") {
+            QTRY_VERIFY(fixture.clock.isSleeping);
+            fixture.clock.release();
+        }
+        QTRY_VERIFY(!page.isInstallationProcess());
+        QVERIFY(list.currentEntries().isEmpty());
+
+        PresetFixture next(fixture.defaults, fixture.resources, fixture.measurer, &list);
+        waitForTask(next.registry.restoreShortcuts());
+        waitForTask(next.preset.finishInterruptedChange(next.output));
+        const PresetConfiguration dark{Gender::person, Tone::dark, std::nullopt};
+        const QList<TextReplacementEntry> full = freshList(dark);
+        QCOMPARE(next.preset.installedConfiguration(), dark);
+        QCOMPARE(sorted(list.currentEntries()), full);
+        QCOMPARE(next.output.lines(),
+                 (QStringList{"Finishing the change of the preset shortcuts that was interrupted",
+                              QStringLiteral("Finished the change of the preset shortcuts: %1 "
+                                             "installed")
+                                  .arg(full.size())}));
+        // Finished once: the start after finds nothing to finish.
+        QVERIFY(!fixture.defaults.value(SettingsKeys::presetChoice).isValid());
+    }
+
     void resetAppReturnsToTheFirstRun_data() {
         QTest::addColumn<Configuration>("installed");
         QTest::newRow("with a configuration installed") << Configuration(personMedium);

@@ -281,7 +281,9 @@ QCoro::Task<> GeneralSettingsView::runOperation(QPointer<GeneralSettingsView> vi
 QCoro::Task<> GeneralSettingsView::reinstall(Preset& preset, Clock& clock,
                                              PresetConfiguration configuration,
                                              CancellationToken stop) {
-    co_await preset.uninstall();
+    // The new choice is kept from here on: a quit before it is installed
+    // leaves it for the next start to finish.
+    co_await preset.uninstall(configuration);
     co_await clock.sleepFor(reinstallPause);
     if (stop.isCancelled())
         throw CancelledError();
