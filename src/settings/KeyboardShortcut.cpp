@@ -34,10 +34,22 @@ KeyboardShortcut::DesktopBinding KeyboardShortcut::desktopBinding() const {
             toggleCommand};
 }
 
+bool KeyboardShortcut::canHold(const QString& key) const {
+    return m_keys && m_keys->canHold(key);
+}
+
 void KeyboardShortcut::setKey(const QString& key) {
+    if (!m_keys) {
+        setState(State::unavailable);
+        return;
+    }
+    if (const std::optional<QString> failure = hold(key)) {
+        setState(m_state, *failure);
+        return;
+    }
     m_key = key;
     m_setting.write(key);
-    bind();
+    setState(key.isEmpty() ? State::none : State::bound);
 }
 
 void KeyboardShortcut::reload() {
@@ -55,18 +67,27 @@ void KeyboardShortcut::bind() {
         setState(State::unavailable);
         return;
     }
+    if (const std::optional<QString> failure = hold(m_key)) {
+        // After a reset the key held before is no longer the choice.
+        m_keys->bind(QString(), {});
+        setState(State::refused, *failure);
+        return;
+    }
+    setState(m_key.isEmpty() ? State::none : State::bound);
+}
+
+std::optional<QString> KeyboardShortcut::hold(const QString& key) {
     try {
         // Queued by the backend, so the shortcut may be gone by then.
-        m_keys->bind(m_key, [shortcut = QPointer(this)] {
+        m_keys->bind(key, [shortcut = QPointer(this)] {
             if (shortcut)
                 emit shortcut->pressed();
         });
     } catch (const MessageError& error) {
         m_output.writeLine("Keyboard shortcut: " + error.message());
-        setState(State::refused, error.message());
-        return;
+        return error.message();
     }
-    setState(m_key.isEmpty() ? State::none : State::bound);
+    return std::nullopt;
 }
 
 void KeyboardShortcut::setState(State state, const QString& refusal) {

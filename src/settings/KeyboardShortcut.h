@@ -4,14 +4,16 @@
 #include "settings/StoredSetting.h"
 
 #include <QObject>
+#include <optional>
 
 class GlobalShortcut;
 class LineOutput;
 
 // The key that toggles the panel from any application: the stored choice
 // (settings key "keyboardShortcut", a key sequence's portable text, empty for
-// none) and the binding that holds it. A choice the desktop refuses is kept:
-// the key may be free at the next start.
+// none) and the binding that holds it. A stored key that the desktop refuses
+// at start is kept: it may be free at the next start. A new choice that is
+// refused changes nothing: the key held and stored before stays.
 class KeyboardShortcut : public QObject {
     Q_OBJECT
 public:
@@ -20,7 +22,7 @@ public:
         bound,
         // The user chose no key.
         none,
-        // The key is not held; refusal() says why (another program holds it).
+        // The stored key is not held; refusal() says why (another program holds it).
         refused,
         // This session lets no program hold a key.
         unavailable,
@@ -42,10 +44,15 @@ public:
 
     const QString& key() const { return m_key; }
     State state() const { return m_state; }
+    // Why the stored key, or the last key chosen, is not held; empty once a
+    // key is held or none chosen.
     const QString& refusal() const { return m_refusal; }
     DesktopBinding desktopBinding() const;
+    // Whether this session could hold the key, another program's claim aside.
+    bool canHold(const QString& key) const;
 
-    // Stores the key and holds it in place of the one held before.
+    // Holds the key in place of the one held before and stores it; a key that
+    // cannot be held is only said (refusal()).
     void setKey(const QString& key);
     // Holds the stored key again, after the settings were reset.
     void reload();
@@ -57,6 +64,8 @@ signals:
     void stateChanged();
 
 private:
+    // The failure's message, or nothing once the key is held.
+    std::optional<QString> hold(const QString& key);
     void bind();
     void setState(State state, const QString& refusal = QString());
 

@@ -46,7 +46,15 @@ KeyboardShortcutField::KeyboardShortcutField(KeyboardShortcut& shortcut, QWidget
     column->addWidget(m_status);
 
     connect(m_edit, &SingleChordEdit::chordChosen, this, [this](const QKeySequence& chord) {
-        m_shortcut.setKey(chord.toString(QKeySequence::PortableText));
+        const QString key = chord.toString(QKeySequence::PortableText);
+        if (m_shortcut.canHold(key)) {
+            m_shortcut.setKey(key);
+            return;
+        }
+        // Back to the key held, with the reason.
+        showState();
+        m_status->setText(key + QStringLiteral(" cannot be a keyboard shortcut in this session"));
+        m_status->show();
     });
     connect(m_clear, &QPushButton::clicked, this, [this] { m_shortcut.setKey(QString()); });
     connect(&shortcut, &KeyboardShortcut::stateChanged, this, &KeyboardShortcutField::showState);
