@@ -2,6 +2,7 @@
 #include "app/AppManager.h"
 #include "app/CommandLine.h"
 #include "app/PasteServiceChoice.h"
+#include "app/QuitRequest.h"
 #include "app/SingleInstance.h"
 #include "app/WindowContents.h"
 #include "app/WindowManager.h"
@@ -32,7 +33,6 @@
 #include "ui/picker/EmojiImageCache.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <QStandardPaths>
 #include <cstdio>
 #include <cstdlib>
@@ -59,20 +59,18 @@ std::optional<int> answerWithoutStarting(const CommandLine& command, const AppIn
     case CommandLine::Action::mistake:
         std::fputs(command.text.toLocal8Bit().constData(), stderr);
         return 2;
-    case CommandLine::Action::quit:
-        switch (SingleInstance::quitRunning(SingleInstance::defaultSocketPath(appInfo.identifier()),
-                                            quitPatience)) {
-        case SingleInstance::QuitOutcome::ended:
-            return 0;
-        case SingleInstance::QuitOutcome::notRunning:
-            std::puts("Tesselle is not running");
-            return 0;
-        case SingleInstance::QuitOutcome::stillRunning:
-            std::fprintf(stderr, "Tesselle did not end within %lld seconds\n",
-                         static_cast<long long>(quitPatience.count()));
-            return 1;
-        }
-        return 1;
+    case CommandLine::Action::quit: {
+        const QuitRequest::Answer answer = QuitRequest::send(
+            SingleInstance::defaultSocketPath(appInfo.identifier()),
+            SingleInstance::settingsLockPath(
+                QSettingsDefaultsStore(QStringLiteral("tesselle"), QStringLiteral("tesselle"))
+                    .fileName()),
+            quitPatience);
+        if (!answer.message.isEmpty())
+            std::fputs((answer.message + '\n').toLocal8Bit().constData(),
+                       answer.exitCode == 0 ? stdout : stderr);
+        return answer.exitCode;
+    }
     default:
         return std::nullopt;
     }
@@ -113,8 +111,7 @@ int main(int argc, char** argv) {
     QSettingsDefaultsStore defaults(QStringLiteral("tesselle"), QStringLiteral("tesselle"));
     // A second start hands over to the running program and ends.
     SingleInstance instance(SingleInstance::defaultSocketPath(appInfo.identifier()),
-                            QFileInfo(defaults.fileName()).absolutePath() + "/tesselle.lock",
-                            output);
+                            SingleInstance::settingsLockPath(defaults.fileName()), output);
     switch (instance.claim(command.action == CommandLine::Action::settings
                                ? SingleInstance::Request::settings
                                : SingleInstance::Request::toggle)) {
@@ -208,6 +205,7 @@ int main(int argc, char** argv) {
         QMetaObject::invokeMethod(&instance, &SingleInstance::settingsRequested,
                                   Qt::QueuedConnection);
     app.exec();
+    instance.announceEnd(delegate.exitCode(), delegate.quitFailure());
     if (delegate.isQuitUnfinished()) {
         // The background thread is stuck in the list: it cannot be joined.
         std::fflush(stdout);
