@@ -89,8 +89,9 @@ int main(int argc, char** argv) {
         appInfo.value(QStringLiteral("CFBundleShortVersionString")).value_or(QString()));
     if (const std::optional<int> code = answerWithoutStarting(command, appInfo))
         return *code;
-    if (!GraphicalSession::isReachable()) {
-        std::fputs("Tesselle needs a graphical session (X11 or Wayland)\n", stderr);
+    if (const std::optional<QString> missing = GraphicalSession::missingDisplay(
+            GraphicalSession::processEnvironment(), GraphicalSession::systemProbe())) {
+        std::fputs((*missing + '\n').toLocal8Bit().constData(), stderr);
         return 1;
     }
     // Every window paints in software. Qt Multimedia would otherwise convert

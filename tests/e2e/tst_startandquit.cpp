@@ -148,17 +148,37 @@ private slots:
         QCOMPARE(entriesInMatchFile(), 0);
     }
 
-    void withoutAGraphicalSessionTheProgramSaysSoAndEnds() {
+    // A platform named in QT_QPA_PLATFORM that could not open used to abort (exit 134).
+    void withoutTheDisplayItNeedsTheProgramSaysWhatIsMissingAndEnds_data() {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QByteArray>("said");
+        QTest::newRow("no platform asked for")
+            << QString() << QByteArray("Tesselle needs a graphical session (X11 or Wayland)\n");
+        QTest::newRow("xcb") << "xcb"
+                             << QByteArray("Tesselle cannot open QT_QPA_PLATFORM=xcb: xcb needs an "
+                                           "X server, and DISPLAY is not set\n");
+        QTest::newRow("wayland") << "wayland"
+                                 << QByteArray("Tesselle cannot open QT_QPA_PLATFORM=wayland: "
+                                               "wayland needs a Wayland compositor");
+        QTest::newRow("a wrong name") << "xbc"
+                                      << QByteArray("Tesselle cannot open QT_QPA_PLATFORM=xbc: Qt "
+                                                    "has no platform named \"xbc\" here\n");
+    }
+    void withoutTheDisplayItNeedsTheProgramSaysWhatIsMissingAndEnds() {
+        QFETCH(QString, platform);
+        QFETCH(QByteArray, said);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
             environment.remove(name);
+        if (!platform.isEmpty())
+            environment.insert("QT_QPA_PLATFORM", platform);
         QProcess program;
         start(program, QStringLiteral("tesselle"), environment, QProcess::SeparateChannels);
         QVERIFY(program.waitForFinished(10000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 1);
-        QCOMPARE(program.readAllStandardError(),
-                 QByteArray("Tesselle needs a graphical session (X11 or Wayland)\n"));
+        const QByteArray error = program.readAllStandardError();
+        QVERIFY2(error.startsWith(said) && error.count('\n') == 1, error.constData());
     }
 
     // The XDG rules say to ignore a relative path.
