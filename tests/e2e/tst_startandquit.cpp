@@ -8,6 +8,7 @@
 #include <QJsonObject>
 #include <QLockFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using namespace programUnderTest;
@@ -146,6 +147,43 @@ private slots:
         QCOMPARE(entriesInMatchFile(), recordedCount);
         stop(first, SIGTERM);
         QCOMPARE(entriesInMatchFile(), 0);
+    }
+
+    // Qt's X11 platform ends the process with exit() when the display goes:
+    // the list used to keep every shortcut.
+    void losingTheDisplayEmptiesTheListFirst_data() {
+        QTest::addColumn<int>("signal");
+        for (int round = 1; round <= 3; ++round)
+            QTest::addRow("the X server ends, round %d", round) << SIGTERM;
+        for (int round = 1; round <= 2; ++round)
+            QTest::addRow("the X server is killed, round %d", round) << SIGKILL;
+    }
+    void losingTheDisplayEmptiesTheListFirst() {
+        QFETCH(int, signal);
+        if (QStandardPaths::findExecutable("Xvfb").isEmpty())
+            QSKIP("Xvfb is missing (scripts/deps.sh installs it)");
+        QProcess display;
+        display.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp"});
+        QVERIFY(display.waitForStarted());
+        QVERIFY(waitUntil([&] { return display.canReadLine(); }, std::chrono::seconds(20)));
+        const QString number = QString::fromLatin1(display.readLine().trimmed());
+        recordShortcuts();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("QT_QPA_PLATFORM");
+        environment.remove("WAYLAND_DISPLAY");
+        environment.insert("DISPLAY", ':' + number);
+        QProcess program;
+        start(program, QStringLiteral("tesselle"), environment, QProcess::SeparateChannels);
+        QTRY_COMPARE_WITH_TIMEOUT(entriesInMatchFile(), recordedCount, patienceMs);
+
+        ::kill(pid_t(display.processId()), signal);
+        QVERIFY(display.waitForFinished(10000));
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        QCOMPARE(matchPairs(), (QList<std::pair<QString, QString>>()));
+        QVERIFY(program.readAllStandardOutput().contains(
+            "The display connection broke: quitting in order first\n"));
     }
 
     // A platform named in QT_QPA_PLATFORM that could not open used to abort (exit 134).
