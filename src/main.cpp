@@ -12,6 +12,7 @@
 #include "platform/linux/EspansoReplacementService.h"
 #include "platform/linux/EspansoStatus.h"
 #include "platform/linux/EspansoUserTriggers.h"
+#include "platform/linux/ExitGuard.h"
 #include "platform/linux/FontTextMeasurer.h"
 #include "platform/linux/FreedMemory.h"
 #include "platform/linux/GraphicalSession.h"
@@ -195,6 +196,14 @@ int main(int argc, char** argv) {
                      &KeyboardShortcut::release);
     // The desktop session ends: quit in order before the session manager moves on.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, &QCoreApplication::quit);
+
+    // Qt ends the process with exit() when the display connection breaks.
+    const ExitGuard exitGuard(
+        [&] {
+            delegate.applicationWillTerminate();
+            instance.announceEnd(delegate.exitCode(), delegate.quitFailure());
+        },
+        output);
 
     QMetaObject::invokeMethod(&delegate, &AppDelegate::applicationDidFinishLaunching,
                               Qt::QueuedConnection);
