@@ -14,6 +14,7 @@
 #include "platform/linux/EspansoReplacementService.h"
 #include "platform/linux/EspansoUserTriggers.h"
 #include "platform/linux/FontTextMeasurer.h"
+#include "platform/linux/LocalUsageReporting.h"
 #include "platform/linux/QSettingsDefaultsStore.h"
 #include "platform/linux/ResourceFolder.h"
 #include "platform/linux/XdgAutostart.h"
@@ -56,7 +57,7 @@ struct Program {
     RecordingPasteboard pasteboard;
     FakePasteService pasteService;
     AppManager appManager{pasteboard, pasteService, output};
-    RecordingUsageReporting usageReporting;
+    LocalUsageReporting usageReporting;
     InstantClock clock;
     FontTextMeasurer measurer;
     EmojiImageCache images{EmojiGridView::symbolSize, EmojiGridView::cellSize, 1};
@@ -206,4 +207,5 @@ private slots:
 };
 
 TESSELLE_TEST_MAIN(WelcomeEndToEndTest, QApplication)
+#include "platform/linux/LocalUsageReporting.h"
 #include "tst_welcomeendtoend.moc"
