@@ -38,6 +38,41 @@ bool leaveDeadSocket(const QString& path) {
     return bound;
 }
 
+// Four megabytes and no line feed, until the program drops the connection.
+void sendWithoutALineFeed(const QString& path) {
+    QLocalSocket flood;
+    flood.connectToServer(path);
+    QVERIFY(flood.waitForConnected(2000));
+    const QByteArray chunk(64 * 1024, 'x');
+    for (int i = 0; i < 64 && flood.state() == QLocalSocket::ConnectedState; ++i) {
+        flood.write(chunk);
+        QVERIFY(waitUntil([&] { return flood.bytesToWrite() == 0 || !flood.isOpen(); }));
+    }
+    QVERIFY(waitUntil([&] { return flood.state() == QLocalSocket::UnconnectedState; }));
+}
+
+// A start waits to be taken while the program has no descriptor left.
+void takeEveryDescriptorWhileAStartWaits(const QString& path) {
+    const sockaddr_un address = addressOf(path);
+    const int waiting = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    QCOMPARE(::connect(waiting, reinterpret_cast<const sockaddr*>(&address), sizeof address), 0);
+    rlimit before{};
+    QCOMPARE(getrlimit(RLIMIT_NOFILE, &before), 0);
+    rlimit low = before;
+    low.rlim_cur = 256;
+    QCOMPARE(setrlimit(RLIMIT_NOFILE, &low), 0);
+    QList<int> taken;
+    for (int fd = dup(waiting); fd >= 0; fd = dup(waiting))
+        taken << fd;
+    QCOMPARE(errno, EMFILE);
+    processPendingEvents();
+    for (const int fd : std::as_const(taken))
+        close(fd);
+    close(waiting);
+    QCOMPARE(setrlimit(RLIMIT_NOFILE, &before), 0);
+    processPendingEvents();
+}
+
 // How a program asked to quit behaves, as the quit client sees it.
 enum class Behaviour { endsInOrder, failsToEmptyTheList, endsWithoutSaying, livesOn, saysNothing };
 
@@ -188,57 +223,26 @@ private slots:
         process.waitForFinished();
     }
 
-    // The program used to grow its buffer by all a client sent without a line feed.
-    void aClientSendingNoLineIsDroppedAndLaterStartsAreServed() {
-        const QString path = SingleInstance::defaultSocketPath("test.flood");
-        RecordingLineOutput output;
-        SingleInstance first(path, path + ".settings.lock", output);
-        QCOMPARE(first.claim(), SingleInstance::Claim::first);
-        QSignalSpy toggles(&first, &SingleInstance::toggleRequested);
-        QLocalSocket flood;
-        flood.connectToServer(path);
-        QVERIFY(flood.waitForConnected(2000));
-        const QByteArray chunk(64 * 1024, 'x');
-        for (int i = 0; i < 64 && flood.state() == QLocalSocket::ConnectedState; ++i) {
-            flood.write(chunk);
-            QVERIFY(waitUntil([&] { return flood.bytesToWrite() == 0 || !flood.isOpen(); }));
-        }
-        QVERIFY(waitUntil([&] { return flood.state() == QLocalSocket::UnconnectedState; }));
-
-        SingleInstance second(path, path + ".settings.lock", output);
-        QCOMPARE(second.claim(), SingleInstance::Claim::handedOver);
-        QTRY_COMPARE(toggles.size(), 1);
+    // A client sending a request without its line feed used to grow the
+    // program's buffer by all it sent. Qt's server closed itself, deleting the
+    // socket file, at the first accept() that failed: later starts and --quit
+    // could not reach the program once it had run out of file descriptors.
+    void laterStartsAreServedAfterAFloodOrAShortageOfDescriptors_data() {
+        QTest::addColumn<bool>("flood");
+        QTest::newRow("a client that sends no line feed is dropped") << true;
+        QTest::newRow("no descriptor left to take a start with") << false;
     }
-
-    // Qt's server closed itself, and deleted the socket file, at the first
-    // accept() that failed: later starts and --quit could not reach the program.
-    void runningOutOfFileDescriptorsDoesNotLoseTheSocket() {
-        const QString path = SingleInstance::defaultSocketPath("test.descriptors");
+    void laterStartsAreServedAfterAFloodOrAShortageOfDescriptors() {
+        QFETCH(bool, flood);
+        const QString path = SingleInstance::defaultSocketPath("test.trouble");
         RecordingLineOutput output;
         SingleInstance first(path, path + ".settings.lock", output);
         QCOMPARE(first.claim(), SingleInstance::Claim::first);
         QSignalSpy toggles(&first, &SingleInstance::toggleRequested);
-
-        // A start waits to be taken while the program has no descriptor left.
-        const sockaddr_un address = addressOf(path);
-        const int waiting = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-        QCOMPARE(::connect(waiting, reinterpret_cast<const sockaddr*>(&address), sizeof address),
-                 0);
-        rlimit before{};
-        QCOMPARE(getrlimit(RLIMIT_NOFILE, &before), 0);
-        rlimit low = before;
-        low.rlim_cur = 256;
-        QCOMPARE(setrlimit(RLIMIT_NOFILE, &low), 0);
-        QList<int> taken;
-        for (int fd = dup(waiting); fd >= 0; fd = dup(waiting))
-            taken << fd;
-        QCOMPARE(errno, EMFILE);
-        processPendingEvents();
-        for (const int fd : std::as_const(taken))
-            close(fd);
-        close(waiting);
-        QCOMPARE(setrlimit(RLIMIT_NOFILE, &before), 0);
-        processPendingEvents();
+        if (flood)
+            sendWithoutALineFeed(path);
+        else
+            takeEveryDescriptorWhileAStartWaits(path);
 
         QVERIFY(QFile::exists(path));
         SingleInstance second(path, path + ".settings.lock", output);
