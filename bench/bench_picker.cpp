@@ -1,19 +1,12 @@
 // The picker panel with the shipped catalogue, drawn in the emoji font on the
 // offscreen platform (or the display given in QT_QPA_PLATFORM).
-#include "Fakes.h"
-#include "PresetFixture.h"
+#include "ProgramOverFakes.h"
 #include "TestEnvironment.h"
 #include "WarmUpAndWait.h"
-#include "app/AppManager.h"
-#include "app/WindowContents.h"
+#include "app/Program.h"
 #include "app/WindowManager.h"
 #include "catalogue/EmojiStore.h"
 #include "platform/linux/FontTextMeasurer.h"
-#include "platform/linux/ResourceFolder.h"
-#include "settings/KeyboardShortcut.h"
-#include "settings/LaunchAtLogin.h"
-#include "settings/Preferences.h"
-#include "shortcuts/TextExpanderMonitor.h"
 #include "ui/controls/CancellableSearchField.h"
 #include "ui/picker/EmojiGridView.h"
 #include "ui/picker/EmojiImageCache.h"
@@ -28,49 +21,12 @@
 
 namespace {
 
-// The program's shared objects over fakes, with every symbol measured, as
-// after the launch warm-up.
-struct Shared {
-    ResourceFolder resources = ResourceFolder::besideApplication();
-    FontTextMeasurer measurer;
-    FakeDefaultsStore defaults;
-    FakeLoginItemService loginItems;
-    LaunchAtLogin::Observable launchAtLogin{loginItems};
-    Preferences preferences{defaults, loginItems};
-    FakeAppInfo appInfo;
-    FakeTextExpanderStatus expanderStatus;
-    TextExpanderMonitor textExpander{expanderStatus, output};
-    KeyboardShortcut keyboardShortcut{defaults, nullptr, {}, output};
-    RecordingPasteboard pasteboard;
-    FakePasteService pasteService;
-    RecordingLineOutput output;
-    AppManager appManager{pasteboard, pasteService, output};
-    PresetFixture fixture{defaults, resources, measurer};
-    EmojiImageCache images{EmojiGridView::symbolSize, EmojiGridView::cellSize, 1};
-    WindowManager windowManager{preferences, defaults, appManager, resources,
-                                WindowManager::Contents{nullptr, nullptr, nullptr}};
+// The program as it is built, over fakes but for the emoji font, with every
+// symbol measured, as after the launch warm-up.
+struct Shared : ProgramWindowsOverFakes<FakeTextExpanderStatus, FontTextMeasurer> {
+    EmojiImageCache& images = program.windowServices().images;
 
     Shared() { warmUpAndWait(resources, measurer); }
-
-    WindowServices services() {
-        return {preferences,
-                preset(),
-                defaults,
-                resources,
-                measurer,
-                images,
-                appManager,
-                fixture.registry,
-                fixture.background,
-                launchAtLogin,
-                fixture.clock,
-                output,
-                appInfo,
-                fixture.userShortcuts,
-                textExpander,
-                keyboardShortcut};
-    }
-    Preset& preset() { return fixture.preset; }
 };
 
 Shared* shared = nullptr;
@@ -78,7 +34,7 @@ Shared* shared = nullptr;
 // The panel as the window manager builds it on the first opening.
 struct OpenPanel {
     std::unique_ptr<QWidget> content =
-        makeWindowContents(shared->services()).panel(shared->windowManager);
+        makeWindowContents(shared->program.windowServices()).panel(shared->program.windowManager());
     MenuBarView* view = static_cast<MenuBarView*>(content.get());
     PickerPanel panel{std::move(content), ShellTiming{}.focusLossClickWindow};
 

@@ -19,6 +19,9 @@ packages=(
   # running: platform plugins, emoji font, a virtual display with a tray host
   qt6-qpa-plugins libqt6svg6 fonts-noto-color-emoji
   xvfb xauth x11-utils trayer xdotool xclip openbox
+  # the portal tests' private session bus; the terminals autopaste types into
+  # in the X11 and Wayland tests
+  dbus-daemon xterm foot
   # Qt Multimedia with its FFmpeg backend, which decodes the H.264 videos
   # without GStreamer plugins; ffmpeg encodes them (tools/introvideo)
   libqt6multimedia6 ffmpeg

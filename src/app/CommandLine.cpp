@@ -1,8 +1,13 @@
 #include "app/CommandLine.h"
 
+#include "app/QuitRequest.h"
+
 #include <QCommandLineParser>
+#include <cstdio>
 
 namespace {
+
+constexpr std::chrono::seconds quitPatience(30);
 
 const char* const description =
     "An emoji picker in the tray that installs emoji text shortcuts into espanso.\n"
@@ -63,4 +68,27 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QString& vers
     else if (parser.isSet(quit))
         result.action = Action::quit;
     return result;
+}
+
+std::optional<int>
+CommandLine::answerWithoutStarting(const std::function<QString()>& socketPath,
+                                   const std::function<QString()>& settingsLockPath) const {
+    switch (action) {
+    case Action::print:
+        std::fputs(text.toLocal8Bit().constData(), stdout);
+        return 0;
+    case Action::mistake:
+        std::fputs(text.toLocal8Bit().constData(), stderr);
+        return 2;
+    case Action::quit: {
+        const QuitRequest::Answer answer =
+            QuitRequest::send(socketPath(), settingsLockPath(), quitPatience);
+        if (!answer.message.isEmpty())
+            std::fputs((answer.message + '\n').toLocal8Bit().constData(),
+                       answer.exitCode == 0 ? stdout : stderr);
+        return answer.exitCode;
+    }
+    default:
+        return std::nullopt;
+    }
 }

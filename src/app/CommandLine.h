@@ -2,6 +2,8 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 // What the program was asked to do on its command line. Parsing needs no
 // display and no application object: --help, --version and a mistake are
@@ -21,4 +23,13 @@ struct CommandLine {
     QString text;
 
     static CommandLine parse(const QStringList& arguments, const QString& version);
+
+    // The help, the version, a mistake and --quit (asking the program listening
+    // at the socket) need neither a display nor a program of their own: answered
+    // here, they start nothing. The exit code, or none for a start. The socket's
+    // path and the settings lock's (which tells a program that does not answer
+    // from none) are found only for --quit.
+    std::optional<int>
+    answerWithoutStarting(const std::function<QString()>& socketPath,
+                          const std::function<QString()>& settingsLockPath) const;
 };

@@ -8,6 +8,18 @@
 // ("Ctrl+Alt+E").
 class GlobalShortcut {
 public:
+    // Who keeps the key: the program itself, or the desktop on its behalf,
+    // which may ask the user first and lets them change the key in its own
+    // settings.
+    enum class Keeper { program, desktop };
+
+    // The desktop's answer, which comes later, to the binding of a key: whether
+    // it holds the key, and how it names the key it holds, or why it does not.
+    struct Answer {
+        bool held = false;
+        QString text;
+    };
+
     virtual ~GlobalShortcut() = default;
 
     // Whether this session could hold the key at all, another program's
@@ -19,4 +31,8 @@ public:
     // saying why the key cannot be held (another program holds it, the session
     // cannot hold it); then the key held before stays held.
     virtual void bind(const QString& key, std::function<void()> pressed) = 0;
+    virtual Keeper keeper() const { return Keeper::program; }
+    // Where the desktop keeps the key, `answered` is called on the main thread
+    // with its answer to each key bound, and again when the desktop changes it.
+    virtual void setAnswerHandler(std::function<void(Answer)> answered) { (void)answered; }
 };

@@ -1,21 +1,16 @@
 // Installs the full preset (person, no family, in the skin tone given as the
-// first argument, medium by default) with the program's real settings,
-// espanso list and measurer, in whatever HOME it is given, over whatever is
-// installed, and prints "installed" when done. A test kills it on the way.
-#include "async/SystemClock.h"
-#include "platform/linux/EspansoReplacementService.h"
-#include "platform/linux/EspansoUserTriggers.h"
-#include "platform/linux/FontTextMeasurer.h"
+// first argument, medium by default) in the program as it is built, with its
+// real settings, espanso list and measurer, in whatever HOME it is given, over
+// whatever is installed, and prints "installed" when done. A test kills it on
+// the way.
+#include "app/LinuxPlatform.h"
+#include "app/Program.h"
+#include "platform/linux/BuildAppInfo.h"
 #include "platform/linux/QSettingsDefaultsStore.h"
-#include "platform/linux/ResourceFolder.h"
 #include "platform/linux/StandardOutput.h"
-#include "shortcuts/Preset.h"
-#include "shortcuts/ShortcutStack.h"
-#include "shortcuts/TextReplacementClient.h"
-#include "shortcuts/UserShortcuts.h"
 
+#include <QApplication>
 #include <QCoroTask>
-#include <QGuiApplication>
 
 namespace {
 
@@ -31,21 +26,17 @@ QCoro::Task<> install(Preset& preset, Tone tone, LineOutput& output) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QGuiApplication app(argc, argv);
+    QApplication app(argc, argv);
     StandardOutput output;
+    BuildAppInfo appInfo;
     QSettingsDefaultsStore defaults(QStringLiteral("tesselle"), QStringLiteral("tesselle"));
-    ResourceFolder resources = ResourceFolder::besideApplication();
-    SystemClock clock;
-    FontTextMeasurer measurer;
-    EspansoReplacementService list(EspansoReplacementService::defaultMatchFile(), output);
-    ShortcutStack shortcuts(defaults, list, clock, output);
-    EspansoUserTriggers userTriggers([&list] { return list.matchFolder(); }, output);
-    UserShortcuts userShortcuts(userTriggers);
-    Preset preset(defaults, resources, measurer, shortcuts.registry(), userShortcuts,
-                  shortcuts.background());
+    // No session: no key is held and nothing is pasted.
+    LinuxPlatform platform({appInfo, output, defaults, DesktopSession{}, 1});
+    Program program(platform.services());
     const std::optional<Tone> tone =
         argc > 1 ? toneFromRawValue(QByteArray(argv[1]).toInt()) : Tone::medium;
-    QCoro::Task<> installing = install(preset, tone.value_or(Tone::medium), output);
+    QCoro::Task<> installing =
+        install(program.delegate().preset(), tone.value_or(Tone::medium), output);
     app.exec();
     return 0;
 }

@@ -161,6 +161,77 @@ private slots:
         QCOMPARE(keys.held(), held);
     }
 
+    // Where the desktop keeps the key, its later answer says whether and as
+    // what it holds it; the user may have chosen another key there.
+    void theDesktopsAnswerSaysWhoHoldsTheKey_data() {
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<KeyboardShortcut::State>("state");
+        QTest::addColumn<QString>("heldAs");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("the desktop holds the key the user changed there")
+            << true << "Ctrl+Alt+T" << KeyboardShortcut::State::bound << "Ctrl+Alt+T"
+            << QStringList();
+        QTest::newRow("the desktop refuses the key")
+            << false << "The desktop did not take the key" << KeyboardShortcut::State::refused
+            << QString() << QStringList{"Keyboard shortcut: The desktop did not take the key"};
+    }
+    void theDesktopsAnswerSaysWhoHoldsTheKey() {
+        QFETCH(bool, held);
+        QFETCH(QString, text);
+        QFETCH(KeyboardShortcut::State, state);
+        QFETCH(QString, heldAs);
+        QFETCH(QStringList, lines);
+        FakeDefaultsStore store;
+        FakeGlobalShortcut keys;
+        keys.keptBy = GlobalShortcut::Keeper::desktop;
+        RecordingLineOutput output;
+        KeyboardShortcut shortcut(store, &keys, {}, output);
+        QCOMPARE(shortcut.state(), KeyboardShortcut::State::pending);
+        QCOMPARE(shortcut.keeper(), GlobalShortcut::Keeper::desktop);
+        keys.answer(held, text);
+        QCOMPARE(shortcut.state(), state);
+        QCOMPARE(shortcut.heldAs(), heldAs);
+        QCOMPARE(output.lines(), lines);
+        // The choice stays stored either way.
+        QCOMPARE(shortcut.key(), "Ctrl+Alt+E");
+        shortcut.setKey("Ctrl+Shift+K");
+        QCOMPARE(shortcut.state(), KeyboardShortcut::State::pending);
+        QCOMPARE(shortcut.heldAs(), QString());
+    }
+
+    // The desktop answers a new key later: until it holds it, the key it held
+    // before is the one held and stored.
+    void aKeyTheDesktopRefusesLaterLeavesTheKeyHeldAndStoredBefore_data() {
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("refused: the key before stays") << false << "Ctrl+Alt+E"
+                                                       << "The desktop did not take the key";
+        QTest::newRow("held: the new key is stored") << true << "Ctrl+Shift+K" << QString();
+    }
+    void aKeyTheDesktopRefusesLaterLeavesTheKeyHeldAndStoredBefore() {
+        QFETCH(bool, held);
+        QFETCH(QString, key);
+        QFETCH(QString, refusal);
+        FakeDefaultsStore store;
+        FakeGlobalShortcut keys;
+        keys.keptBy = GlobalShortcut::Keeper::desktop;
+        KeyboardShortcut shortcut(store, &keys, {}, discardedLines());
+        keys.answer(true, "Ctrl+Alt+E");
+        shortcut.setKey("Ctrl+Shift+K");
+        QCOMPARE(shortcut.state(), KeyboardShortcut::State::pending);
+        QCOMPARE(keys.held(), "Ctrl+Alt+E");
+        keys.answer(held, held ? "Ctrl+Shift+K" : "The desktop did not take the key");
+        QCOMPARE(shortcut.state(), KeyboardShortcut::State::bound);
+        QCOMPARE(shortcut.key(), key);
+        QCOMPARE(shortcut.heldAs(), key);
+        QCOMPARE(shortcut.refusal(), refusal);
+        QCOMPARE(keys.held(), key);
+        QCOMPARE(store.value(SettingsKeys::keyboardShortcut).toByteArray(),
+                 held ? QByteArray("\"Ctrl+Shift+K\"") : QByteArray());
+    }
+
     void pressOfTheHeldKeyIsAnnounced() {
         FakeDefaultsStore store;
         FakeGlobalShortcut keys;

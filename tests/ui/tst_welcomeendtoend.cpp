@@ -6,11 +6,8 @@
 #include "InstantClock.h"
 #include "TestEnvironment.h"
 #include "WaitFor.h"
-#include "app/AppDelegate.h"
-#include "app/AppManager.h"
-#include "app/WindowContents.h"
+#include "app/Program.h"
 #include "app/WindowManager.h"
-#include "async/BackgroundTasks.h"
 #include "platform/linux/EspansoReplacementService.h"
 #include "platform/linux/EspansoUserTriggers.h"
 #include "platform/linux/FontTextMeasurer.h"
@@ -18,15 +15,7 @@
 #include "platform/linux/QSettingsDefaultsStore.h"
 #include "platform/linux/ResourceFolder.h"
 #include "platform/linux/XdgAutostart.h"
-#include "settings/KeyboardShortcut.h"
-#include "settings/LaunchAtLogin.h"
-#include "shortcuts/ShortcutStack.h"
-#include "shortcuts/TextExpanderMonitor.h"
-#include "shortcuts/TextReplacementClient.h"
-#include "shortcuts/UserShortcuts.h"
 #include "ui/controls/ModalWindow.h"
-#include "ui/picker/EmojiGridView.h"
-#include "ui/picker/EmojiImageCache.h"
 #include "ui/settings/GenderPicker.h"
 #include "ui/settings/GeneralSettingsView.h"
 #include "ui/settings/PresetActionButton.h"
@@ -45,7 +34,7 @@ namespace {
 
 // What main() builds, with a recording log, no clipboard, no analytics and no
 // waiting.
-struct Program {
+struct ProgramInTestHome {
     FakeAppInfo appInfo;
     RecordingLineOutput output;
     RecordingSystemLog systemLog;
@@ -53,40 +42,34 @@ struct Program {
     ResourceFolder resources{TESSELLE_SOURCE_RESOURCES};
     XdgAutostart loginItems{XdgAutostart::defaultEntryPath(appInfo.identifier()),
                             "/usr/bin/tesselle", systemLog};
-    LaunchAtLogin::Observable launchAtLogin{loginItems};
     RecordingPasteboard pasteboard;
     FakePasteService pasteService;
-    AppManager appManager{pasteboard, pasteService, output};
     LocalUsageReporting usageReporting;
     InstantClock clock;
     FontTextMeasurer measurer;
-    EmojiImageCache images{EmojiGridView::symbolSize, EmojiGridView::cellSize, 1};
     EspansoReplacementService list{EspansoReplacementService::defaultMatchFile(), output};
-    ShortcutStack shortcuts{defaults, list, clock, output};
-    ShortcutRegistry& registry = shortcuts.registry();
     EspansoUserTriggers userTriggers{[this] { return list.matchFolder(); }, output};
-    UserShortcuts userShortcuts{userTriggers};
     FakeTextExpanderStatus expanderStatus;
-    TextExpanderMonitor textExpander{expanderStatus, output};
-    KeyboardShortcut keyboardShortcut{defaults, nullptr, {}, output};
-    WindowManager* windowManager = nullptr;
-    AppDelegate delegate{AppDelegate::Services{
-        defaults, launchAtLogin, appInfo, usageReporting, resources, measurer, registry, registry,
-        shortcuts.background(), output, userShortcuts, textExpander,
-        [this](AppDelegate& owner) {
-            auto manager = std::make_unique<WindowManager>(
-                owner.preferences(), defaults, appManager, resources,
-                makeWindowContents({owner.preferences(), owner.preset(), defaults, resources,
-                                    measurer, images, appManager, registry, shortcuts.background(),
-                                    launchAtLogin, clock, output, appInfo, userShortcuts,
-                                    textExpander, keyboardShortcut}),
-                ShellTiming{.panelDelayAfterWelcome = std::chrono::milliseconds(0)});
-            windowManager = manager.get();
-            return manager;
-        },
-        std::chrono::seconds(5), std::chrono::milliseconds(0)}};
+    Program program{{defaults,
+                     output,
+                     appInfo,
+                     resources,
+                     loginItems,
+                     pasteboard,
+                     pasteService,
+                     usageReporting,
+                     clock,
+                     measurer,
+                     list,
+                     userTriggers,
+                     expanderStatus,
+                     nullptr,
+                     {},
+                     1},
+                    {.welcomeDelay = std::chrono::milliseconds(0),
+                     .shell = {.panelDelayAfterWelcome = std::chrono::milliseconds(0)}}};
 
-    ~Program() { delegate.applicationWillTerminate(); }
+    ~ProgramInTestHome() { program.delegate().applicationWillTerminate(); }
 };
 
 // The match file's triggers and replacements, read with a YAML reader of its own.
@@ -146,30 +129,31 @@ class WelcomeEndToEndTest : public QObject {
 
 private slots:
     void aFirstStartInstallsTheChoiceAndTheSettingsChangeAndResetIt() {
-        Program program;
-        program.delegate.applicationDidFinishLaunching();
-        QTRY_VERIFY_WITH_TIMEOUT(program.windowManager->welcomeWindow(), 5000);
-        auto* welcome = program.windowManager->welcomeWindow()->findChild<WelcomeView*>();
+        ProgramInTestHome home;
+        Program& program = home.program;
+        program.delegate().applicationDidFinishLaunching();
+        QTRY_VERIFY_WITH_TIMEOUT(program.windowManager().welcomeWindow(), 5000);
+        auto* welcome = program.windowManager().welcomeWindow()->findChild<WelcomeView*>();
         QTRY_VERIFY(welcome->isVisible());
 
         // The first start: person, medium skin tone.
         clickCell(*welcome->findChild<GenderPicker*>(), Gender::person);
         clickSwatch(*welcome->findChild<TonePicker*>(), Tone::medium);
         QTest::mouseClick(pushButton(*welcome, "Install Tesselle"), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(!program.windowManager->welcomeWindow(), 30000);
+        QTRY_VERIFY_WITH_TIMEOUT(!program.windowManager().welcomeWindow(), 30000);
         const QSet<QString> expected = presetTriggers({"common", "person"});
         QVERIFY(expected.size() > 1000);
         QMap<QString, QString> matches = matchFile();
         QCOMPARE(keys(matches), expected);
         QCOMPARE(matches.value("/dance"), dancer + QStringLiteral("\U0001F3FD"));
-        QSettings settings(program.defaults.fileName(), QSettings::IniFormat);
+        QSettings settings(home.defaults.fileName(), QSettings::IniFormat);
         QCOMPARE(settings.value("isWelcomeWasPresented").toByteArray(), "true");
         QCOMPARE(settings.value("configuration").toByteArray(),
                  QStringLiteral(R"({"gender":"🧑","tone":3})").toUtf8());
 
         // A change of tone in the settings reinstalls in the new tone.
-        program.windowManager->openSettings();
-        QWidget* window = program.windowManager->settingsWindow();
+        program.windowManager().openSettings();
+        QWidget* window = program.windowManager().settingsWindow();
         auto* page = window->findChild<GeneralSettingsView*>();
         QTRY_VERIFY(page->isVisible());
         QCOMPARE(page->selectedConfiguration(),
@@ -186,8 +170,8 @@ private slots:
         // back to a first start, the welcome window again.
         QTest::mouseClick(pushButton(*page, "Reset App"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(!window->isVisible(), 30000);
-        QTRY_VERIFY(program.windowManager->welcomeWindow());
-        QVERIFY(program.windowManager->welcomeWindow()->isVisible());
+        QTRY_VERIFY(program.windowManager().welcomeWindow());
+        QVERIFY(program.windowManager().welcomeWindow()->isVisible());
         QVERIFY(matchFile().isEmpty());
         // The program's settings reach the file on a later turn of the loop.
         const auto firstRun = [&settings] {
@@ -207,5 +191,4 @@ private slots:
 };
 
 TESSELLE_TEST_MAIN(WelcomeEndToEndTest, QApplication)
-#include "platform/linux/LocalUsageReporting.h"
 #include "tst_welcomeendtoend.moc"
