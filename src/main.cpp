@@ -9,7 +9,6 @@
 #include "platform/linux/StandardOutput.h"
 
 #include <QApplication>
-#include <QFileInfo>
 #include <cstdio>
 #include <optional>
 
@@ -36,10 +35,16 @@ int main(int argc, char** argv) {
     const auto socketPath = [&appInfo] {
         return SingleInstance::defaultSocketPath(appInfo.identifier());
     };
-    if (const std::optional<int> code = command.answerWithoutStarting(socketPath))
+    const auto settingsLockPath = [] {
+        return SingleInstance::settingsLockPath(
+            QSettingsDefaultsStore(QStringLiteral("tesselle"), QStringLiteral("tesselle"))
+                .fileName());
+    };
+    if (const std::optional<int> code = command.answerWithoutStarting(socketPath, settingsLockPath))
         return *code;
-    if (!GraphicalSession::isReachable()) {
-        std::fputs("Tesselle needs a graphical session (X11 or Wayland)\n", stderr);
+    if (const std::optional<QString> missing = GraphicalSession::missingDisplay(
+            GraphicalSession::processEnvironment(), GraphicalSession::systemProbe())) {
+        std::fputs((*missing + '\n').toLocal8Bit().constData(), stderr);
         return 1;
     }
     // Every window paints in software. Qt Multimedia would otherwise convert
@@ -58,8 +63,8 @@ int main(int argc, char** argv) {
     StandardOutput output;
     QSettingsDefaultsStore defaults(QStringLiteral("tesselle"), QStringLiteral("tesselle"));
     // A second start hands over to the running program and ends.
-    SingleInstance instance(
-        socketPath(), QFileInfo(defaults.fileName()).absolutePath() + "/tesselle.lock", output);
+    SingleInstance instance(socketPath(), SingleInstance::settingsLockPath(defaults.fileName()),
+                            output);
     switch (instance.claim(command.action == CommandLine::Action::settings
                                ? SingleInstance::Request::settings
                                : SingleInstance::Request::toggle)) {

@@ -44,26 +44,31 @@ void AppDelegate::applicationWillTerminate() {
     m_terminated = true;
     ShortcutLifecycle& shortcuts = m_services.shortcuts;
     LineOutput& output = m_services.output;
-    auto failed = std::make_shared<std::atomic_bool>(false);
+    // Read only once the job has finished: a job given up on may still write it.
+    auto failure = std::make_shared<QString>();
     const bool finished = m_services.background.runAndWait(
-        [&shortcuts, &output, failed] { return removeShortcuts(shortcuts, output, failed); },
+        [&shortcuts, &output, failure] { return removeShortcuts(shortcuts, output, failure); },
         m_services.quitPatience);
     if (!finished) {
         m_isQuitUnfinished = true;
-        output.writeLine(QStringLiteral("Gave up waiting %1 ms for the list to let go of the "
-                                        "shortcuts: they may still be in it")
-                             .arg(m_services.quitPatience.count()));
+        m_quitFailure = QStringLiteral("Gave up waiting %1 ms for the list to let go of the "
+                                       "shortcuts: they may still be in it")
+                            .arg(m_services.quitPatience.count());
+        output.writeLine(m_quitFailure);
+    } else {
+        m_quitFailure = *failure;
     }
-    m_exitCode = !finished || *failed ? 1 : 0;
+    m_exitCode = m_quitFailure.isEmpty() ? 0 : 1;
 }
 
 QCoro::Task<> AppDelegate::removeShortcuts(ShortcutLifecycle& shortcuts, LineOutput& output,
-                                           std::shared_ptr<std::atomic_bool> failed) {
+                                           std::shared_ptr<QString> failure) {
     try {
         co_await shortcuts.removeAllShortcuts();
     } catch (const std::exception& error) {
-        *failed = true;
-        output.writeLine("Error message: " + QString::fromUtf8(error.what()));
+        const QString message = QString::fromUtf8(error.what());
+        output.writeLine("Error message: " + message);
+        *failure = message.isEmpty() ? QStringLiteral("The list could not be emptied") : message;
     }
 }
 

@@ -7,7 +7,6 @@
 #include <QCoroTask>
 #include <QObject>
 #include <QPointer>
-#include <atomic>
 #include <functional>
 #include <memory>
 
@@ -62,6 +61,8 @@ public:
     void applicationWillTerminate();
     // Non-zero when the quit could not take every shortcut out of the list.
     int exitCode() const { return m_exitCode; }
+    // Why, when it could not.
+    const QString& quitFailure() const { return m_quitFailure; }
     // The quit gave up while the list was still busy: the background thread
     // cannot be stopped in order.
     bool isQuitUnfinished() const { return m_isQuitUnfinished; }
@@ -70,7 +71,7 @@ private:
     void startUsageReporting();
     static QCoro::Task<> restoreShortcuts(QPointer<AppDelegate> delegate);
     static QCoro::Task<> removeShortcuts(ShortcutLifecycle& shortcuts, LineOutput& output,
-                                         std::shared_ptr<std::atomic_bool> failed);
+                                         std::shared_ptr<QString> failure);
 
     Services m_services;
     Preferences m_preferences;
@@ -78,5 +79,6 @@ private:
     std::unique_ptr<DesktopShell> m_windowManager;
     bool m_terminated = false;
     int m_exitCode = 0;
+    QString m_quitFailure;
     bool m_isQuitUnfinished = false;
 };

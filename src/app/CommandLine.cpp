@@ -1,6 +1,6 @@
 #include "app/CommandLine.h"
 
-#include "app/SingleInstance.h"
+#include "app/QuitRequest.h"
 
 #include <QCommandLineParser>
 #include <cstdio>
@@ -71,7 +71,8 @@ CommandLine CommandLine::parse(const QStringList& arguments, const QString& vers
 }
 
 std::optional<int>
-CommandLine::answerWithoutStarting(const std::function<QString()>& socketPath) const {
+CommandLine::answerWithoutStarting(const std::function<QString()>& socketPath,
+                                   const std::function<QString()>& settingsLockPath) const {
     switch (action) {
     case Action::print:
         std::fputs(text.toLocal8Bit().constData(), stdout);
@@ -79,19 +80,14 @@ CommandLine::answerWithoutStarting(const std::function<QString()>& socketPath) c
     case Action::mistake:
         std::fputs(text.toLocal8Bit().constData(), stderr);
         return 2;
-    case Action::quit:
-        switch (SingleInstance::quitRunning(socketPath(), quitPatience)) {
-        case SingleInstance::QuitOutcome::ended:
-            return 0;
-        case SingleInstance::QuitOutcome::notRunning:
-            std::puts("Tesselle is not running");
-            return 0;
-        case SingleInstance::QuitOutcome::stillRunning:
-            std::fprintf(stderr, "Tesselle did not end within %lld seconds\n",
-                         static_cast<long long>(quitPatience.count()));
-            return 1;
-        }
-        return 1;
+    case Action::quit: {
+        const QuitRequest::Answer answer =
+            QuitRequest::send(socketPath(), settingsLockPath(), quitPatience);
+        if (!answer.message.isEmpty())
+            std::fputs((answer.message + '\n').toLocal8Bit().constData(),
+                       answer.exitCode == 0 ? stdout : stderr);
+        return answer.exitCode;
+    }
     default:
         return std::nullopt;
     }

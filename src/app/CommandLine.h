@@ -27,6 +27,9 @@ struct CommandLine {
     // The help, the version, a mistake and --quit (asking the program listening
     // at the socket) need neither a display nor a program of their own: answered
     // here, they start nothing. The exit code, or none for a start. The socket's
-    // path is found only for --quit.
-    std::optional<int> answerWithoutStarting(const std::function<QString()>& socketPath) const;
+    // path and the settings lock's (which tells a program that does not answer
+    // from none) are found only for --quit.
+    std::optional<int>
+    answerWithoutStarting(const std::function<QString()>& socketPath,
+                          const std::function<QString()>& settingsLockPath) const;
 };

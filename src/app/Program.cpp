@@ -5,6 +5,7 @@
 #include "app/WayInWithoutTray.h"
 #include "app/WindowContents.h"
 #include "app/WindowManager.h"
+#include "platform/linux/ExitGuard.h"
 #include "platform/linux/FreedMemory.h"
 #include "platform/linux/QuitSignals.h"
 #include "ui/picker/EmojiGridView.h"
@@ -133,6 +134,7 @@ void Program::connectRequestsAndQuit(const Start& start) {
                      &KeyboardShortcut::release);
     // The desktop session ends: quit in order before the session manager moves on.
     QObject::connect(&app, &QGuiApplication::commitDataRequest, &app, &QCoreApplication::quit);
+    m_exitGuard = std::make_unique<ExitGuard>([this] { quitSteps(); }, m_platform.output);
 
     QMetaObject::invokeMethod(&m_delegate, &AppDelegate::applicationDidFinishLaunching,
                               Qt::QueuedConnection);
@@ -145,7 +147,14 @@ void Program::connectRequestsAndQuit(const Start& start) {
                                   Qt::QueuedConnection);
 }
 
+void Program::quitSteps() {
+    m_delegate.applicationWillTerminate();
+    if (m_instance)
+        m_instance->announceEnd(m_delegate.exitCode(), m_delegate.quitFailure());
+}
+
 int Program::finish() {
+    quitSteps();
     if (m_delegate.isQuitUnfinished()) {
         // The background thread is stuck in the list: it cannot be joined.
         std::fflush(stdout);

@@ -17,6 +17,7 @@
 #include <memory>
 #include <optional>
 
+class ExitGuard;
 class LinuxPlatform;
 class QApplication;
 class QuitSignals;
@@ -68,9 +69,10 @@ public:
     // What the windows are built over.
     WindowServices windowServices();
 
-    // Once the event loop has ended: stops the background thread in order and
-    // returns the exit code. A quit that gave up on the thread (stuck in the
-    // list) cannot join it: the process ends here.
+    // Once the event loop has ended: tells a waiting --quit how the quit went,
+    // stops the background thread in order and returns the exit code. A quit
+    // that gave up on the thread (stuck in the list) cannot join it: the
+    // process ends here.
     int finish();
 
 private:
@@ -79,6 +81,8 @@ private:
     AppDelegate::Services delegateServices();
     std::unique_ptr<WindowManager> makeWindowManager(AppDelegate& delegate);
     void connectRequestsAndQuit(const Start& start);
+    // The quit's removal, and the answer to a waiting --quit.
+    void quitSteps();
 
     // Linux's services, for the program that runs; none over a test's.
     std::unique_ptr<LinuxPlatform> m_linux;
@@ -95,4 +99,6 @@ private:
     WindowManager* m_windowManager = nullptr;
     AppDelegate m_delegate;
     std::unique_ptr<QuitSignals> m_quitSignals;
+    // Qt ends the process with exit() when the display connection breaks.
+    std::unique_ptr<ExitGuard> m_exitGuard;
 };

@@ -1,26 +1,25 @@
 #include "app/SingleInstance.h"
 
+#include "app/InstanceProtocol.h"
+#include "app/LocalListener.h"
 #include "platform/LineOutput.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QLocalServer>
 #include <QLocalSocket>
 #include <QLockFile>
 #include <QStandardPaths>
-#include <cerrno>
-#include <poll.h>
-#include <sys/syscall.h>
-#include <unistd.h>
+#include <QTimer>
+
+using namespace InstanceProtocol;
+using namespace std::chrono_literals;
 
 namespace {
 constexpr int timeoutMs = 2000;
-constexpr char toggleRequest[] = "toggle\n";
-constexpr char settingsRequest[] = "settings\n";
-constexpr char quitRequest[] = "quit\n";
-// The answer to a quit: the process to wait for.
-constexpr char quittingAnswer[] = "quitting ";
+// A start sends its request at once; one that does not is dropped, so that
+// connections left open cannot use up the program's file descriptors.
+constexpr auto requestPatience = 5s;
 
 const char* requestLine(SingleInstance::Request request) {
     switch (request) {
@@ -34,19 +33,9 @@ const char* requestLine(SingleInstance::Request request) {
     return toggleRequest;
 }
 
-// Whether the process ended within the patience. A pidfd also reports the end
-// of a process that is not this one's child.
-bool waitForEnd(pid_t pid, std::chrono::milliseconds patience) {
-    const int pidfd = int(syscall(SYS_pidfd_open, pid, 0));
-    if (pidfd < 0)
-        return errno == ESRCH;
-    pollfd ended{pidfd, POLLIN, 0};
-    int ready;
-    do {
-        ready = poll(&ended, 1, int(patience.count()));
-    } while (ready < 0 && errno == EINTR);
-    close(pidfd);
-    return ready > 0;
+void drop(QLocalSocket* socket) {
+    socket->abort();
+    socket->deleteLater();
 }
 } // namespace
 
@@ -60,6 +49,10 @@ SingleInstance::~SingleInstance() = default;
 QString SingleInstance::defaultSocketPath(const QString& appId) {
     return QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation) + '/' + appId +
            ".socket";
+}
+
+QString SingleInstance::settingsLockPath(const QString& settingsFile) {
+    return QFileInfo(settingsFile).absolutePath() + QStringLiteral("/tesselle.lock");
 }
 
 SingleInstance::Claim SingleInstance::claim(Request request) {
@@ -108,59 +101,58 @@ bool SingleInstance::askRunningInstance(Request request) const {
     return socket.waitForBytesWritten(timeoutMs);
 }
 
-SingleInstance::QuitOutcome SingleInstance::quitRunning(const QString& socketPath,
-                                                        std::chrono::milliseconds patience) {
-    QLocalSocket socket;
-    socket.connectToServer(socketPath);
-    if (!socket.waitForConnected(timeoutMs))
-        return QuitOutcome::notRunning;
-    socket.write(quitRequest);
-    if (!socket.waitForBytesWritten(timeoutMs))
-        return QuitOutcome::notRunning;
-    while (!socket.canReadLine()) {
-        if (!socket.waitForReadyRead(timeoutMs))
-            return QuitOutcome::stillRunning;
-    }
-    const QByteArray answer = socket.readLine().trimmed();
-    bool isNumber = false;
-    const pid_t pid = answer.mid(int(sizeof quittingAnswer) - 1).toInt(&isNumber);
-    if (!answer.startsWith(quittingAnswer) || !isNumber)
-        return QuitOutcome::stillRunning;
-    return waitForEnd(pid, patience) ? QuitOutcome::ended : QuitOutcome::stillRunning;
-}
-
 void SingleInstance::listen() {
-    // Nobody answered, so a socket file that is there was left by a crash.
-    QLocalServer::removeServer(m_socketPath);
-    m_server = new QLocalServer(this);
-    m_server->setSocketOptions(QLocalServer::UserAccessOption);
-    if (!m_server->listen(m_socketPath)) {
-        m_output.writeLine("Cannot listen for later starts: " + m_server->errorString());
+    m_listener = new LocalListener(this);
+    if (const QString error = m_listener->listen(m_socketPath); !error.isEmpty()) {
+        m_output.writeLine("Cannot listen for later starts: " + error);
         return;
     }
-    connect(m_server, &QLocalServer::newConnection, this, &SingleInstance::readRequests);
+    connect(m_listener, &LocalListener::connected, this, &SingleInstance::serve);
 }
 
-void SingleInstance::readRequests() {
-    while (QLocalSocket* socket = m_server->nextPendingConnection()) {
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        auto read = [this, socket] {
-            while (socket->canReadLine()) {
-                const QByteArray line = socket->readLine();
-                if (line == toggleRequest) {
-                    emit toggleRequested();
-                } else if (line == settingsRequest) {
-                    emit settingsRequested();
-                } else if (line == quitRequest) {
-                    // The connection stays open until this process ends.
-                    socket->write(quittingAnswer +
-                                  QByteArray::number(QCoreApplication::applicationPid()) + '\n');
-                    socket->flush();
-                    emit quitRequested();
-                }
-            }
-        };
-        connect(socket, &QLocalSocket::readyRead, this, read);
-        read();
+void SingleInstance::serve(QLocalSocket* socket) {
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    // Reading stops at a full buffer: a request without its line feed cannot grow it.
+    socket->setReadBufferSize(longestRequest);
+    auto* deadline = new QTimer(socket);
+    deadline->setSingleShot(true);
+    connect(deadline, &QTimer::timeout, socket, [socket] { drop(socket); });
+    deadline->start(requestPatience);
+    connect(socket, &QLocalSocket::readyRead, this,
+            [this, socket, deadline] { readRequests(socket, deadline); });
+    readRequests(socket, deadline);
+}
+
+void SingleInstance::readRequests(QLocalSocket* socket, QTimer* deadline) {
+    while (socket->canReadLine()) {
+        const QByteArray line = socket->readLine();
+        if (line == toggleRequest) {
+            emit toggleRequested();
+        } else if (line == settingsRequest) {
+            emit settingsRequested();
+        } else if (line == quitRequest) {
+            // The connection stays open until this process ends.
+            deadline->stop();
+            m_waitingForEnd << socket;
+            socket->write(quittingAnswer + QByteArray::number(QCoreApplication::applicationPid()) +
+                          '\n');
+            socket->flush();
+            emit quitRequested();
+        }
     }
+    if (socket->bytesAvailable() >= longestRequest)
+        drop(socket);
+}
+
+void SingleInstance::announceEnd(int exitCode, const QString& failure) {
+    QByteArray line = endedAnswer + QByteArray::number(exitCode);
+    if (!failure.isEmpty())
+        line += ' ' + failure.simplified().toUtf8();
+    for (const QPointer<QLocalSocket>& socket : std::as_const(m_waitingForEnd)) {
+        if (!socket || socket->state() != QLocalSocket::ConnectedState)
+            continue;
+        socket->write(line + '\n');
+        socket->waitForBytesWritten(timeoutMs);
+    }
+    m_waitingForEnd.clear();
 }

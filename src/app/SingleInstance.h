@@ -1,22 +1,26 @@
 #pragma once
 
+#include <QList>
 #include <QObject>
+#include <QPointer>
 #include <QString>
-#include <chrono>
 #include <memory>
 
 class LineOutput;
-class QLocalServer;
+class LocalListener;
+class QLocalSocket;
 class QLockFile;
+class QTimer;
 
 // One running program per user. A later start asks the running one to toggle
 // its panel (or to open its settings, or to quit) and ends, so that a desktop
 // without a tray reaches the picker through a keyboard shortcut bound to the
-// program. The requests are lines on a local socket. The socket lives in the
-// user's runtime folder; one left behind by a run that crashed is replaced.
-// Two programs with different runtime folders (a home shared over the
-// network, a runtime path too long for a socket) would both write the same
-// list: a lock beside the settings, held for the whole run, keeps the second out.
+// program. The requests are lines on a local socket (InstanceProtocol). The
+// socket lives in the user's runtime folder; one left behind by a run that
+// crashed is replaced. Two programs with different runtime folders (a home
+// shared over the network, a runtime path too long for a socket) would both
+// write the same list: a lock beside the settings, held for the whole run,
+// keeps the second out.
 class SingleInstance : public QObject {
     Q_OBJECT
 public:
@@ -26,11 +30,6 @@ public:
         unreachable, // another instance holds the settings but does not answer
     };
     enum class Request { toggle, settings, quit };
-    enum class QuitOutcome {
-        ended,      // the running program has ended
-        notRunning, // nothing answered
-        stillRunning,
-    };
 
     SingleInstance(QString socketPath, QString settingsLockPath, LineOutput& output,
                    QObject* parent = nullptr);
@@ -38,13 +37,15 @@ public:
 
     // <runtime folder>/<app id>.socket
     static QString defaultSocketPath(const QString& appId);
+    // The lock beside the settings file.
+    static QString settingsLockPath(const QString& settingsFile);
 
     // An unreachable instance is said on the output.
     Claim claim(Request request = Request::toggle);
 
-    // Asks the program listening at the socket to quit in order and waits,
-    // as long as the patience allows, for its process to end.
-    static QuitOutcome quitRunning(const QString& socketPath, std::chrono::milliseconds patience);
+    // Tells each start that asked this one to quit how the quit ended: the
+    // exit code and, when it failed, why. Waits a moment for each to read it.
+    void announceEnd(int exitCode, const QString& failure);
 
 signals:
     void toggleRequested();
@@ -55,7 +56,8 @@ signals:
 private:
     bool askRunningInstance(Request request) const;
     void listen();
-    void readRequests();
+    void serve(QLocalSocket* socket);
+    void readRequests(QLocalSocket* socket, QTimer* deadline);
 
     bool lockSettings();
 
@@ -63,5 +65,6 @@ private:
     QString m_settingsLockPath;
     LineOutput& m_output;
     std::unique_ptr<QLockFile> m_settingsLock;
-    QLocalServer* m_server = nullptr;
+    LocalListener* m_listener = nullptr;
+    QList<QPointer<QLocalSocket>> m_waitingForEnd;
 };

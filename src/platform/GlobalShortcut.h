@@ -4,7 +4,8 @@
 #include <functional>
 
 // A key that reaches this program from any application, as the desktop's own
-// keyboard shortcuts do.
+// keyboard shortcuts do. Keys are written as a key sequence's portable text
+// ("Ctrl+Alt+E").
 class GlobalShortcut {
 public:
     // Who keeps the key: the program itself, or the desktop on its behalf,
@@ -21,10 +22,14 @@ public:
 
     virtual ~GlobalShortcut() = default;
 
-    // Holds the key, written as a key sequence's portable text ("Ctrl+Alt+E"),
-    // in place of the one held before, and calls pressed on the main thread at
-    // each press; an empty key holds none. Throws MessageError saying why the
-    // key cannot be held (another program holds it); then none is held.
+    // Whether this session could hold the key at all, another program's
+    // claim to it aside: what the key field offers.
+    virtual bool canHold(const QString& key) const = 0;
+
+    // Holds the key in place of the one held before, and calls pressed on the
+    // main thread at each press; an empty key holds none. Throws MessageError
+    // saying why the key cannot be held (another program holds it, the session
+    // cannot hold it); then the key held before stays held.
     virtual void bind(const QString& key, std::function<void()> pressed) = 0;
     virtual Keeper keeper() const { return Keeper::program; }
     // Where the desktop keeps the key, `answered` is called on the main thread

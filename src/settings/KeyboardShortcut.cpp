@@ -43,14 +43,36 @@ KeyboardShortcut::DesktopBinding KeyboardShortcut::desktopBinding() const {
             toggleCommand};
 }
 
+bool KeyboardShortcut::canHold(const QString& key) const {
+    return m_keys && m_keys->canHold(key);
+}
+
 void KeyboardShortcut::setKey(const QString& key) {
+    if (!m_keys) {
+        setState(State::unavailable);
+        return;
+    }
+    // A choice still waiting for the desktop's answer gives way to this one.
+    const Before before = m_before.value_or(Before{m_key, m_state, m_heldAs});
+    if (const std::optional<QString> failure = hold(key)) {
+        setState(m_state, *failure);
+        return;
+    }
     m_key = key;
+    if (!key.isEmpty() && keeper() == GlobalShortcut::Keeper::desktop) {
+        // Stored once the desktop holds it.
+        m_before = before;
+        setState(State::pending);
+        return;
+    }
+    m_before.reset();
     m_setting.write(key);
-    bind();
+    setState(key.isEmpty() ? State::none : State::bound);
 }
 
 void KeyboardShortcut::reload() {
     m_key = m_setting.read();
+    m_before.reset();
     bind();
 }
 
@@ -64,15 +86,10 @@ void KeyboardShortcut::bind() {
         setState(State::unavailable);
         return;
     }
-    try {
-        // Queued by the backend, so the shortcut may be gone by then.
-        m_keys->bind(m_key, [shortcut = QPointer(this)] {
-            if (shortcut)
-                emit shortcut->pressed();
-        });
-    } catch (const MessageError& error) {
-        m_output.writeLine("Keyboard shortcut: " + error.message());
-        setState(State::refused, error.message());
+    if (const std::optional<QString> failure = hold(m_key)) {
+        // After a reset the key held before is no longer the choice.
+        m_keys->bind(QString(), {});
+        setState(State::refused, *failure);
         return;
     }
     if (m_key.isEmpty())
@@ -81,11 +98,38 @@ void KeyboardShortcut::bind() {
         setState(keeper() == GlobalShortcut::Keeper::desktop ? State::pending : State::bound);
 }
 
+std::optional<QString> KeyboardShortcut::hold(const QString& key) {
+    try {
+        // Queued by the backend, so the shortcut may be gone by then.
+        m_keys->bind(key, [shortcut = QPointer(this)] {
+            if (shortcut)
+                emit shortcut->pressed();
+        });
+    } catch (const MessageError& error) {
+        m_output.writeLine("Keyboard shortcut: " + error.message());
+        return error.message();
+    }
+    return std::nullopt;
+}
+
 void KeyboardShortcut::answered(const GlobalShortcut::Answer& answer) {
     if (!answer.held) {
         m_output.writeLine("Keyboard shortcut: " + answer.text);
-        setState(State::refused, answer.text);
+        if (!m_before) {
+            setState(State::refused, answer.text);
+            return;
+        }
+        // The desktop keeps the key it held before.
+        const Before before = *m_before;
+        m_before.reset();
+        m_key = before.key;
+        m_heldAs = before.heldAs;
+        setState(before.state, answer.text);
         return;
+    }
+    if (m_before) {
+        m_before.reset();
+        m_setting.write(m_key);
     }
     m_heldAs = answer.text;
     setState(State::bound);

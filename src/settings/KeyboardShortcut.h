@@ -5,13 +5,16 @@
 #include "settings/StoredSetting.h"
 
 #include <QObject>
+#include <optional>
 
 class LineOutput;
 
 // The key that toggles the panel from any application: the stored choice
 // (settings key "keyboardShortcut", a key sequence's portable text, empty for
-// none) and the binding that holds it. A choice the desktop refuses is kept:
-// the key may be free at the next start.
+// none) and the binding that holds it. A stored key that the desktop refuses
+// at start is kept: it may be free at the next start. A new choice that is
+// refused, at once or by the desktop's later answer, changes nothing: the key
+// held and stored before stays.
 class KeyboardShortcut : public QObject {
     Q_OBJECT
 public:
@@ -22,7 +25,7 @@ public:
         none,
         // The desktop has been asked to hold the key and has not answered yet.
         pending,
-        // The key is not held; refusal() says why (another program holds it).
+        // The stored key is not held; refusal() says why (another program holds it).
         refused,
         // This session lets no program hold a key.
         unavailable,
@@ -42,8 +45,11 @@ public:
     KeyboardShortcut(DefaultsStore& store, GlobalShortcut* keys, DesktopSession session,
                      LineOutput& output, QObject* parent = nullptr);
 
+    // The key held or being asked for.
     const QString& key() const { return m_key; }
     State state() const { return m_state; }
+    // Why the stored key, or the last key chosen, is not held; empty once a
+    // key is held or none chosen.
     const QString& refusal() const { return m_refusal; }
     // Who holds the key: this program, or the desktop on its behalf.
     GlobalShortcut::Keeper keeper() const;
@@ -51,8 +57,11 @@ public:
     // may have changed there; empty where the program holds the key itself.
     const QString& heldAs() const { return m_heldAs; }
     DesktopBinding desktopBinding() const;
+    // Whether this session could hold the key, another program's claim aside.
+    bool canHold(const QString& key) const;
 
-    // Stores the key and holds it in place of the one held before.
+    // Holds the key in place of the one held before and stores it, once held;
+    // a key that cannot be held is only said (refusal()).
     void setKey(const QString& key);
     // Holds the stored key again, after the settings were reset.
     void reload();
@@ -64,7 +73,17 @@ signals:
     void stateChanged();
 
 private:
+    // What was held before a new choice that the desktop has yet to answer.
+    struct Before {
+        QString key;
+        State state;
+        QString heldAs;
+    };
+
+    // The failure's message, or nothing once the key is held or asked for.
+    std::optional<QString> hold(const QString& key);
     void bind();
+    void choose(const QString& key);
     void setState(State state, const QString& refusal = QString());
     void answered(const GlobalShortcut::Answer& answer);
 
@@ -76,4 +95,5 @@ private:
     State m_state = State::none;
     QString m_refusal;
     QString m_heldAs;
+    std::optional<Before> m_before;
 };

@@ -7,6 +7,7 @@
 #include "async/BackgroundTasks.h"
 #include "async/SystemClock.h"
 #include "platform/MessageError.h"
+#include "platform/linux/LocalUsageReporting.h"
 #include "platform/linux/ResourceFolder.h"
 #include "shortcuts/ShortcutLifecycle.h"
 #include "shortcuts/ShortcutRegistry.h"
@@ -83,7 +84,7 @@ class AppDelegateTest : public QObject {
         FakeDefaultsStore defaults;
         FakeLoginItemService loginItems;
         FakeAppInfo appInfo;
-        RecordingUsageReporting usage;
+        LocalUsageReporting usage;
         RecordingLifecycle lifecycle{journal};
         ResourceFolder resources{QStringLiteral(TESSELLE_SOURCE_RESOURCES)};
         FakeTextMeasurer measurer;
@@ -115,30 +116,6 @@ class AppDelegateTest : public QObject {
     };
 
 private slots:
-    void usageReportingStartsWithTheIdentifierAndRegion_data() {
-        QTest::addColumn<QString>("identifier");
-        QTest::addColumn<QLocale>("locale");
-        QTest::addColumn<QStringList>("calls");
-        QTest::newRow("an identifier and a region are passed on")
-            << "abc-123" << QLocale(QLocale::German, QLocale::Germany)
-            << QStringList{"start abc-123 3", "logLevel 99", "countryCode DE", "crashReporting 1"};
-        QTest::newRow("a missing identifier starts the service as error, without a region")
-            << QString() << QLocale::c()
-            << QStringList{"start error 3", "logLevel 99", "crashReporting 1"};
-    }
-    void usageReportingStartsWithTheIdentifierAndRegion() {
-        QFETCH(QString, identifier);
-        QFETCH(QLocale, locale);
-        QFETCH(QStringList, calls);
-        QLocale::setDefault(locale);
-        Fixture fixture;
-        if (!identifier.isNull())
-            fixture.appInfo.values.insert("appcenter_id", identifier);
-        auto delegate = fixture.makeDelegate();
-        delegate->applicationDidFinishLaunching();
-        QCOMPARE(fixture.usage.calls, calls);
-    }
-
     void launchShowsTheStatusItemRestoresInTheBackgroundAndChecksWelcomeAfterItsDelay() {
         Fixture fixture;
         auto delegate = fixture.makeDelegate(std::chrono::seconds(5), 200ms);

@@ -146,18 +146,22 @@ int pasteWithoutDisplay() {
     return 0;
 }
 
-// Holds the key before Tesselle starts, as another program would.
-int holdKey(QApplication& app, const QString& key) {
+// Holds the key before Tesselle starts, as another program would; given
+// several keys, binds each in turn in place of the one before, saying each.
+int holdKeys(QApplication& app, const QStringList& keys) {
     StandardOutput output;
     X11GlobalShortcut shortcut;
-    try {
-        shortcut.bind(key, [&output] { output.writeLine("pressed"); });
-    } catch (const MessageError& error) {
-        output.writeLine(error.message());
-        return 1;
+    bool holding = false;
+    for (const QString& key : keys) {
+        try {
+            shortcut.bind(key, [&output] { output.writeLine("pressed"); });
+            output.writeLine("holding " + key);
+            holding = true;
+        } catch (const MessageError& error) {
+            output.writeLine(error.message());
+        }
     }
-    output.writeLine("holding " + key);
-    return app.exec();
+    return holding ? app.exec() : 1;
 }
 
 } // namespace
@@ -176,7 +180,11 @@ int main(int argc, char** argv) {
     // Whether the display has a tray to show icons in yet.
     if (arguments.contains("--tray-available"))
         return QSystemTrayIcon::isSystemTrayAvailable() ? 0 : 1;
-    if (const qsizetype at = arguments.indexOf("--hold-key"); at >= 0 && at + 1 < arguments.size())
-        return holdKey(app, arguments[at + 1]);
+    QStringList keys;
+    for (qsizetype at = arguments.indexOf("--hold-key"); at >= 0 && at + 1 < arguments.size();
+         at = arguments.indexOf("--hold-key", at + 2))
+        keys << arguments[at + 1];
+    if (!keys.isEmpty())
+        return holdKeys(app, keys);
     return runShell(app, arguments.contains("--autopaste"), clock);
 }

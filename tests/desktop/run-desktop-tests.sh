@@ -326,8 +326,19 @@ if [ -x "$bin/tesselle" ]; then
         grep -qx "Keyboard shortcut: Another program uses Ctrl+Alt+E" \
         "$work/taken.log"
     check "... and the program runs on" wait_until 10000 has_tray_icon tesselle
-    kill "$taken" "$holder" "$keytarget"
-    wait "$taken" "$holder" "$keytarget" 2> /dev/null
+    # A key refused in place of the one held leaves that one held.
+    start "$work/rebind.log" "$driver" --hold-key Ctrl+Alt+K --hold-key Ctrl+Alt+E \
+        --hold-key Ctrl+Alt+Left
+    rebind=$started
+    check "a key another program holds, taken in place of the key held, is refused" \
+        wait_until "$patience" grep -qx "Another program uses Ctrl+Alt+E" "$work/rebind.log"
+    check "... and so is a key X11 cannot hold" wait_until "$patience" \
+        grep -qx "Ctrl+Alt+Left cannot be a keyboard shortcut" "$work/rebind.log"
+    xdotool key ctrl+alt+k
+    check "... while the key held before still works" \
+        wait_until "$patience" grep -qx pressed "$work/rebind.log"
+    kill "$taken" "$holder" "$keytarget" "$rebind"
+    wait "$taken" "$holder" "$keytarget" "$rebind" 2> /dev/null
 fi
 
 # --- the tray icon's menu -------------------------------------------------------------

@@ -1,6 +1,7 @@
 #include "ProgramUnderTest.h"
 #include "TestEnvironment.h"
 
+#include <QFileInfo>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -152,6 +153,28 @@ private slots:
         QCOMPARE(program.exitCode(), 0);
         QCOMPARE(matchPairs(), (QList<std::pair<QString, QString>>()));
         QVERIFY(!QFile::exists(socketPath()));
+    }
+
+    // The client used to wait only for the program's end: it exited 0 while
+    // the program it stopped exited 1 with the shortcuts still in the list.
+    void quitThatCannotEmptyTheListFailsAndSaysWhy() {
+        recordShortcuts();
+        QProcess program;
+        start(program);
+        QTRY_COMPARE_WITH_TIMEOUT(matchPairs().size(), recordedCount, patienceMs);
+        const QString matchFolder = QFileInfo(matchFile()).absolutePath();
+        QVERIFY(QDir(matchFolder).removeRecursively());
+        QFile file(matchFolder);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.close();
+        const Finished quit = run({"--quit"}, withoutDisplay(), 40000);
+        QCOMPARE(quit.exitCode, 1);
+        QVERIFY2(quit.err.startsWith("Tesselle quit, but its shortcuts may still be in espanso's "
+                                     "list: ") &&
+                     quit.err.contains("Could not read the espanso match file"),
+                 quit.err.constData());
+        QVERIFY(program.waitForFinished(0));
+        QCOMPARE(program.exitCode(), 1);
     }
 
     // The settings page asks for espanso's state when it is shown. A first start

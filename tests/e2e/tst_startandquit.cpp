@@ -9,6 +9,7 @@
 #include <QJsonObject>
 #include <QLockFile>
 #include <QSettings>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 using namespace programUnderTest;
@@ -94,8 +95,16 @@ private slots:
         QVERIFY(waitUntil([&] { return entriesInMatchFile() >= entriesBeforeQuit; },
                           std::chrono::seconds(20)));
         const int written = entriesInMatchFile();
-        stop(program, SIGTERM);
-        qInfo("quit with %d of %d entries written", written, recordedCount);
+        ::kill(pid_t(program.processId()), SIGTERM);
+        // The quit stops the restore at its next write: the list must not go on filling.
+        int peak = written;
+        while (!program.waitForFinished(1))
+            peak = qMax(peak, entriesInMatchFile());
+        qInfo("quit with %d of %d entries written, %d at most after it", written, recordedCount,
+              peak);
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 0);
+        QVERIFY2(peak < written + 300, qPrintable(QString::number(peak)));
         QCOMPARE(matchPairs(), (QList<std::pair<QString, QString>>()));
     }
 
@@ -175,17 +184,74 @@ private slots:
         QVERIFY(hasEnded);
     }
 
-    void withoutAGraphicalSessionTheProgramSaysSoAndEnds() {
+    // Qt's X11 platform ends the process with exit() when the display goes:
+    // the list used to keep every shortcut.
+    void losingTheDisplayEmptiesTheListFirst_data() {
+        QTest::addColumn<int>("signal");
+        for (int round = 1; round <= 3; ++round)
+            QTest::addRow("the X server ends, round %d", round) << SIGTERM;
+        for (int round = 1; round <= 2; ++round)
+            QTest::addRow("the X server is killed, round %d", round) << SIGKILL;
+    }
+    void losingTheDisplayEmptiesTheListFirst() {
+        QFETCH(int, signal);
+        if (QStandardPaths::findExecutable("Xvfb").isEmpty())
+            QSKIP("Xvfb is missing (scripts/deps.sh installs it)");
+        QProcess display;
+        display.start("Xvfb", {"-displayfd", "1", "-nolisten", "tcp"});
+        QVERIFY(display.waitForStarted());
+        QVERIFY(waitUntil([&] { return display.canReadLine(); }, std::chrono::seconds(20)));
+        const QString number = QString::fromLatin1(display.readLine().trimmed());
+        recordShortcuts();
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove("QT_QPA_PLATFORM");
+        environment.remove("WAYLAND_DISPLAY");
+        environment.insert("DISPLAY", ':' + number);
+        QProcess program;
+        start(program, QStringLiteral("tesselle"), environment, QProcess::SeparateChannels);
+        QTRY_COMPARE_WITH_TIMEOUT(entriesInMatchFile(), recordedCount, patienceMs);
+
+        ::kill(pid_t(display.processId()), signal);
+        QVERIFY(display.waitForFinished(10000));
+        QVERIFY(program.waitForFinished(20000));
+        QCOMPARE(program.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(program.exitCode(), 1);
+        QCOMPARE(matchPairs(), (QList<std::pair<QString, QString>>()));
+        QVERIFY(program.readAllStandardOutput().contains(
+            "The display connection broke: quitting in order first\n"));
+    }
+
+    // A platform named in QT_QPA_PLATFORM that could not open used to abort (exit 134).
+    void withoutTheDisplayItNeedsTheProgramSaysWhatIsMissingAndEnds_data() {
+        QTest::addColumn<QString>("platform");
+        QTest::addColumn<QByteArray>("said");
+        QTest::newRow("no platform asked for")
+            << QString() << QByteArray("Tesselle needs a graphical session (X11 or Wayland)\n");
+        QTest::newRow("xcb") << "xcb"
+                             << QByteArray("Tesselle cannot open QT_QPA_PLATFORM=xcb: xcb needs an "
+                                           "X server, and DISPLAY is not set\n");
+        QTest::newRow("wayland") << "wayland"
+                                 << QByteArray("Tesselle cannot open QT_QPA_PLATFORM=wayland: "
+                                               "wayland needs a Wayland compositor");
+        QTest::newRow("a wrong name") << "xbc"
+                                      << QByteArray("Tesselle cannot open QT_QPA_PLATFORM=xbc: Qt "
+                                                    "has no platform named \"xbc\" here\n");
+    }
+    void withoutTheDisplayItNeedsTheProgramSaysWhatIsMissingAndEnds() {
+        QFETCH(QString, platform);
+        QFETCH(QByteArray, said);
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         for (const char* name : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
             environment.remove(name);
+        if (!platform.isEmpty())
+            environment.insert("QT_QPA_PLATFORM", platform);
         QProcess program;
         start(program, QStringLiteral("tesselle"), environment, QProcess::SeparateChannels);
         QVERIFY(program.waitForFinished(10000));
         QCOMPARE(program.exitStatus(), QProcess::NormalExit);
         QCOMPARE(program.exitCode(), 1);
-        QCOMPARE(program.readAllStandardError(),
-                 QByteArray("Tesselle needs a graphical session (X11 or Wayland)\n"));
+        const QByteArray error = program.readAllStandardError();
+        QVERIFY2(error.startsWith(said) && error.count('\n') == 1, error.constData());
     }
 
     // The XDG rules say to ignore a relative path.

@@ -191,16 +191,48 @@ private slots:
 
         shortcut.bind("Ctrl+Shift+K", [&] { presses += 10; });
         QVERIFY(waitUntil([&] { return answers.size() == 2; }));
-        // The first session's key is gone with its session.
+        // The first session's key is gone with its session, once the second is held.
         portal.activate(first);
         portal.activate(portal.lastSession());
         QVERIFY(waitUntil([&] { return presses > 1; }));
         QCOMPARE(presses, 11);
-        QCOMPARE(portal.calls(),
-                 QStringList({"GlobalShortcuts.CreateSession",
-                              "GlobalShortcuts.BindShortcuts toggle CTRL+ALT+e", "Session.Close",
-                              "GlobalShortcuts.CreateSession",
-                              "GlobalShortcuts.BindShortcuts toggle CTRL+SHIFT+k"}));
+        QCOMPARE(portal.calls(), QStringList({"GlobalShortcuts.CreateSession",
+                                              "GlobalShortcuts.BindShortcuts toggle CTRL+ALT+e",
+                                              "GlobalShortcuts.CreateSession",
+                                              "GlobalShortcuts.BindShortcuts toggle CTRL+SHIFT+k",
+                                              "Session.Close"}));
+    }
+
+    // The first session used to close before the desktop answered the second.
+    void aKeyTheDesktopRefusesLeavesTheKeyItHeldBefore() {
+        StandInPortal portal(m_bus->address(), {});
+        PortalGlobalShortcut shortcut(clientBus(m_bus->address()));
+        QList<GlobalShortcut::Answer> answers;
+        shortcut.setAnswerHandler([&](GlobalShortcut::Answer answer) { answers << answer; });
+        int presses = 0;
+        shortcut.bind("Ctrl+Alt+E", [&] { ++presses; });
+        QVERIFY(waitUntil([&] { return answers.size() == 1; }));
+        const QString first = portal.lastSession();
+
+        portal.setBindAnswer(1);
+        shortcut.bind("Ctrl+Shift+K", [&] { presses += 10; });
+        QVERIFY(waitUntil([&] { return answers.size() == 2; }));
+        QCOMPARE(answers.last().held, false);
+        portal.activate(first);
+        QVERIFY(waitUntil([&] { return presses > 0; }));
+        QCOMPARE(presses, 1);
+        // Only the refused session is closed.
+        QCOMPARE(portal.calls(), QStringList({"GlobalShortcuts.CreateSession",
+                                              "GlobalShortcuts.BindShortcuts toggle CTRL+ALT+e",
+                                              "GlobalShortcuts.CreateSession",
+                                              "GlobalShortcuts.BindShortcuts toggle CTRL+SHIFT+k",
+                                              "Session.Close"}));
+        // A key no desktop can hold is refused at once and changes nothing.
+        QVERIFY(!shortcut.canHold("E"));
+        QVERIFY_THROWS_EXCEPTION(MessageError, shortcut.bind("E", [] {}));
+        portal.activate(first);
+        QVERIFY(waitUntil([&] { return presses > 1; }));
+        QCOMPARE(presses, 2);
     }
 
     void aKeyTheDesktopRefusesOrAPortalWithoutShortcutsIsSaid_data() {

@@ -72,6 +72,59 @@ private slots:
         QCOMPARE(session.desktops, desktops);
         QCOMPARE(session.wlroots, wlroots);
     }
+
+    // A compositor listens at /run/user/1000/wayland-1, an X server answers at
+    // :0, and Qt has the offscreen platform.
+    void aStartWithoutTheDisplayItNeedsSaysWhatIsMissing_data() {
+        QTest::addColumn<Environment>("environment");
+        QTest::addColumn<QString>("missing");
+        const Environment runtime{{"XDG_RUNTIME_DIR", "/run/user/1000"}};
+        const auto with = [&runtime](Environment more) {
+            more.insert(runtime);
+            return more;
+        };
+        QTest::newRow("a Wayland socket without DISPLAY is a session")
+            << with({{"WAYLAND_DISPLAY", "wayland-1"}}) << QString();
+        QTest::newRow("an X server without a Wayland socket is one")
+            << with({{"WAYLAND_DISPLAY", "wayland-9"}, {"DISPLAY", ":0"}}) << QString();
+        QTest::newRow("neither is none")
+            << with({{"WAYLAND_DISPLAY", "wayland-9"}, {"DISPLAY", ":5"}})
+            << "Tesselle needs a graphical session (X11 or Wayland)";
+        QTest::newRow("xcb asked for without DISPLAY")
+            << with({{"QT_QPA_PLATFORM", "xcb"}, {"WAYLAND_DISPLAY", "wayland-1"}})
+            << "Tesselle cannot open QT_QPA_PLATFORM=xcb: xcb needs an X server, and DISPLAY is "
+               "not set";
+        QTest::newRow("xcb asked for where no X server answers")
+            << with({{"QT_QPA_PLATFORM", "xcb"}, {"DISPLAY", ":5"}})
+            << "Tesselle cannot open QT_QPA_PLATFORM=xcb: xcb needs an X server, and none "
+               "answers at DISPLAY :5";
+        QTest::newRow("wayland asked for without a compositor: Qt's default socket name")
+            << with({{"QT_QPA_PLATFORM", "wayland"}, {"DISPLAY", ":0"}})
+            << "Tesselle cannot open QT_QPA_PLATFORM=wayland: wayland needs a Wayland "
+               "compositor, and none listens at /run/user/1000/wayland-0";
+        QTest::newRow("a name Qt has no platform for")
+            << with({{"QT_QPA_PLATFORM", "waylnd"}, {"DISPLAY", ":0"}})
+            << "Tesselle cannot open QT_QPA_PLATFORM=waylnd: Qt has no platform named "
+               "\"waylnd\" here";
+        QTest::newRow("each of a list in turn, with its options")
+            << with({{"QT_QPA_PLATFORM", "wayland-egl;xcb:nograb"}})
+            << "Tesselle cannot open QT_QPA_PLATFORM=wayland-egl;xcb:nograb: wayland-egl needs a "
+               "Wayland compositor, and none listens at /run/user/1000/wayland-0; xcb needs an X "
+               "server, and DISPLAY is not set";
+        QTest::newRow("a list one of which opens")
+            << with({{"QT_QPA_PLATFORM", "wayland;xcb"}, {"DISPLAY", ":0"}}) << QString();
+        QTest::newRow("a platform that needs no display")
+            << with({{"QT_QPA_PLATFORM", "offscreen"}}) << QString();
+    }
+    void aStartWithoutTheDisplayItNeedsSaysWhatIsMissing() {
+        QFETCH(Environment, environment);
+        QFETCH(QString, missing);
+        const GraphicalSession::DisplayProbe probe{
+            [](const QString& socket) { return socket == "/run/user/1000/wayland-1"; },
+            [](const QString& display) { return display == ":0"; },
+            [](const QString& platform) { return platform == "offscreen"; }};
+        QCOMPARE(GraphicalSession::missingDisplay(environment, probe).value_or(QString()), missing);
+    }
 };
 
 TESSELLE_TEST_MAIN(DesktopSessionTest, QGuiApplication)

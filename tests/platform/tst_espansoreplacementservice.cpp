@@ -5,6 +5,7 @@
 #include "platform/linux/EspansoReplacementService.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QRandomGenerator>
@@ -449,6 +450,32 @@ private slots:
         QCOMPARE(outcome, succeeded);
         QCOMPARE(fingerprint(matchFile()), before);
         QCOMPARE(folderListing(), content.isNull() ? QStringList() : QStringList{"tesselle.yml"});
+    }
+
+    // Kept aside in the same second as a file kept before, a file must take
+    // another name: a plain rename would replace the one kept before.
+    void aFileKeptAsideNeverReplacesOneKeptBefore() {
+        QVERIFY(QDir().mkpath(folder()));
+        const QDateTime now = QDateTime::currentDateTimeUtc();
+        QStringList keptBefore;
+        for (int second = 0; second < 3; ++second) {
+            keptBefore << matchFile() + ".kept-" +
+                              now.addSecs(second).toString("yyyyMMdd'T'HHmmss'Z'");
+            writeFile(keptBefore.last(), "kept before " + QByteArray::number(second));
+        }
+        const QByteArray mine("matches: []\n# mine\n");
+        writeFile(matchFile(), mine);
+        EspansoReplacementService service(matchFile(), discardedLines());
+        QCOMPARE(addEntries(service, {c}), succeeded);
+        for (int second = 0; second < 3; ++second)
+            QCOMPARE(contentOf(keptBefore[second]), "kept before " + QByteArray::number(second));
+        QStringList listing = folderListing();
+        listing.removeAll("tesselle.yml");
+        QCOMPARE(listing.size(), 4);
+        int mineKept = 0;
+        for (const QString& name : std::as_const(listing))
+            mineKept += contentOf(folder() + '/' + name) == mine;
+        QCOMPARE(mineKept, 1);
     }
 
     void damagedFileIsKeptAsideBeforeTheFirstWrite_data() {

@@ -31,6 +31,8 @@ private slots:
         QTest::newRow("Meta is the Super key") << "Meta+Space" << std::optional(X11Key{' ', super});
         QTest::newRow("a digit with Alt") << "Alt+5" << std::optional(X11Key{'5', alt});
         QTest::newRow("a function key may stand alone") << "F9" << std::optional(X11Key{0xffc6, 0});
+        QTest::newRow("F1 is the first of them") << "F1" << std::optional(X11Key{0xffbe, 0});
+        QTest::newRow("F12 the last") << "Shift+F12" << std::optional(X11Key{0xffc9, shift});
         QTest::newRow("a letter alone would take it from every text field")
             << "E" << std::optional<X11Key>();
         QTest::newRow("so would a letter with Shift alone") << "Shift+E" << std::optional<X11Key>();
@@ -38,6 +40,7 @@ private slots:
             << "Ctrl+Alt+E, Ctrl+X" << std::optional<X11Key>();
         QTest::newRow("a key outside letters, digits, space and F1 to F12 is refused")
             << "Ctrl+Alt+Left" << std::optional<X11Key>();
+        QTest::newRow("so is a punctuation key") << "Meta+." << std::optional<X11Key>();
         QTest::newRow("nothing is no key") << "" << std::optional<X11Key>();
         QTest::newRow("words are no key") << "Control plus E" << std::optional<X11Key>();
     }

@@ -102,7 +102,7 @@ private slots:
                  '"' + choice.toUtf8() + '"');
     }
 
-    void keyAnotherProgramHoldsIsReportedAndKept() {
+    void storedKeyAnotherProgramHoldsIsReportedAndKept() {
         FakeDefaultsStore store;
         FakeGlobalShortcut keys;
         keys.taken << "Ctrl+Alt+E";
@@ -111,17 +111,54 @@ private slots:
         QCOMPARE(shortcut.state(), KeyboardShortcut::State::refused);
         QCOMPARE(shortcut.refusal(), "Another program uses Ctrl+Alt+E");
         QCOMPARE(output.lines(), QStringList{"Keyboard shortcut: Another program uses Ctrl+Alt+E"});
-
-        keys.taken << "Ctrl+Shift+K";
-        shortcut.setKey("Ctrl+Shift+K");
-        QCOMPARE(shortcut.key(), "Ctrl+Shift+K");
-        QCOMPARE(shortcut.refusal(), "Another program uses Ctrl+Shift+K");
-        QCOMPARE(store.value(SettingsKeys::keyboardShortcut).toByteArray(), "\"Ctrl+Shift+K\"");
+        QCOMPARE(shortcut.key(), "Ctrl+Alt+E");
 
         keys.taken.clear();
         shortcut.setKey("Ctrl+Alt+E");
         QCOMPARE(shortcut.state(), KeyboardShortcut::State::bound);
         QCOMPARE(shortcut.refusal(), QString());
+        QCOMPARE(keys.held(), "Ctrl+Alt+E");
+    }
+
+    // Releasing the old key first left the user with none, now and at the next start.
+    void aRefusedChoiceLeavesTheKeyHeldAndStoredBefore_data() {
+        QTest::addColumn<QString>("held");
+        QTest::addColumn<QString>("choice");
+        QTest::addColumn<bool>("takenByAnother");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("a key another program holds")
+            << "Ctrl+Shift+K"
+            << "Ctrl+Alt+L" << true << "Another program uses Ctrl+Alt+L";
+        QTest::newRow("a key the session cannot hold")
+            << "Ctrl+Shift+K"
+            << "Ctrl+Alt+Left" << false << "Ctrl+Alt+Left cannot be a keyboard shortcut";
+        QTest::newRow("after no key, still no key")
+            << ""
+            << "Meta+." << false << "Meta+. cannot be a keyboard shortcut";
+    }
+    void aRefusedChoiceLeavesTheKeyHeldAndStoredBefore() {
+        QFETCH(QString, held);
+        QFETCH(QString, choice);
+        QFETCH(bool, takenByAnother);
+        QFETCH(QString, refusal);
+        const QString domain = newDomain();
+        {
+            QSettingsDefaultsStore store("tesselle-test", domain);
+            FakeGlobalShortcut keys;
+            (takenByAnother ? keys.taken : keys.unholdable) << choice;
+            KeyboardShortcut shortcut(store, &keys, {}, discardedLines());
+            shortcut.setKey(held);
+            shortcut.setKey(choice);
+            QCOMPARE(shortcut.refusal(), refusal);
+            QCOMPARE(shortcut.key(), held);
+            QCOMPARE(keys.held(), held);
+            QCOMPARE(shortcut.state(), held.isEmpty() ? KeyboardShortcut::State::none
+                                                      : KeyboardShortcut::State::bound);
+        }
+        QSettingsDefaultsStore store("tesselle-test", domain);
+        FakeGlobalShortcut keys;
+        KeyboardShortcut shortcut(store, &keys, {}, discardedLines());
+        QCOMPARE(keys.held(), held);
     }
 
     // Where the desktop keeps the key, its later answer says whether and as
@@ -163,6 +200,38 @@ private slots:
         QCOMPARE(shortcut.heldAs(), QString());
     }
 
+    // The desktop answers a new key later: until it holds it, the key it held
+    // before is the one held and stored.
+    void aKeyTheDesktopRefusesLaterLeavesTheKeyHeldAndStoredBefore_data() {
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("refused: the key before stays") << false << "Ctrl+Alt+E"
+                                                       << "The desktop did not take the key";
+        QTest::newRow("held: the new key is stored") << true << "Ctrl+Shift+K" << QString();
+    }
+    void aKeyTheDesktopRefusesLaterLeavesTheKeyHeldAndStoredBefore() {
+        QFETCH(bool, held);
+        QFETCH(QString, key);
+        QFETCH(QString, refusal);
+        FakeDefaultsStore store;
+        FakeGlobalShortcut keys;
+        keys.keptBy = GlobalShortcut::Keeper::desktop;
+        KeyboardShortcut shortcut(store, &keys, {}, discardedLines());
+        keys.answer(true, "Ctrl+Alt+E");
+        shortcut.setKey("Ctrl+Shift+K");
+        QCOMPARE(shortcut.state(), KeyboardShortcut::State::pending);
+        QCOMPARE(keys.held(), "Ctrl+Alt+E");
+        keys.answer(held, held ? "Ctrl+Shift+K" : "The desktop did not take the key");
+        QCOMPARE(shortcut.state(), KeyboardShortcut::State::bound);
+        QCOMPARE(shortcut.key(), key);
+        QCOMPARE(shortcut.heldAs(), key);
+        QCOMPARE(shortcut.refusal(), refusal);
+        QCOMPARE(keys.held(), key);
+        QCOMPARE(store.value(SettingsKeys::keyboardShortcut).toByteArray(),
+                 held ? QByteArray("\"Ctrl+Shift+K\"") : QByteArray());
+    }
+
     void pressOfTheHeldKeyIsAnnounced() {
         FakeDefaultsStore store;
         FakeGlobalShortcut keys;
@@ -183,15 +252,25 @@ private slots:
         QCOMPARE(store.value(SettingsKeys::keyboardShortcut).toByteArray(), "\"Ctrl+Shift+K\"");
     }
 
+    void resetHoldsTheDefaultKeyAgain_data() {
+        QTest::addColumn<bool>("defaultTaken");
+        QTest::addColumn<QString>("held");
+        QTest::newRow("the default key is held again") << false << "Ctrl+Alt+E";
+        QTest::newRow("with the default taken, the key chosen before is let go") << true << "";
+    }
     void resetHoldsTheDefaultKeyAgain() {
+        QFETCH(bool, defaultTaken);
+        QFETCH(QString, held);
         FakeDefaultsStore store;
         FakeGlobalShortcut keys;
         KeyboardShortcut shortcut(store, &keys, {}, discardedLines());
-        shortcut.setKey("");
+        shortcut.setKey("Ctrl+Shift+K");
+        if (defaultTaken)
+            keys.taken << "Ctrl+Alt+E";
         store.clear();
         shortcut.reload();
         QCOMPARE(shortcut.key(), "Ctrl+Alt+E");
-        QCOMPARE(keys.held(), "Ctrl+Alt+E");
+        QCOMPARE(keys.held(), held);
     }
 
     void sessionWithoutKeysSaysHowToBindTheDesktopsOwn_data() {

@@ -343,6 +343,26 @@ private slots:
         fixture = std::make_unique<PresetFixture>(*defaults, resources, *measurer);
         QCOMPARE(preset().installedConfiguration(), expected);
     }
+
+    // Stored as the program stores it, every configuration the user can choose
+    // is the one a new start reads: no two choices share a stored form.
+    void everyChoiceComesBackAfterARestart() {
+        QList<std::optional<Family>> families{std::nullopt};
+        for (Family family : allFamilies())
+            families << family;
+        for (Gender gender : allGenders()) {
+            for (Tone tone : allTones()) {
+                for (const std::optional<Family>& family : families) {
+                    const PresetConfiguration chosen = configuration(gender, tone, family);
+                    StoredSetting<std::optional<PresetConfiguration>>(
+                        *defaults, SettingsKeys::configuration, std::nullopt)
+                        .write(chosen);
+                    fixture = std::make_unique<PresetFixture>(*defaults, resources, *measurer);
+                    QCOMPARE(preset().installedConfiguration(), Configuration(chosen));
+                }
+            }
+        }
+    }
 };
 
 TESSELLE_TEST_MAIN(PresetTest, QCoreApplication)

@@ -259,6 +259,10 @@ private slots:
                                 good + "}")
                             .toUtf8())
             << QStringList{"/party", "/fire"} << 1;
+        QTest::newRow("an entry with an empty text beside a good one")
+            << QVariant(QString(R"({"💃":[{"text":"","phrase":"💃","isCustom":false}],)" + good + "}")
+                            .toUtf8())
+            << QStringList{"/fire"} << 1;
         QTest::newRow("an entry recorded under another phrase than its own")
             << QVariant(QString(R"({"💃":[{"text":"/dance","phrase":"🕺","isCustom":false}],)" +
                                 good + "}")
@@ -311,6 +315,14 @@ private slots:
         f.registry = f.make();
         QCOMPARE(f.registry->allShortcuts().size(), loaded.size());
         QCOMPARE(f.defaults.keys().filter("shortcuts-unreadable-").size(), 1);
+
+        // The list gets what loaded, and nothing else: no empty trigger.
+        waitForTask(f.registry->restoreShortcuts());
+        QStringList listed;
+        for (const TextReplacementEntry& entry : f.service.currentEntries())
+            listed << entry.shortcut;
+        listed.sort();
+        QCOMPARE(listed, loaded);
     }
 
     // A change after a partial load must not write over the shortcuts that did load.

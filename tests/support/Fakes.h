@@ -9,7 +9,6 @@
 #include "platform/Pasteboard.h"
 #include "platform/SystemLog.h"
 #include "platform/TextExpanderStatus.h"
-#include "platform/UsageReporting.h"
 #include "platform/UserTriggerSource.h"
 #include "platform/WindowPlacer.h"
 
@@ -142,20 +141,6 @@ public:
     }
     QString identifier() const override { return QStringLiteral("test.tesselle"); }
     QHash<QString, QString> values;
-};
-
-// Records each call as one line, such as "start id 3" or "countryCode DE".
-class RecordingUsageReporting : public UsageReporting {
-public:
-    void start(const QString& identifier, int services) override {
-        calls << QStringLiteral("start %1 %2").arg(identifier).arg(services);
-    }
-    void setLogLevel(int level) override { calls << QStringLiteral("logLevel %1").arg(level); }
-    void setCountryCode(const QString& code) override { calls << "countryCode " + code; }
-    void setCrashReportingEnabled(bool enabled) override {
-        calls << QStringLiteral("crashReporting %1").arg(enabled);
-    }
-    QStringList calls;
 };
 
 // Keeps every text put on the clipboard.

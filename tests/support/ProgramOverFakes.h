@@ -9,6 +9,7 @@
 #include "app/PlatformServices.h"
 #include "app/Program.h"
 #include "app/WindowManager.h"
+#include "platform/linux/LocalUsageReporting.h"
 #include "platform/linux/ResourceFolder.h"
 #include "settings/LaunchAtLogin.h"
 #include "settings/Preferences.h"
@@ -42,7 +43,7 @@ template <typename Measurer = FakeTextMeasurer> struct PlatformFakes {
     FakeLoginItemService loginItems;
     RecordingPasteboard pasteboard;
     FakePasteService pasteService;
-    RecordingUsageReporting usageReporting;
+    LocalUsageReporting usageReporting;
     InstantClock clock;
     Measurer measurer;
     RecordingReplacementService list;

@@ -29,6 +29,8 @@ public:
 
     QStringList calls() const;
     void clearCalls();
+    // The answer to the BindShortcuts calls from now on.
+    void setBindAnswer(uint answer) { m_offer.bindAnswer = answer; }
     // The GlobalShortcuts interface's Activated signal for the session's toggle.
     void activate(const QString& session);
     // The handle of the last session created.

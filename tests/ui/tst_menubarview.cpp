@@ -17,6 +17,9 @@
 #include <QLineEdit>
 #include <QScrollBar>
 #include <QTest>
+#include <QTimer>
+
+using namespace std::chrono_literals;
 
 namespace {
 
@@ -167,6 +170,46 @@ private slots:
         QCOMPARE(view().detailPanel().emoji().id, dog.id);
     }
 
+    // The catalogue comes back in the new tone as new emoji; Recent keeps its copies.
+    void aToneChangeTakesTheHighlightFromACatalogueCellButNotTheDetail_data() {
+        QTest::addColumn<bool>("inRecent");
+        QTest::newRow("a catalogue cell loses its highlight") << false;
+        QTest::newRow("a cell of Recent keeps it") << true;
+    }
+    void aToneChangeTakesTheHighlightFromACatalogueCellButNotTheDetail() {
+        QFETCH(bool, inRecent);
+        for (const char* list : {"common.csv", "person.csv"}) {
+            QFile file(fixture->folder.filePath(list));
+            QVERIFY(file.open(QIODevice::WriteOnly));
+        }
+        fixture->store->addRecent(fixture->catalogueEmoji("👍"));
+        const Emoji thumb =
+            inRecent ? fixture->store->recentGroup().emojis.first() : fixture->catalogueEmoji("👍");
+        grid().setSelectedEmoji(thumb);
+        QVERIFY(grid().accessibleItem(thumb.id.toString())->selected);
+
+        waitForTask(fixture->shortcuts->preset.install({Gender::person, Tone::dark, std::nullopt}));
+        const QString dark = QStringLiteral("👍\U0001F3FF");
+        const auto tonedShown = [&] {
+            for (const EmojiGroup& group : fixture->store->systemGroups()) {
+                for (const Emoji& emoji : group.emojis) {
+                    if (emoji.symbol == dark)
+                        return grid().accessibleItem(emoji.id.toString());
+                }
+            }
+            return std::optional<AccessibleItems::Item>();
+        };
+        QVERIFY(waitUntil([&] { return tonedShown().has_value(); }));
+        QVERIFY(!tonedShown()->selected);
+        const std::optional<AccessibleItems::Item> before =
+            grid().accessibleItem(thumb.id.toString());
+        QCOMPARE(before.has_value(), inRecent);
+        if (inRecent)
+            QVERIFY(before->selected);
+        QVERIFY(view().detailArea().isVisible());
+        QCOMPARE(view().detailPanel().emoji().id, thumb.id);
+    }
+
     void theDetailBackgroundFollowsTheLook_data() {
         QTest::addColumn<QColor>("window");
         QTest::addColumn<QColor>("tint");
@@ -198,6 +241,24 @@ private slots:
         QVERIFY(!panel().isVisible());
         QVERIFY(windowManager->settingsWindow()->isVisible());
         QVERIFY(!panelShownWhenSettingsOpened);
+    }
+
+    // As the quit signals do: the event loop ends, and with it the quit steps
+    // (the shortcuts leave the list) run, on aboutToQuit.
+    void quitInTheMenuEndsTheEventLoopInOrder() {
+        bool quitStepsRan = false;
+        const QMetaObject::Connection steps =
+            connect(qApp, &QCoreApplication::aboutToQuit, this, [&] { quitStepsRan = true; });
+        QTimer::singleShot(0, this, [this] {
+            QTest::mouseClick(&view().menuButton(), Qt::LeftButton);
+            QTest::mouseClick(menuEntry("Quit"), Qt::LeftButton);
+        });
+        // A Quit that does nothing must not hang the suite.
+        QTimer::singleShot(10s, this, [] { QCoreApplication::exit(2); });
+        QCOMPARE(QCoreApplication::exec(), 0);
+        disconnect(steps);
+        QVERIFY(quitStepsRan);
+        QVERIFY(!view().isMenuPopoverPresented());
     }
 
     void aMenuEntryShowsTheAccentColourOnlyUnderThePointer() {

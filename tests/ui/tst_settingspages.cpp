@@ -67,6 +67,7 @@ class SettingsPagesTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // The high-voltage sign in its emoji form (with U+FE0F), as the rows spell it.
     void theAboutTitleNamesTheProgramAndItsVersion_data() {
         QTest::addColumn<InfoValues>("values");
         QTest::addColumn<QString>("title");
@@ -74,13 +75,14 @@ private slots:
             << InfoValues{{"CFBundleName", "Tessella"},
                           {"CFBundleExecutable", "tesselle"},
                           {"CFBundleShortVersionString", "1.2"}}
-            << QStringLiteral("Tessella ⚡️ Version 1.2");
-        QTest::newRow("no version reads as ???") << InfoValues{{"CFBundleName", "Tessella"}}
-                                                 << QStringLiteral("Tessella ⚡️ Version ???");
+            << QStringLiteral("Tessella \u26A1\uFE0F Version 1.2");
+        QTest::newRow("no version reads as ???")
+            << InfoValues{{"CFBundleName", "Tessella"}}
+            << QStringLiteral("Tessella \u26A1\uFE0F Version ???");
         QTest::newRow("no name reads as Tesselle")
             << InfoValues{{"CFBundleExecutable", "tesselle"},
                           {"CFBundleShortVersionString", "0.1.0"}}
-            << QStringLiteral("Tesselle ⚡️ Version 0.1.0");
+            << QStringLiteral("Tesselle \u26A1\uFE0F Version 0.1.0");
     }
     void theAboutTitleNamesTheProgramAndItsVersion() {
         QFETCH(InfoValues, values);
@@ -89,8 +91,6 @@ private slots:
         ResourceFolder resources(TESSELLE_SOURCE_RESOURCES);
         AboutSettingsView page(info, resources);
         QVERIFY(labelTexts(page).contains(title));
-        // The high-voltage sign takes its emoji form.
-        QVERIFY(title.contains(QStringLiteral(" \u26A1\uFE0F Version ")));
     }
 
     void theProgramsAboutTitleNamesItWithACapital() {

@@ -11,6 +11,7 @@
 #include "platform/linux/EspansoReplacementService.h"
 #include "platform/linux/EspansoUserTriggers.h"
 #include "platform/linux/FontTextMeasurer.h"
+#include "platform/linux/LocalUsageReporting.h"
 #include "platform/linux/QSettingsDefaultsStore.h"
 #include "platform/linux/ResourceFolder.h"
 #include "platform/linux/XdgAutostart.h"
@@ -43,7 +44,7 @@ struct ProgramInTestHome {
                             "/usr/bin/tesselle", systemLog};
     RecordingPasteboard pasteboard;
     FakePasteService pasteService;
-    RecordingUsageReporting usageReporting;
+    LocalUsageReporting usageReporting;
     InstantClock clock;
     FontTextMeasurer measurer;
     EspansoReplacementService list{EspansoReplacementService::defaultMatchFile(), output};

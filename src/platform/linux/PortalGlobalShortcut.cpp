@@ -91,14 +91,20 @@ QString PortalGlobalShortcut::trigger(const QString& key) {
     return parts.join('+');
 }
 
+bool PortalGlobalShortcut::canHold(const QString& key) const {
+    return !trigger(key).isEmpty();
+}
+
 void PortalGlobalShortcut::bind(const QString& key, std::function<void()> pressed) {
-    ++m_generation;
-    closeSession();
-    m_pressed = std::move(pressed);
-    if (key.isEmpty())
-        return;
-    if (trigger(key).isEmpty())
+    if (!key.isEmpty() && !canHold(key))
         throw MessageError(QStringLiteral("The desktop cannot hold %1").arg(key));
+    ++m_generation;
+    if (key.isEmpty()) {
+        closeSession();
+        m_pressed = nullptr;
+        return;
+    }
+    m_askedPressed = std::move(pressed);
     bindInNewSession(this, key, m_generation);
 }
 
@@ -109,12 +115,12 @@ void PortalGlobalShortcut::setAnswerHandler(std::function<void(Answer)> answered
 QCoro::Task<> PortalGlobalShortcut::bindInNewSession(QPointer<PortalGlobalShortcut> self,
                                                      QString key, int generation) {
     QDBusConnection bus = self->m_bus;
+    QString session;
     try {
         const DesktopPortal::Response created = co_await DesktopPortal::request(
             bus, globalShortcuts, DesktopPortal::createSession, QVariantList(),
             DesktopPortal::newSessionOptions(), answerPatience);
-        const QString session =
-            DesktopPortal::objectPath(created.results.value(DesktopPortal::sessionHandleKey));
+        session = DesktopPortal::objectPath(created.results.value(DesktopPortal::sessionHandleKey));
         if (created.code != 0 || session.isEmpty())
             throw MessageError(noSession);
         if (!self || self->m_generation != generation) {
@@ -122,20 +128,26 @@ QCoro::Task<> PortalGlobalShortcut::bindInNewSession(QPointer<PortalGlobalShortc
             DesktopPortal::closeSession(bus, session);
             co_return;
         }
-        self->m_session = session;
         const Shortcuts wanted = toggleShortcut(trigger(key));
         const QVariantList arguments{QVariant::fromValue(QDBusObjectPath(session)),
                                      QVariant::fromValue(wanted), QString()};
         const DesktopPortal::Response bound = co_await DesktopPortal::request(
             bus, globalShortcuts, bindShortcuts, arguments, QVariantMap(), answerPatience);
-        if (!self || self->m_generation != generation)
+        if (!self || self->m_generation != generation || bound.code != 0) {
+            // Refused, or given up for a later key: the key held before stays.
+            DesktopPortal::closeSession(bus, session);
+            if (self && self->m_generation == generation)
+                self->answer(false, refusedKey);
             co_return;
+        }
+        self->closeSession();
+        self->m_session = session;
+        self->m_pressed = std::move(self->m_askedPressed);
         const QString held = descriptionIn(shortcutsIn(bound.results.value(shortcutsKey)));
-        if (bound.code != 0)
-            self->answer(false, refusedKey);
-        else
-            self->answer(true, held.isEmpty() ? key : held);
+        self->answer(true, held.isEmpty() ? key : held);
     } catch (const MessageError& error) {
+        if (!session.isEmpty())
+            DesktopPortal::closeSession(bus, session);
         if (self && self->m_generation == generation)
             self->answer(false, error.message());
     }

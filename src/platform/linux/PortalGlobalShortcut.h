@@ -13,7 +13,9 @@
 // (KDE Plasma 5.27 and later, GNOME 48 and later), for Wayland sessions, where
 // no program can hold a key itself. Each key bound gets a session of its own,
 // as a session binds its shortcuts once; the stored key is only the preferred
-// trigger: the desktop may ask the user, who can choose another there.
+// trigger: the desktop may ask the user, who can choose another there. The
+// session of the key held before stays until the desktop holds the new one,
+// so that a key it refuses leaves the old one held.
 class PortalGlobalShortcut : public QObject, public GlobalShortcut {
     Q_OBJECT
 public:
@@ -28,6 +30,7 @@ public:
     // cannot be held.
     static QString trigger(const QString& key);
 
+    bool canHold(const QString& key) const override;
     void bind(const QString& key, std::function<void()> pressed) override;
     Keeper keeper() const override { return Keeper::desktop; }
     void setAnswerHandler(std::function<void(Answer)> answered) override;
@@ -42,6 +45,8 @@ private:
 
     QDBusConnection m_bus;
     std::function<void()> m_pressed;
+    // For the key asked for, once the desktop holds it.
+    std::function<void()> m_askedPressed;
     std::function<void(Answer)> m_answered;
     // Which bind is the latest: an older one that ends later closes its session.
     int m_generation = 0;

@@ -32,7 +32,8 @@ X11GlobalShortcut::X11GlobalShortcut() : m_connection(qtConnection()) {
 X11GlobalShortcut::~X11GlobalShortcut() {
     if (!m_connection)
         return;
-    release();
+    if (m_grab)
+        ungrab(*m_grab);
     QCoreApplication::instance()->removeNativeEventFilter(this);
 }
 
@@ -40,46 +41,65 @@ bool X11GlobalShortcut::isAvailable() {
     return qtConnection() != nullptr;
 }
 
-void X11GlobalShortcut::bind(const QString& key, std::function<void()> pressed) {
-    release();
-    if (key.isEmpty())
-        return;
+bool X11GlobalShortcut::canHold(const QString& key) const {
+    return grabOf(key).has_value();
+}
+
+// The key's symbol must be on the keyboard the server has now.
+std::optional<X11GlobalShortcut::Grab> X11GlobalShortcut::grabOf(const QString& key) const {
     if (!m_connection)
-        throw MessageError(QStringLiteral("The keyboard shortcut needs an X11 session"));
+        return std::nullopt;
     const std::optional<X11Key> wanted = X11Key::fromPortableText(key);
     const std::optional<uint8_t> keycode = wanted ? keycodeOf(wanted->keysym) : std::nullopt;
     if (!keycode)
-        throw MessageError(QStringLiteral("%1 cannot be a keyboard shortcut").arg(key));
-    std::optional<uint8_t> refusal;
-    for (const uint16_t locks : lockCombinations) {
-        const xcb_void_cookie_t cookie =
-            xcb_grab_key_checked(m_connection, 1, m_root, wanted->modifiers | locks, *keycode,
-                                 XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
-        if (xcb_generic_error_t* error = xcb_request_check(m_connection, cookie)) {
-            refusal = error->error_code;
-            free(error);
-        }
+        return std::nullopt;
+    return Grab{*keycode, wanted->modifiers};
+}
+
+void X11GlobalShortcut::bind(const QString& key, std::function<void()> pressed) {
+    if (key.isEmpty()) {
+        if (m_grab)
+            ungrab(*m_grab);
+        m_grab.reset();
+        m_pressed = nullptr;
+        return;
     }
-    m_keycode = keycode;
-    m_modifiers = wanted->modifiers;
-    if (refusal) {
-        // Only the grabs that succeeded are released; the other program keeps its own.
-        release();
-        if (*refusal == badAccess)
-            throw MessageError(QStringLiteral("Another program uses %1").arg(key));
+    if (!m_connection)
+        throw MessageError(QStringLiteral("The keyboard shortcut needs an X11 session"));
+    const std::optional<Grab> wanted = grabOf(key);
+    if (!wanted)
         throw MessageError(QStringLiteral("%1 cannot be a keyboard shortcut").arg(key));
+    // Grabbed again, the key held now would be released with the old grab.
+    if (wanted != m_grab) {
+        std::optional<uint8_t> refusal;
+        for (const uint16_t locks : lockCombinations) {
+            const xcb_void_cookie_t cookie =
+                xcb_grab_key_checked(m_connection, 1, m_root, wanted->modifiers | locks,
+                                     wanted->keycode, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC);
+            if (xcb_generic_error_t* error = xcb_request_check(m_connection, cookie)) {
+                refusal = error->error_code;
+                free(error);
+            }
+        }
+        if (refusal) {
+            // Only the grabs that succeeded are released; the other program
+            // keeps its own, and this one the key it held.
+            ungrab(*wanted);
+            if (*refusal == badAccess)
+                throw MessageError(QStringLiteral("Another program uses %1").arg(key));
+            throw MessageError(QStringLiteral("%1 cannot be a keyboard shortcut").arg(key));
+        }
+        if (m_grab)
+            ungrab(*m_grab);
+        m_grab = wanted;
     }
     m_pressed = std::move(pressed);
 }
 
-void X11GlobalShortcut::release() {
-    if (!m_keycode)
-        return;
+void X11GlobalShortcut::ungrab(const Grab& grab) {
     for (const uint16_t locks : lockCombinations)
-        xcb_ungrab_key(m_connection, *m_keycode, m_root, m_modifiers | locks);
+        xcb_ungrab_key(m_connection, grab.keycode, m_root, grab.modifiers | locks);
     xcb_flush(m_connection);
-    m_keycode.reset();
-    m_pressed = nullptr;
 }
 
 std::optional<uint8_t> X11GlobalShortcut::keycodeOf(uint32_t keysym) const {
@@ -107,14 +127,14 @@ std::optional<uint8_t> X11GlobalShortcut::keycodeOf(uint32_t keysym) const {
 }
 
 bool X11GlobalShortcut::nativeEventFilter(const QByteArray& eventType, void* message, qintptr*) {
-    if (!m_keycode || eventType != "xcb_generic_event_t")
+    if (!m_grab || eventType != "xcb_generic_event_t")
         return false;
     const auto* event = static_cast<const xcb_generic_event_t*>(message);
     if ((event->response_type & ~0x80) != XCB_KEY_PRESS)
         return false;
     const auto* press = static_cast<const xcb_key_press_event_t*>(message);
-    if (press->event != m_root || press->detail != *m_keycode ||
-        (press->state & relevantModifiers) != m_modifiers)
+    if (press->event != m_root || press->detail != m_grab->keycode ||
+        (press->state & relevantModifiers) != m_grab->modifiers)
         return false;
     // Later, so that a bind from the call does not run inside the event filter.
     QMetaObject::invokeMethod(

@@ -12,7 +12,8 @@ struct xcb_connection_t;
 // the X server gives its presses to this program whichever window has the
 // focus. The grab covers Caps Lock and Num Lock being on or off. A key that
 // another program grabbed first is refused by the server (BadAccess) and
-// reported. The grab is released when another key is bound and at the end.
+// reported. A new key is grabbed before the old one is released, so that a
+// refused key leaves the old one held; the grab ends at the end.
 class X11GlobalShortcut : public GlobalShortcut, private QAbstractNativeEventFilter {
 public:
     X11GlobalShortcut();
@@ -23,16 +24,23 @@ public:
     // Whether this session is X11, where the program can hold a key at all.
     static bool isAvailable();
 
+    bool canHold(const QString& key) const override;
     void bind(const QString& key, std::function<void()> pressed) override;
 
 private:
+    struct Grab {
+        uint8_t keycode = 0;
+        uint16_t modifiers = 0;
+        bool operator==(const Grab&) const = default;
+    };
+
     bool nativeEventFilter(const QByteArray& eventType, void* message, qintptr* result) override;
+    std::optional<Grab> grabOf(const QString& key) const;
     std::optional<uint8_t> keycodeOf(uint32_t keysym) const;
-    void release();
+    void ungrab(const Grab& grab);
 
     xcb_connection_t* m_connection = nullptr;
     uint32_t m_root = 0;
-    std::optional<uint8_t> m_keycode;
-    uint16_t m_modifiers = 0;
+    std::optional<Grab> m_grab;
     std::function<void()> m_pressed;
 };

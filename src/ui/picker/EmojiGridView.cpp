@@ -350,15 +350,30 @@ void EmojiGridView::openSelectionMenu() {
 void EmojiGridView::openMenu(const Emoji& emoji, const QPoint& at) {
     auto* menu = new QMenu(this);
     menu->setAttribute(Qt::WA_DeleteOnClose);
-    connect(menu->addAction(tr("Copy")), &QAction::triggered, this,
-            [this, emoji] { m_picking.pick(emoji, false); });
+    connect(menu->addAction(tr("Copy")), &QAction::triggered, this, [this, emoji] {
+        m_picking.pick(emoji, false);
+        followPick(emoji);
+    });
     menu->popup(at);
 }
 
 void EmojiGridView::activate(const Emoji& emoji) {
     const QRect cell = cellRect(emoji.id).value_or(QRect());
-    if (m_picking.pick(emoji, true) == EmojiPicking::Outcome::copied)
-        showCopiedToast(emoji, cellRect(emoji.id).value_or(cell));
+    const EmojiPicking::Outcome outcome = m_picking.pick(emoji, true);
+    const Emoji shown = followPick(emoji);
+    if (outcome == EmojiPicking::Outcome::copied)
+        showCopiedToast(shown, cellRect(shown.id).value_or(cell));
+}
+
+// An emoji of "Recent" picked again leaves its cell for a new copy at the
+// front of the group: the selection goes with it.
+Emoji EmojiGridView::followPick(const Emoji& picked) {
+    const QList<Emoji>& recents = m_store.recentGroup().emojis;
+    if (positionOf(picked.id) || recents.isEmpty() || recents.first().symbol != picked.symbol)
+        return picked;
+    if (m_selectedEmoji && m_selectedEmoji->id == picked.id)
+        setSelectedEmoji(recents.first());
+    return recents.first();
 }
 
 // Each cell has its own notice, gone once hidden.

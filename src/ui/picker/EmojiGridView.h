@@ -93,6 +93,8 @@ private:
     void openSelectionMenu();
     void openMenu(const Emoji& emoji, const QPoint& at);
     void activate(const Emoji& emoji);
+    // The cell the picked emoji is in now.
+    Emoji followPick(const Emoji& picked);
     void showCopiedToast(const Emoji& emoji, const QRect& cell);
     void moveSelection(int key);
     void scrollToShow(const Position& position);

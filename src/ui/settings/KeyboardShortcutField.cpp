@@ -19,8 +19,10 @@ QLabel* plainLabel(const QString& text) {
     return label;
 }
 
-// Who holds the key, or why nobody does.
+// Who holds the key, or why nobody does; first why a key chosen was refused.
 QString holderText(const KeyboardShortcut& shortcut) {
+    if (!shortcut.refusal().isEmpty())
+        return shownMessage(shortcut.refusal());
     const bool desktop = shortcut.keeper() == GlobalShortcut::Keeper::desktop;
     switch (shortcut.state()) {
     case KeyboardShortcut::State::bound:
@@ -31,7 +33,6 @@ QString holderText(const KeyboardShortcut& shortcut) {
     case KeyboardShortcut::State::pending:
         return KeyboardShortcutField::tr("Waiting for the desktop to take the key…");
     case KeyboardShortcut::State::refused:
-        return shownMessage(shortcut.refusal());
     case KeyboardShortcut::State::none:
     case KeyboardShortcut::State::unavailable:
         break;
@@ -67,7 +68,15 @@ KeyboardShortcutField::KeyboardShortcutField(KeyboardShortcut& shortcut, QWidget
     column->addWidget(m_status);
 
     connect(m_edit, &SingleChordEdit::chordChosen, this, [this](const QKeySequence& chord) {
-        m_shortcut.setKey(chord.toString(QKeySequence::PortableText));
+        const QString key = chord.toString(QKeySequence::PortableText);
+        if (m_shortcut.canHold(key)) {
+            m_shortcut.setKey(key);
+            return;
+        }
+        // Back to the key held, with the reason.
+        showState();
+        m_status->setText(key + QStringLiteral(" cannot be a keyboard shortcut in this session"));
+        m_status->show();
     });
     connect(m_clear, &QPushButton::clicked, this, [this] { m_shortcut.setKey(QString()); });
     connect(&shortcut, &KeyboardShortcut::stateChanged, this, &KeyboardShortcutField::showState);
