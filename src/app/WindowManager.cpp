@@ -7,6 +7,7 @@
 #include "ui/controls/ModalWindow.h"
 #include "ui/picker/PickerPanel.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QIcon>
 #include <QSystemTrayIcon>
@@ -21,6 +22,9 @@ WindowManager::WindowManager(Preferences& preferences, DefaultsStore& defaults,
       m_isWelcomeWasPresented(defaults, SettingsKeys::isWelcomeWasPresented, false) {
     connect(&appManager, &AppManager::firstPasteFailed, this,
             [this](const QString& reason) { showErrorAlert(&popoverBuilt(), reason); });
+    // Queued: the icon's paint ends first.
+    connect(this, &WindowManager::statusItemShown, this, &WindowManager::preparePopover,
+            Qt::QueuedConnection);
 }
 
 WindowManager::~WindowManager() = default;
@@ -44,7 +48,24 @@ void WindowManager::setupStatusItem() {
     showShortcutsInactive(m_inactiveReason);
     connect(&item, &QSystemTrayIcon::activated, this, &WindowManager::statusItemClicked);
     item.show();
-    QTimer::singleShot(m_timing.panelBuildDelay, this, &WindowManager::preparePopover);
+    // Qt draws the icon of an XEmbed tray (X11) in a window of its own, which
+    // the tray docks and then has painted: the panel waits for that first
+    // paint. A tray host that draws the icon itself (over D-Bus) has it at once.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->inherits("QSystemTrayIconSys")) {
+            window->installEventFilter(this);
+            return;
+        }
+    }
+    emit statusItemShown();
+}
+
+bool WindowManager::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        emit statusItemShown();
+    }
+    return false;
 }
 
 // The first click then only shows the panel. Building and the first rendering

@@ -56,15 +56,21 @@ public:
     std::unique_ptr<ModalWindow> makeWelcomeWindow();
 
     QSystemTrayIcon& statusItem();
-    // Null until they are first needed; the panel is built on idle time soon
-    // after the tray icon shows.
+    // Null until they are first needed; the panel is built once the tray icon
+    // is shown.
     PickerPanel* popover() const { return m_popover.get(); }
     ModalWindow* welcomeWindow() const { return m_welcomeWindow.get(); }
     QWidget* settingsWindow() const { return m_settingsWindow.get(); }
 
 signals:
+    // The tray icon is on screen: painted, where the program draws it in a
+    // window of its own, or handed over to the tray.
+    void statusItemShown();
     // The welcome window, its video player and decoders are destroyed.
     void welcomeWindowGone();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The welcome content that asks for its window to close is still running

@@ -71,6 +71,7 @@ tray_icon() { windows_of "$1" | awk '$2 <= 64 && $3 <= 64 && $4 > 0' | head -1; 
 has_tray_icon() { [ -n "$(tray_icon "$1")" ]; }
 is_viewable() { xwininfo -id "$1" 2> /dev/null | grep -q 'Map State: IsViewable'; }
 panel_id() { windows_of "$1" Tesselle | awk '$2 > 64 { print $1 }' | head -1; }
+has_panel_window() { [ -n "$(panel_id "$1")" ]; }
 panel_shown() { local id; id=$(panel_id "$1"); [ -n "$id" ] && is_viewable "$id"; }
 panel_hidden() { ! panel_shown "$1"; }
 panel_geometry() { # class; prints "x y width height", or nothing without a panel
@@ -148,6 +149,9 @@ shell_checks() { # program, class, and whether a first start shows the welcome w
     echo "FIGURE: $class start to tray icon shown: $(($(now_ms) - t0)) ms"
     icon=$(tray_icon "$class")
     check "the tray icon of $class appears" test -n "$icon"
+    # Built and painted hidden once the icon has been painted.
+    check "... and the panel is made ready, unmapped, before any click" \
+        wait_until "$patience" has_panel_window "$class"
     read -r x y <<< "$(icon_center "$icon")"
     if [ "$welcome" = welcome ]; then
         check "a first start shows the welcome window" wait_until "$patience" active_is "Welcome to Tesselle"
