@@ -19,6 +19,9 @@ packages=(
   # running: platform plugins, emoji font, a virtual display with a tray host
   qt6-qpa-plugins libqt6svg6 fonts-noto-color-emoji
   xvfb xauth x11-utils trayer xdotool xclip openbox
+  # the screen reader's view: a private session bus with the accessibility bus
+  # (at-spi2-core) on it, read through AT-SPI by Debian's Python (pyatspi)
+  dbus-daemon dbus-bin at-spi2-core python3-pyatspi
   # Qt Multimedia with its FFmpeg backend, which decodes the H.264 videos
   # without GStreamer plugins; ffmpeg encodes them (tools/introvideo)
   libqt6multimedia6 ffmpeg
