@@ -19,9 +19,12 @@ packages=(
   # running: platform plugins, emoji font, a virtual display with a tray host
   qt6-qpa-plugins libqt6svg6 fonts-noto-color-emoji
   xvfb xauth x11-utils trayer xdotool xclip openbox
-  # the screen reader's view: a private session bus with the accessibility bus
-  # (at-spi2-core) on it, read through AT-SPI by Debian's Python (pyatspi)
-  dbus-daemon dbus-bin at-spi2-core python3-pyatspi
+  # the portal tests' private session bus; the terminals autopaste types into
+  # in the X11 and Wayland tests
+  dbus-daemon xterm foot
+  # the screen reader's view: the accessibility bus (at-spi2-core) on that
+  # session bus, read through AT-SPI by Debian's Python (pyatspi)
+  dbus-bin at-spi2-core python3-pyatspi
   # Qt Multimedia with its FFmpeg backend, which decodes the H.264 videos
   # without GStreamer plugins; ffmpeg encodes them (tools/introvideo)
   libqt6multimedia6 ffmpeg

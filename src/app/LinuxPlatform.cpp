@@ -1,5 +1,6 @@
 #include "app/LinuxPlatform.h"
 
+#include "app/GlobalShortcutChoice.h"
 #include "app/PasteServiceChoice.h"
 #include "platform/AppInfo.h"
 #include "platform/linux/EspansoConfigFolder.h"
@@ -13,16 +14,14 @@ LinuxPlatform::LinuxPlatform(const Given& given)
       m_loginItems(XdgAutostart::defaultEntryPath(given.appInfo.identifier()),
                    QCoreApplication::applicationFilePath(), m_systemLog),
       m_pasteService(choosePasteService(
-          given.session, !QStandardPaths::findExecutable(QStringLiteral("wtype")).isEmpty())),
+          given.session, !QStandardPaths::findExecutable(QStringLiteral("wtype")).isEmpty(),
+          given.defaults)),
       // espanso is asked where its folder is when the launch restore opens the list.
       m_list([] { return EspansoConfigFolder::locate(); }, given.defaults, given.output),
-      m_userTriggers([this] { return m_list.matchFolder(); }, given.output) {
-    // A key that toggles the panel from any application, where X11 lets a
-    // program hold one. Under Wayland, XWayland's root window would see only the
-    // keys typed into X11 programs.
-    if (given.session.kind == DesktopSession::Kind::x11 && X11GlobalShortcut::isAvailable())
-        m_globalShortcut.emplace();
-}
+      m_userTriggers([this] { return m_list.matchFolder(); }, given.output),
+      // A key that toggles the panel from any application, where the session
+      // lets the program, or the desktop for it, hold one.
+      m_globalShortcut(chooseGlobalShortcut(given.session)) {}
 
 LinuxPlatform::~LinuxPlatform() = default;
 
@@ -33,6 +32,6 @@ PlatformServices LinuxPlatform::services() {
             *m_pasteService,  m_usageReporting,
             m_clock,          m_measurer,
             m_list,           m_userTriggers,
-            m_espanso,        m_globalShortcut ? &*m_globalShortcut : nullptr,
+            m_espanso,        m_globalShortcut.get(),
             m_given.session,  m_given.devicePixelRatio};
 }

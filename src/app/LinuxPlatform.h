@@ -10,11 +10,9 @@
 #include "platform/linux/QtClipboardPasteboard.h"
 #include "platform/linux/ResourceFolder.h"
 #include "platform/linux/Syslog.h"
-#include "platform/linux/X11GlobalShortcut.h"
 #include "platform/linux/XdgAutostart.h"
 
 #include <memory>
-#include <optional>
 
 // The Linux services the program runs over, chosen for the desktop session it
 // was started in: the one place a backend is picked.
@@ -49,5 +47,5 @@ private:
     EspansoReplacementService m_list;
     EspansoUserTriggers m_userTriggers;
     EspansoStatus m_espanso;
-    std::optional<X11GlobalShortcut> m_globalShortcut;
+    std::unique_ptr<GlobalShortcut> m_globalShortcut;
 };

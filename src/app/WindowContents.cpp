@@ -36,7 +36,7 @@ WindowManager::Contents makeWindowContents(WindowServices services) {
             GeneralSettingsView::Services{manager, services.preferences, services.preset,
                                           services.launchAtLogin, services.clock, services.output,
                                           services.textExpander, services.keyboardShortcut,
-                                          services.appManager.autopasteUnavailableReason()},
+                                          services.appManager.autopasteNote()},
             services.appInfo, services.resources);
     };
     return contents;

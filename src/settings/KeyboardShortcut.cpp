@@ -17,7 +17,16 @@ KeyboardShortcut::KeyboardShortcut(DefaultsStore& store, GlobalShortcut* keys,
                                    DesktopSession session, LineOutput& output, QObject* parent)
     : QObject(parent), m_setting(store, SettingsKeys::keyboardShortcut, defaultKey), m_keys(keys),
       m_session(std::move(session)), m_output(output), m_key(m_setting.read()) {
+    if (m_keys)
+        m_keys->setAnswerHandler([shortcut = QPointer(this)](GlobalShortcut::Answer answer) {
+            if (shortcut)
+                shortcut->answered(answer);
+        });
     bind();
+}
+
+GlobalShortcut::Keeper KeyboardShortcut::keeper() const {
+    return m_keys ? m_keys->keeper() : GlobalShortcut::Keeper::program;
 }
 
 KeyboardShortcut::DesktopBinding KeyboardShortcut::desktopBinding() const {
@@ -46,7 +55,7 @@ void KeyboardShortcut::reload() {
 }
 
 void KeyboardShortcut::release() {
-    if (m_keys && m_state == State::bound)
+    if (m_keys && (m_state == State::bound || m_state == State::pending))
         m_keys->bind(QString(), {});
 }
 
@@ -66,10 +75,25 @@ void KeyboardShortcut::bind() {
         setState(State::refused, error.message());
         return;
     }
-    setState(m_key.isEmpty() ? State::none : State::bound);
+    if (m_key.isEmpty())
+        setState(State::none);
+    else
+        setState(keeper() == GlobalShortcut::Keeper::desktop ? State::pending : State::bound);
+}
+
+void KeyboardShortcut::answered(const GlobalShortcut::Answer& answer) {
+    if (!answer.held) {
+        m_output.writeLine("Keyboard shortcut: " + answer.text);
+        setState(State::refused, answer.text);
+        return;
+    }
+    m_heldAs = answer.text;
+    setState(State::bound);
 }
 
 void KeyboardShortcut::setState(State state, const QString& refusal) {
+    if (state != State::bound)
+        m_heldAs.clear();
     m_state = state;
     m_refusal = refusal;
     emit stateChanged();

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "platform/DesktopSession.h"
+#include "platform/GlobalShortcut.h"
 #include "settings/StoredSetting.h"
 
 #include <QObject>
 
-class GlobalShortcut;
 class LineOutput;
 
 // The key that toggles the panel from any application: the stored choice
@@ -20,6 +20,8 @@ public:
         bound,
         // The user chose no key.
         none,
+        // The desktop has been asked to hold the key and has not answered yet.
+        pending,
         // The key is not held; refusal() says why (another program holds it).
         refused,
         // This session lets no program hold a key.
@@ -43,6 +45,11 @@ public:
     const QString& key() const { return m_key; }
     State state() const { return m_state; }
     const QString& refusal() const { return m_refusal; }
+    // Who holds the key: this program, or the desktop on its behalf.
+    GlobalShortcut::Keeper keeper() const;
+    // How the desktop names the key it holds for the program, which the user
+    // may have changed there; empty where the program holds the key itself.
+    const QString& heldAs() const { return m_heldAs; }
     DesktopBinding desktopBinding() const;
 
     // Stores the key and holds it in place of the one held before.
@@ -59,6 +66,7 @@ signals:
 private:
     void bind();
     void setState(State state, const QString& refusal = QString());
+    void answered(const GlobalShortcut::Answer& answer);
 
     StoredSetting<QString> m_setting;
     GlobalShortcut* m_keys;
@@ -67,4 +75,5 @@ private:
     QString m_key;
     State m_state = State::none;
     QString m_refusal;
+    QString m_heldAs;
 };

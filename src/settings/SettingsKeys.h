@@ -10,4 +10,5 @@ inline constexpr auto favorites = "favorites";
 inline constexpr auto recent = "recent";
 inline constexpr auto shortcuts = "shortcuts";
 inline constexpr auto keyboardShortcut = "keyboardShortcut";
+inline constexpr auto remoteDesktopRestoreToken = "remoteDesktopRestoreToken";
 } // namespace SettingsKeys

@@ -3,6 +3,7 @@
 #include "app/AppManager.h"
 
 #include <QApplication>
+#include <QPromise>
 #include <QSignalSpy>
 #include <QTest>
 #include <QWidget>
@@ -73,6 +74,30 @@ private slots:
         QCOMPARE(service.activated, failure.isEmpty() && shownAtPaste ? panel.winId() : 0);
         // The emoji stays on the clipboard either way, for pasting by hand.
         QCOMPARE(pasteboard.texts, QStringList{QStringLiteral("💃")});
+    }
+
+    // The desktop may take a while (a question to the user, a program to run):
+    // the event loop goes on meanwhile, and the outcome is said when it comes.
+    void aPasteThatWaitsForTheDesktopSaysItsFailureWhenItComes() {
+        const QStringList lines{"Error message: The desktop did not answer",
+                                "Error: The desktop did not answer"};
+        RecordingPasteboard pasteboard;
+        FakePasteService service;
+        service.intoFocusedWindow = true;
+        service.failure = "The desktop did not answer";
+        QPromise<void> desktop;
+        desktop.start();
+        service.hold = desktop.future();
+        RecordingLineOutput output;
+        AppManager manager(pasteboard, service, output);
+        QSignalSpy announced(&manager, &AppManager::firstPasteFailed);
+        manager.copy(QStringLiteral("💃"));
+        QVERIFY(manager.paste());
+        QCOMPARE(service.pasted, QStringList{QStringLiteral("💃")});
+        QCOMPARE(output.lines(), QStringList());
+        desktop.finish();
+        QTRY_COMPARE(output.lines(), lines);
+        QCOMPARE(announced.count(), 1);
     }
 
     void theUserIsToldOnceARunAtTheFirstPasteThatFailed_data() {

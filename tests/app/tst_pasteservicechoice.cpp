@@ -1,7 +1,10 @@
+#include "Fakes.h"
 #include "TestEnvironment.h"
+#include "WaitFor.h"
 #include "app/PasteServiceChoice.h"
 #include "platform/DesktopSession.h"
 #include "platform/MessageError.h"
+#include "platform/linux/PortalPasteService.h"
 #include "platform/linux/UnavailablePasteService.h"
 #include "platform/linux/WtypePasteService.h"
 #include "platform/linux/X11PasteService.h"
@@ -15,13 +18,15 @@ Q_DECLARE_METATYPE(Kind)
 
 namespace {
 
-enum class Service { x11, wtype, unavailable };
+enum class Service { x11, wtype, portal, unavailable };
 
 Service serviceOf(const PasteService& service) {
     if (dynamic_cast<const X11PasteService*>(&service))
         return Service::x11;
     if (dynamic_cast<const WtypePasteService*>(&service))
         return Service::wtype;
+    if (dynamic_cast<const PortalPasteService*>(&service))
+        return Service::portal;
     if (dynamic_cast<const UnavailablePasteService*>(&service))
         return Service::unavailable;
     qFatal("an unknown paste service");
@@ -47,10 +52,10 @@ private slots:
             << Kind::wayland << QStringList{"sway"} << true << true << Service::wtype;
         QTest::newRow("sway without wtype cannot autopaste")
             << Kind::wayland << QStringList{"sway"} << true << false << Service::unavailable;
-        QTest::newRow("GNOME on Wayland cannot autopaste even with wtype")
-            << Kind::wayland << QStringList{"GNOME"} << false << true << Service::unavailable;
-        QTest::newRow("KDE on Wayland cannot autopaste even with wtype")
-            << Kind::wayland << QStringList{"KDE"} << false << true << Service::unavailable;
+        QTest::newRow("GNOME on Wayland pastes through the desktop portal, even with wtype")
+            << Kind::wayland << QStringList{"GNOME"} << false << true << Service::portal;
+        QTest::newRow("KDE on Wayland pastes through the desktop portal")
+            << Kind::wayland << QStringList{"KDE"} << false << false << Service::portal;
         QTest::newRow("no graphical session cannot autopaste")
             << Kind::none << QStringList() << false << true << Service::unavailable;
     }
@@ -60,7 +65,9 @@ private slots:
         QFETCH(bool, wlroots);
         QFETCH(bool, hasWtype);
         QFETCH(Service, service);
-        const auto chosen = choosePasteService(DesktopSession{kind, desktops, wlroots}, hasWtype);
+        FakeDefaultsStore settings;
+        const auto chosen =
+            choosePasteService(DesktopSession{kind, desktops, wlroots}, hasWtype, settings);
         QCOMPARE(serviceOf(*chosen), service);
         // The Autopaste setting says why wherever it cannot paste.
         QCOMPARE(chosen->unavailableReason().isEmpty(), service != Service::unavailable);
@@ -72,7 +79,7 @@ private slots:
         service.rememberActiveWindow();
         for (int paste = 0; paste < 2; ++paste) {
             try {
-                service.pasteIntoRememberedWindow();
+                waitForTask(service.pasteIntoRememberedWindow(QStringLiteral("💃")));
                 QFAIL("the paste did not fail");
             } catch (const MessageError& error) {
                 QCOMPARE(error.message(), "Autopaste is not available in this session: the emoji "

@@ -3,8 +3,8 @@
 # manager (openbox) and a tray host (trayer). Checks the tray icon, the panel
 # under it, the command line's requests, the welcome installation in a skin
 # tone and the settings window's title, the keyboard shortcut, copy and
-# autopaste, the failure lines, a second start, the installation, and the
-# autostart log line as an unprivileged user.
+# autopaste (into a text field and into xterm), the failure lines, a second
+# start, the installation, and the autostart log line as an unprivileged user.
 #
 # Usage: run-desktop-tests.sh BUILD_DIR
 # Set TESSELLE_SCREENSHOT to a file name to keep a picture of the open panel.
@@ -344,9 +344,11 @@ shell=$started
 wait_until 10000 has_tray_icon "$class"
 check "the text field is active before the panel opens" wait_until "$patience" active_is "Paste target"
 open_panel
+t0=$(now_ms)
 double_click_panel
 check "autopaste types the emoji into the field that was active" \
     wait_until "$patience" grep -q "^text: 💃$" "$work/target.log"
+echo "FIGURE: double click to the emoji in the text field: $(($(now_ms) - t0)) ms"
 check "... and brings the panel back to the front" wait_until "$patience" active_is Tesselle
 check "the panel is still open after the paste" panel_shown "$class"
 
@@ -367,6 +369,33 @@ check "a failed paste prints the reason twice" wait_until "$patience" sh -c \
 check "... and leaves the emoji on the clipboard" clipboard_is "💃"
 kill "$shell"
 wait "$shell" 2> /dev/null
+
+# Autopaste into a terminal: xterm takes Ctrl+V (and Ctrl+Shift+V) for a
+# control character, so the emoji is typed. The terminal passes what is typed
+# on at once (no line editing), so the file shows when it arrives.
+if command -v xterm > /dev/null; then
+    typed="$work/terminal.txt"
+    start "$work/xterm.log" xterm -u8 -T "Terminal target" -e sh -c "stty -icanon; exec cat > '$typed'"
+    terminal=$started
+    wait_until "$patience" test -e "$typed"
+    xdotool search --name '^Terminal target$' windowactivate --sync > /dev/null 2>&1
+    start "$work/termpaste.log" "$driver" --autopaste
+    shell=$started
+    wait_until 10000 has_tray_icon "$class"
+    check "the terminal is active before the panel opens" \
+        wait_until "$patience" active_is "Terminal target"
+    open_panel
+    holds_emoji() { [ "$(od -An -tx1 "$typed")" = "$(printf '💃' | od -An -tx1)" ]; }
+    t0=$(now_ms)
+    double_click_panel
+    check "autopaste into xterm -u8 running cat gives exactly the emoji" \
+        wait_until "$patience" holds_emoji
+    echo "FIGURE: double click to the emoji in xterm: $(($(now_ms) - t0)) ms"
+    kill "$shell" "$terminal"
+    wait "$shell" "$terminal" 2> /dev/null
+else
+    echo "SKIP: autopaste into a terminal needs xterm"
+fi
 
 env -u DISPLAY QT_QPA_PLATFORM=offscreen "$driver" --paste-without-display > "$work/nox.log" 2>&1
 check "without X11 the failure lines say that autopaste needs an X11 session" \

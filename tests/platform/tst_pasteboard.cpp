@@ -1,4 +1,5 @@
 #include "TestEnvironment.h"
+#include "WaitFor.h"
 #include "platform/MessageError.h"
 #include "platform/linux/QtClipboardPasteboard.h"
 #include "platform/linux/X11PasteService.h"
@@ -49,7 +50,7 @@ private slots:
         service.rememberActiveWindow();
         service.activateWindow(42);
         try {
-            service.pasteIntoRememberedWindow();
+            waitForTask(service.pasteIntoRememberedWindow(QStringLiteral("💃")));
             QFAIL("the paste did not fail");
         } catch (const MessageError& error) {
             QCOMPARE(error.message(), reason);

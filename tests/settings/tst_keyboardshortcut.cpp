@@ -124,6 +124,45 @@ private slots:
         QCOMPARE(shortcut.refusal(), QString());
     }
 
+    // Where the desktop keeps the key, its later answer says whether and as
+    // what it holds it; the user may have chosen another key there.
+    void theDesktopsAnswerSaysWhoHoldsTheKey_data() {
+        QTest::addColumn<bool>("held");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<KeyboardShortcut::State>("state");
+        QTest::addColumn<QString>("heldAs");
+        QTest::addColumn<QStringList>("lines");
+        QTest::newRow("the desktop holds the key the user changed there")
+            << true << "Ctrl+Alt+T" << KeyboardShortcut::State::bound << "Ctrl+Alt+T"
+            << QStringList();
+        QTest::newRow("the desktop refuses the key")
+            << false << "The desktop did not take the key" << KeyboardShortcut::State::refused
+            << QString() << QStringList{"Keyboard shortcut: The desktop did not take the key"};
+    }
+    void theDesktopsAnswerSaysWhoHoldsTheKey() {
+        QFETCH(bool, held);
+        QFETCH(QString, text);
+        QFETCH(KeyboardShortcut::State, state);
+        QFETCH(QString, heldAs);
+        QFETCH(QStringList, lines);
+        FakeDefaultsStore store;
+        FakeGlobalShortcut keys;
+        keys.keptBy = GlobalShortcut::Keeper::desktop;
+        RecordingLineOutput output;
+        KeyboardShortcut shortcut(store, &keys, {}, output);
+        QCOMPARE(shortcut.state(), KeyboardShortcut::State::pending);
+        QCOMPARE(shortcut.keeper(), GlobalShortcut::Keeper::desktop);
+        keys.answer(held, text);
+        QCOMPARE(shortcut.state(), state);
+        QCOMPARE(shortcut.heldAs(), heldAs);
+        QCOMPARE(output.lines(), lines);
+        // The choice stays stored either way.
+        QCOMPARE(shortcut.key(), "Ctrl+Alt+E");
+        shortcut.setKey("Ctrl+Shift+K");
+        QCOMPARE(shortcut.state(), KeyboardShortcut::State::pending);
+        QCOMPARE(shortcut.heldAs(), QString());
+    }
+
     void pressOfTheHeldKeyIsAnnounced() {
         FakeDefaultsStore store;
         FakeGlobalShortcut keys;

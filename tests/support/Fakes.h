@@ -13,6 +13,8 @@
 #include "platform/UserTriggerSource.h"
 
 #include <QCoreApplication>
+#include <QCoroFuture>
+#include <QFuture>
 #include <QHash>
 #include <QMutex>
 #include <QStringList>
@@ -173,12 +175,18 @@ public:
         record(onMainThread ? "prepare on the main thread" : "prepare");
     }
     void rememberActiveWindow() override { record("remember"); }
-    void pasteIntoRememberedWindow() override {
+    QCoro::Task<> pasteIntoRememberedWindow(QString text) override {
         record("paste");
+        pasted << text;
         if (onPaste)
             onPaste();
+        if (hold) {
+            const QFuture<void> desktop = *hold;
+            co_await desktop;
+        }
         if (!failure.isEmpty())
             throw MessageError(failure);
+        co_return;
     }
     void activateWindow(quintptr window) override {
         record("activate");
@@ -186,6 +194,7 @@ public:
     }
     bool pastesIntoFocusedWindow() const override { return intoFocusedWindow; }
     QString unavailableReason() const override { return unavailable; }
+    QString permissionNote() const override { return note; }
     QStringList steps() const {
         QMutexLocker lock(&m_mutex);
         return m_steps;
@@ -194,7 +203,11 @@ public:
     QString failure;
     bool intoFocusedWindow = false;
     QString unavailable;
+    QString note;
+    QStringList pasted;
     std::function<void()> onPaste;
+    // A paste that waits for the desktop goes on once this has finished.
+    std::optional<QFuture<void>> hold;
     int prepareDelayMs = 0;
     quintptr activated = 0;
 

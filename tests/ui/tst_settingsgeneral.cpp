@@ -712,6 +712,53 @@ private slots:
         QCOMPARE(fixture.keys.held(), "Ctrl+Shift+K");
     }
 
+    void theKeyboardShortcutRowSaysWhoHoldsTheKey_data() {
+        QTest::addColumn<bool>("byDesktop");
+        QTest::addColumn<int>("answer"); // none yet (-1), refused (0), held (1)
+        QTest::addColumn<QString>("said");
+        QTest::newRow("Tesselle holds it itself") << false << -1 << "Tesselle holds it.";
+        QTest::newRow("the desktop has been asked and has not answered")
+            << true << -1 << "Waiting for the desktop to take the key\u2026";
+        QTest::newRow("the desktop holds it as the user chose there")
+            << true << 1
+            << "The desktop holds it for Tesselle as Ctrl+Alt+T; change it in the desktop's "
+               "keyboard settings.";
+        QTest::newRow("the desktop refuses it") << true << 0 << "The desktop did not take the key";
+    }
+    void theKeyboardShortcutRowSaysWhoHoldsTheKey() {
+        QFETCH(bool, byDesktop);
+        QFETCH(int, answer);
+        QFETCH(QString, said);
+        Fixture fixture;
+        if (byDesktop) {
+            fixture.keys.keptBy = GlobalShortcut::Keeper::desktop;
+            fixture.keyboardShortcut.reload();
+        }
+        GeneralSettingsView& page = fixture.open();
+        if (answer >= 0)
+            fixture.keys.answer(answer == 1,
+                                answer == 1 ? "Ctrl+Alt+T" : "The desktop did not take the key");
+        QStringList shown;
+        for (QLabel* label : row(page, "Keyboard shortcut")->findChildren<QLabel*>())
+            if (label->isVisibleTo(&page) && !label->text().isEmpty())
+                shown << label->text();
+        QVERIFY2(shown.contains(said), qPrintable(shown.join(" | ")));
+    }
+
+    void theAutopasteHintSaysThatTheDesktopAsksInEverySession() {
+        Fixture fixture;
+        fixture.pasteService.note = "This desktop asks for it once in every session.";
+        GeneralSettingsView& page = fixture.open();
+        PopoverButton& button = row(page, "Advanced")->hintButton();
+        QTest::mouseClick(&button, Qt::LeftButton);
+        QTRY_VERIFY(button.popover()->isVisible());
+        const QString hint =
+            QTextDocumentFragment::fromHtml(button.popover()->findChild<QLabel*>()->text())
+                .toPlainText();
+        QVERIFY2(hint.endsWith("permissions. This desktop asks for it once in every session."),
+                 qPrintable(hint));
+    }
+
     void theSwitchesChangeThePreferencesAtOnce_data() {
         QTest::addColumn<QString>("label");
         QTest::newRow("Autopaste") << "Autopaste";

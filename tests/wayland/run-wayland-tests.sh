@@ -2,13 +2,14 @@
 # The program on a headless Wayland compositor (sway): a second start toggles
 # the panel, which the compositor places as it likes (printed as facts, not
 # checked yet); a pick with autopaste on copies the emoji and types it into
-# the Wayland window the user worked in before.
+# the Wayland window the user worked in before, and into a terminal.
 #
 # Usage: run-wayland-tests.sh BUILD_DIR
 # Set TESSELLE_SCREENSHOT to a file name to keep a picture of the open panel.
 # Exits 77 (skipped) when the tools are missing.
 set -u
 . "$(dirname "$0")/../desktop/desktop-helpers.sh"
+. "$(dirname "$0")/terminal-paste.sh"
 
 build=$(cd "$1" && pwd)
 bin="$build/bin"
@@ -119,15 +120,21 @@ wtype dancer
 sleep 0.5
 wtype -k Down
 sleep 0.3
+t0=$(now_ms)
 wtype -k Return
 pasted() { grep -q '^text: .' "$work/target.log"; }
 check "the pick closes the panel" wait_until "$patience" gone tesselle Tesselle
 check "the emoji arrives in the text window" wait_until "$patience" pasted
+echo "FIGURE: Return on the emoji to the emoji in the text window: $(($(now_ms) - t0)) ms"
 typed=$(grep '^text: ' "$work/target.log" | tail -1 | cut -d' ' -f2-)
 clipboard=$(timeout 5 wl-paste --no-newline)
 echo "FACT: pasted \"$typed\", clipboard \"$clipboard\""
 check "the clipboard holds exactly the pasted emoji" test -n "$clipboard" -a "$typed" = "$clipboard"
 check "no paste error was printed" test -z "$(grep '^Error' "$work/tesselle.log")"
+
+check_terminal_paste
+check "no paste error was printed into the terminal either" \
+    test -z "$(grep '^Error' "$work/tesselle.log")"
 
 echo "$passed passed, $failed failed"
 [ "$failed" -eq 0 ]

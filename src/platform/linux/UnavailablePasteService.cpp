@@ -2,7 +2,12 @@
 
 #include "platform/MessageError.h"
 
-void UnavailablePasteService::pasteIntoRememberedWindow() {
-    throw MessageError("Autopaste is not available in this session: the emoji is on the "
-                       "clipboard, paste it with Ctrl+V");
+QString UnavailablePasteService::notice() {
+    return QStringLiteral("Autopaste is not available in this session: the emoji is on the "
+                          "clipboard, paste it with Ctrl+V");
+}
+
+QCoro::Task<> UnavailablePasteService::pasteIntoRememberedWindow(QString) {
+    throw MessageError(notice());
+    co_return;
 }

@@ -11,9 +11,12 @@ public:
     // `reason` says why, for the Autopaste setting.
     explicit UnavailablePasteService(QString reason) : m_reason(std::move(reason)) {}
 
+    // What every paste of a session that cannot autopaste says.
+    static QString notice();
+
     void prepare() override {}
     void rememberActiveWindow() override {}
-    void pasteIntoRememberedWindow() override;
+    QCoro::Task<> pasteIntoRememberedWindow(QString text) override;
     void activateWindow(quintptr) override {}
     QString unavailableReason() const override { return m_reason; }
 

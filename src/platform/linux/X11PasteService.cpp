@@ -1,6 +1,7 @@
 #include "platform/linux/X11PasteService.h"
 
 #include "platform/MessageError.h"
+#include "platform/linux/TerminalWindows.h"
 
 #include <QDeadlineTimer>
 #include <QThread>
@@ -13,6 +14,7 @@ extern "C" {
 #include <xdo.h>
 }
 #include <X11/Xatom.h>
+#include <X11/Xutil.h>
 
 namespace {
 
@@ -98,7 +100,14 @@ void X11PasteService::rememberActiveWindow() {
     m_target = activeWindow();
 }
 
-void X11PasteService::pasteIntoRememberedWindow() {
+// Every step is a short request to the X server, so the paste is done when
+// the task is returned.
+QCoro::Task<> X11PasteService::pasteIntoRememberedWindow(QString text) {
+    pasteNow(text);
+    co_return;
+}
+
+void X11PasteService::pasteNow(const QString& text) {
     if (!m_xdo)
         throw MessageError(m_unavailable);
     if (!isWindow(m_target))
@@ -109,8 +118,25 @@ void X11PasteService::pasteIntoRememberedWindow() {
         throw MessageError("The window to paste into is gone");
     if (!activateAndWait(m_target))
         throw MessageError("Cannot activate the window to paste into");
+    if (isTerminal(m_target)) {
+        if (xdo_enter_text_window(m_xdo, CURRENTWINDOW, text.toUtf8().constData(), keyDelay) !=
+            XDO_SUCCESS)
+            throw MessageError("Cannot type the emoji into the terminal");
+        return;
+    }
     if (xdo_send_keysequence_window(m_xdo, CURRENTWINDOW, "ctrl+v", keyDelay) != XDO_SUCCESS)
         throw MessageError("Cannot send Ctrl+V");
+}
+
+bool X11PasteService::isTerminal(unsigned long window) const {
+    XClassHint hint{};
+    if (!XGetClassHint(m_xdo->xdpy, window, &hint))
+        return false;
+    const bool terminal = TerminalWindows::isTerminal(QString::fromLocal8Bit(hint.res_name)) ||
+                          TerminalWindows::isTerminal(QString::fromLocal8Bit(hint.res_class));
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    return terminal;
 }
 
 void X11PasteService::activateWindow(quintptr window) {

@@ -8,8 +8,9 @@ struct xdo;
 
 // Paste on X11 through libxdo (XTest). The active window is read through the
 // window manager (EWMH) where it offers that, otherwise from the input focus.
-// Where no X11 display can be opened (a Wayland session without XWayland) every
-// paste fails, saying that autopaste needs an X11 session.
+// A terminal gets the text typed, key by key (xdo remaps a spare key for each
+// character), as xterm has no paste key. Where no X11 display can be opened (a Wayland session
+// without XWayland) every paste fails, saying that autopaste needs an X11 session.
 class X11PasteService : public PasteService {
 public:
     X11PasteService() = default;
@@ -19,10 +20,12 @@ public:
 
     void prepare() override;
     void rememberActiveWindow() override;
-    void pasteIntoRememberedWindow() override;
+    QCoro::Task<> pasteIntoRememberedWindow(QString text) override;
     void activateWindow(quintptr window) override;
 
 private:
+    void pasteNow(const QString& text);
+    bool isTerminal(unsigned long window) const;
     bool windowManagerActivates() const;
     unsigned long activeWindow() const;
     void requestActivation(unsigned long window) const;

@@ -102,10 +102,10 @@ GeneralSettingsView::GeneralSettingsView(Services services, const ResourceLocato
     Switch* autoPaste = preferenceSwitch("Autopaste", preferences.autoPaste());
     connect(autoPaste, &Switch::toggled, &preferences, &Preferences::setAutoPaste);
     connect(&preferences, &Preferences::autoPasteChanged, autoPaste, &Switch::setChecked);
-    const QString unavailable = services.autopasteUnavailable;
+    const QString note = services.autopasteNote;
     column->addWidget(new SettingsRowView(
-        "Advanced", unavailable.isEmpty() ? autopasteHint : autopasteHint + (' ' + unavailable),
-        autoPaste, resources));
+        "Advanced", note.isEmpty() ? autopasteHint : autopasteHint + (' ' + note), autoPaste,
+        resources));
     column->addWidget(new SettingsRowView("Keyboard shortcut", keyboardShortcutHint,
                                           new KeyboardShortcutField(services.keyboardShortcut),
                                           resources));

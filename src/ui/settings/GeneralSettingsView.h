@@ -46,8 +46,9 @@ public:
         TextExpanderMonitor& textExpander;
         // The key that toggles the panel from any application.
         KeyboardShortcut& keyboardShortcut;
-        // Why this session cannot autopaste; empty where it can.
-        QString autopasteUnavailable;
+        // Why this session cannot autopaste, or what the desktop asks before
+        // it lets Tesselle type; empty where there is nothing to say.
+        QString autopasteNote;
     };
 
     GeneralSettingsView(Services services, const ResourceLocator& resources,

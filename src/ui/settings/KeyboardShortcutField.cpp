@@ -19,6 +19,26 @@ QLabel* plainLabel(const QString& text) {
     return label;
 }
 
+// Who holds the key, or why nobody does.
+QString holderText(const KeyboardShortcut& shortcut) {
+    const bool desktop = shortcut.keeper() == GlobalShortcut::Keeper::desktop;
+    switch (shortcut.state()) {
+    case KeyboardShortcut::State::bound:
+        return desktop ? QStringLiteral("The desktop holds it for Tesselle as %1; change it in "
+                                        "the desktop's keyboard settings.")
+                             .arg(shortcut.heldAs())
+                       : QStringLiteral("Tesselle holds it.");
+    case KeyboardShortcut::State::pending:
+        return QStringLiteral("Waiting for the desktop to take the key\u2026");
+    case KeyboardShortcut::State::refused:
+        return shortcut.refusal();
+    case KeyboardShortcut::State::none:
+    case KeyboardShortcut::State::unavailable:
+        break;
+    }
+    return {};
+}
+
 } // namespace
 
 KeyboardShortcutField::KeyboardShortcutField(KeyboardShortcut& shortcut, QWidget* parent)
@@ -63,6 +83,7 @@ void KeyboardShortcutField::showState() {
     if (m_edit->keySequence() != key)
         m_edit->setKeySequence(key);
     m_clear->setEnabled(!key.isEmpty());
-    m_status->setText(m_shortcut.refusal());
-    m_status->setVisible(!m_shortcut.refusal().isEmpty());
+    const QString status = holderText(m_shortcut);
+    m_status->setText(status);
+    m_status->setVisible(!status.isEmpty());
 }

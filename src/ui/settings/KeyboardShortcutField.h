@@ -8,7 +8,8 @@ class QPushButton;
 class SingleChordEdit;
 
 // The keyboard shortcut's setting: the key, a button that clears it, and in
-// plain words why the key is not held. Where the session lets no program hold
+// plain words who holds the key (Tesselle, or the desktop and as what) or why
+// nobody does. Where the session lets no program hold
 // a key, it says instead how to bind the desktop's own keyboard shortcut to
 // the command, which can be selected and copied.
 class KeyboardShortcutField : public QWidget {

@@ -1,0 +1,5 @@
+#include "platform/linux/DBusSignal.h"
+
+void DBusSignal::receive(const QDBusMessage& message) {
+    emit received(message);
+}
