@@ -10,8 +10,6 @@ bool containsLowerCased(const QString& word, const QString& lowerQuery) {
     return word.isLower() ? word.contains(lowerQuery) : word.toLower().contains(lowerQuery);
 }
 
-} // namespace
-
 bool matchesQuery(const Emoji& emoji, const QString& lowerQuery) {
     const auto contains = [&lowerQuery](const QString& word) {
         return containsLowerCased(word, lowerQuery);
@@ -20,6 +18,8 @@ bool matchesQuery(const Emoji& emoji, const QString& lowerQuery) {
            std::any_of(emoji.tags.cbegin(), emoji.tags.cend(), contains) ||
            std::any_of(emoji.aliases.cbegin(), emoji.aliases.cend(), contains);
 }
+
+} // namespace
 
 QList<Emoji> filterEmojis(const QList<Emoji>& emojis, const QString& text) {
     if (text.isEmpty())

@@ -2,12 +2,8 @@
 
 #include "catalogue/Emoji.h"
 
-// Search over emoji: a query matches an emoji when one of its words contains
-// the query as a substring, both lower-cased with the full Unicode mapping.
-
-// Whether one of the emoji's words (symbol, description, tags, aliases),
-// lower-cased, contains the lower-cased query.
-bool matchesQuery(const Emoji& emoji, const QString& lowerQuery);
-
 // The emoji that match the text, in order; all of them when the text is empty.
+// An emoji matches when one of its words (symbol, description, tags, aliases)
+// contains the text, both lower-cased with the full Unicode mapping. For short
+// lists, such as the favourites; the catalogue has its EmojiSearchIndex.
 QList<Emoji> filterEmojis(const QList<Emoji>& emojis, const QString& text);

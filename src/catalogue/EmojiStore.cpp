@@ -24,6 +24,7 @@ void EmojiStore::setSearchText(const QString& text) {
     m_recentGroup.emojis = filterEmojis(m_allRecentGroup.emojis, text);
     m_favoriteGroup.emojis = filterEmojis(m_allFavoriteGroup.emojis, text);
     m_systemGroups = filteredSystemGroups();
+    rankBestMatches();
     emit recentGroupChanged();
     emit favoriteGroupChanged();
     emit systemGroupsChanged();
@@ -85,6 +86,21 @@ void EmojiStore::loadCatalogue() {
     } catch (const std::exception&) {
         m_allSystemGroups.clear();
     }
+    indexCatalogue();
+}
+
+void EmojiStore::indexCatalogue() {
+    QList<EmojiSearchIndex::Entry> entries;
+    m_catalogue.clear();
+    for (const EmojiGroup& group : std::as_const(m_allSystemGroups)) {
+        for (const Emoji& emoji : group.emojis) {
+            entries << EmojiSearchIndex::Entry{
+                emoji.symbol, {emoji.description}, emoji.aliases, emoji.tags};
+            m_catalogue << emoji;
+        }
+    }
+    m_searchIndex = EmojiSearchIndex(entries);
+    m_bestMatchForms.clear();
 }
 
 // Favourites and recents keep their symbols; only the catalogue follows the tone.
@@ -94,6 +110,7 @@ void EmojiStore::reloadCatalogue() {
         this,
         [this] {
             m_systemGroups = filteredSystemGroups();
+            rankBestMatches();
             emit systemGroupsChanged();
         },
         Qt::QueuedConnection);
@@ -102,16 +119,33 @@ void EmojiStore::reloadCatalogue() {
 QList<EmojiGroup> EmojiStore::filteredSystemGroups() const {
     if (m_searchText.isEmpty())
         return m_allSystemGroups;
-    const QString query = m_searchText.toLower();
+    const std::vector<bool> found = m_searchIndex.entriesContaining(m_searchText.toLower());
     QList<EmojiGroup> groups;
+    size_t entry = 0;
     for (const EmojiGroup& all : m_allSystemGroups) {
         EmojiGroup& filtered = groups.emplace_back(EmojiGroup{all.type, {}});
         for (const Emoji& emoji : all.emojis) {
-            if (matchesQuery(emoji, query))
+            if (found[entry++])
                 filtered.emojis << emoji;
         }
     }
     return groups;
+}
+
+// A best match is a copy of its catalogue emoji, made when first ranked and
+// kept with the catalogue: selected, it stays selected through the next search.
+void EmojiStore::rankBestMatches() {
+    m_bestMatches.clear();
+    if (m_searchText.isEmpty())
+        return;
+    const EmojiSearchIndex::Preference preference{symbolsOf(m_allFavoriteGroup),
+                                                  symbolsOf(m_allRecentGroup)};
+    for (qsizetype entry : m_searchIndex.bestMatches(m_searchText, preference, bestMatchLimit)) {
+        auto form = m_bestMatchForms.find(entry);
+        if (form == m_bestMatchForms.end())
+            form = m_bestMatchForms.insert(entry, m_catalogue[entry].copy());
+        m_bestMatches << *form;
+    }
 }
 
 // A symbol saved in a skin-tone form that the catalogue does not show (another

@@ -125,6 +125,23 @@ private slots:
         QCOMPARE(titlesOf(store->systemGroups()), catalogueTitles);
     }
 
+    void theBestMatchesAreRankedCopiesOnlyWhileTheSearchHoldsText() {
+        store(SettingsKeys::favorites, {"🐶"});
+        const auto store = newStore();
+        QVERIFY(store->bestMatches().isEmpty());
+        store->setSearchText("pet");
+        // Equal fits: the favourite first, then catalogue order.
+        QCOMPARE(symbolsOf(store->bestMatches()), (QStringList{"🐶", "🐈"}));
+        const QUuid dog = store->bestMatches().first().id;
+        QVERIFY(dog != store->systemGroups()[1].emojis[1].id);
+        QVERIFY(dog != store->favoriteGroup().emojis.first().id);
+        store->setSearchText("pe");
+        store->setSearchText("pet");
+        QCOMPARE(store->bestMatches().first().id, dog);
+        store->setSearchText("");
+        QVERIFY(store->bestMatches().isEmpty());
+    }
+
     void searchFiltersFavoritesAndRecentsAlike() {
         store(SettingsKeys::favorites, {"🐶", "🐈"});
         store(SettingsKeys::recent, {"📚", "😀"});
@@ -233,6 +250,7 @@ private slots:
         waitForTask(fixture->preset.install({Gender::person, Tone::dark, std::nullopt}));
         QTRY_COMPARE(threads.size(), 1);
         QCOMPARE(symbolsOf(store->systemGroups()), QStringList{"👋🏿"});
+        QCOMPARE(symbolsOf(store->bestMatches()), QStringList{"👋🏿"});
         store->setSearchText("");
         QCOMPARE(symbolsOf(store->favoriteGroup().emojis), QStringList{"👍"});
         QCOMPARE(symbolsOf(store->systemGroups()).first(3),

@@ -30,6 +30,7 @@
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QLineEdit>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTabWidget>
@@ -337,6 +338,29 @@ private slots:
         QVERIFY(focused);
         QCOMPARE(focused->text(QAccessible::Name), selected);
         QVERIFY(focused->state().selected);
+    }
+
+    void downFromTheSearchFieldFocusesTheFirstBestMatch() {
+        MenuBarView& picker = fixture->picker();
+        QVERIFY(QTest::qWaitForWindowExposed(picker.window()));
+        QLineEdit& search = picker.searchField().lineEdit();
+        search.setFocus();
+        QTRY_VERIFY(search.hasFocus());
+        QTest::keyClicks(&search, QStringLiteral("fire"));
+        recordedEvents().clear();
+        QTest::keyClick(&search, Qt::Key_Down);
+
+        QStringList focused;
+        for (const Event& event : std::as_const(recordedEvents())) {
+            if (event.type == QAccessible::Focus && event.role == QAccessible::ListItem &&
+                event.focused)
+                focused << event.name;
+        }
+        QCOMPARE(focused, QStringList{QStringLiteral("fire")});
+        QCOMPARE(accessible(&picker.grid())->focusChild()->text(QAccessible::Name), "fire");
+        QCOMPARE(picker.detailPanel().symbol(), QStringLiteral("🔥"));
+        QTest::keyClick(&picker.grid(), Qt::Key_Return);
+        QCOMPARE(fixture->pasteboard.texts, QStringList{QStringLiteral("🔥")});
     }
 
     void copyingSaysCopiedToAssistiveTechnology_data() {

@@ -1,4 +1,8 @@
 #include "TestEnvironment.h"
+#include "catalogue/SystemGroups.h"
+#include "catalogue/ToneRules.h"
+#include "platform/linux/FontTextMeasurer.h"
+#include "platform/linux/ResourceFolder.h"
 #include "ui/controls/EmojiFont.h"
 #include "ui/picker/EmojiGridView.h"
 #include "ui/picker/EmojiImageCache.h"
@@ -22,14 +26,30 @@ QImage cellWithImage(const QImage& image) {
     return cell;
 }
 
-// The symbol drawn as text straight into the square.
+// The symbol drawn as text straight into the square, as the font is given it.
 QImage cellWithText(const QString& symbol) {
     QImage cell(side, side, QImage::Format_ARGB32_Premultiplied);
     cell.fill(Qt::transparent);
     QPainter painter(&cell);
     painter.setFont(emojiFont(EmojiGridView::symbolSize));
-    painter.drawText(QRectF(0, 0, side, side), Qt::AlignCenter, symbol);
+    painter.drawText(QRectF(0, 0, side, side), Qt::AlignCenter, drawnEmoji(symbol));
     return cell;
+}
+
+// From the first column with paint in it to the last.
+int inkWidth(const QImage& image) {
+    int left = image.width();
+    int right = -1;
+    for (int y = 0; y < image.height(); ++y) {
+        const auto* line = reinterpret_cast<const QRgb*>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) > 0) {
+                left = qMin(left, x);
+                right = qMax(right, x);
+            }
+        }
+    }
+    return qMax(0, right - left + 1);
 }
 
 } // namespace
@@ -56,6 +76,34 @@ private slots:
         // The empty top and bottom of the square are not kept.
         QVERIFY2(image.height() < side, qPrintable(QString::number(image.height())));
         QCOMPARE(cellWithImage(image), cellWithText(symbol));
+    }
+
+    // Every catalogue emoji and each of its skin-tone forms, drawn by the
+    // grid's images in squares wide enough for several pictures side by side:
+    // one picture each, no wider than half again a single emoji.
+    void everyEmojiIsDrawnAsOnePicture() {
+        const ResourceFolder shipped(QStringLiteral(TESSELLE_SOURCE_RESOURCES));
+        const FontTextMeasurer measurer;
+        QStringList symbols;
+        for (const EmojiGroup& group : loadSystemGroups(shipped, measurer, std::nullopt)) {
+            for (const Emoji& emoji : group.emojis) {
+                symbols << emoji.symbol;
+                if (supportsSkinTone(measurer, emoji.symbol))
+                    symbols << skinToneVariants(emoji.symbol).sliced(1);
+            }
+        }
+        QVERIFY(symbols.size() > 1870 + 5 * 290);
+        EmojiImageCache images(EmojiGridView::symbolSize, 4 * EmojiGridView::symbolSize, 1);
+        const int single = inkWidth(images.image(QStringLiteral("😀")));
+        QStringList split;
+        for (const QString& symbol : std::as_const(symbols)) {
+            if (inkWidth(images.image(symbol)) > single * 3 / 2)
+                split << symbol;
+        }
+        QVERIFY2(split.isEmpty(), qPrintable(QStringLiteral("%1 of %2 drawn as several: %3")
+                                                 .arg(split.size())
+                                                 .arg(symbols.size())
+                                                 .arg(split.join(QLatin1Char(' ')))));
     }
 };
 

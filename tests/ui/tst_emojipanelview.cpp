@@ -160,15 +160,18 @@ private slots:
     }
 
     void anUnusedTextIsInstalledAtOnceBelowThePresetRows_data() {
+        QTest::addColumn<QString>("typed");
         QTest::addColumn<bool>("byReturn");
-        QTest::newRow("by Return in the field") << true;
-        QTest::newRow("by the plus button") << false;
+        QTest::newRow("by Return in the field") << "Cuddle" << true;
+        QTest::newRow("by the plus button") << "Cuddle" << false;
+        QTest::newRow("a slash typed first is not doubled") << "/Cuddle" << true;
     }
     void anUnusedTextIsInstalledAtOnceBelowThePresetRows() {
+        QFETCH(QString, typed);
         QFETCH(bool, byReturn);
         fixture->record({preset("/hugging", "🤗")});
         show("🤗");
-        QTest::keyClicks(&input(), "Cuddle");
+        QTest::keyClicks(&input(), typed);
         if (byReturn)
             QTest::keyClick(&input(), Qt::Key_Return);
         else
@@ -406,6 +409,32 @@ private slots:
         QCOMPARE(fixture->store->recentGroup().emojis.first().symbol, "👋🏻");
         QVERIFY(!fixture->pasteService.steps().contains("paste"));
         QCOMPARE(shownToasts(button("Copy")).size(), 1);
+    }
+
+    // The form is drawn whole; what is copied and kept is the symbol as it is.
+    void aSequenceIsDrawnAsOnePictureAndCopiedFullyQualified_data() {
+        QTest::addColumn<QString>("symbol");
+        QTest::newRow("a flag joined from two") << "🏳️‍🌈";
+        QTest::newRow("a heart on fire") << "❤️‍🔥";
+        QTest::newRow("a keycap") << "#️⃣";
+    }
+    void aSequenceIsDrawnAsOnePictureAndCopiedFullyQualified() {
+        QFETCH(QString, symbol);
+        // The frame clips wider pictures: the label's text is measured in its font.
+        auto* form = view->findChild<QLabel*>("form");
+        const auto advance = [form] {
+            return QFontMetricsF(form->font()).horizontalAdvance(form->text());
+        };
+        view->setEmoji(Emoji::make("😀", "grinning face", {}, {}));
+        const qreal single = advance();
+        view->setEmoji(Emoji::make(symbol, "a sequence", {}, {}));
+        QVERIFY2(advance() < single * 1.5, qPrintable(QString::number(advance() / single)));
+
+        QTest::mouseClick(button("Copy"), Qt::LeftButton);
+        QTest::mouseClick(view->findChild<SymbolButton*>("favorite"), Qt::LeftButton);
+        QCOMPARE(fixture->pasteboard.texts, QStringList{symbol});
+        QCOMPARE(fixture->store->recentGroup().emojis.first().symbol, symbol);
+        QCOMPARE(fixture->store->allFavoriteGroup().emojis.first().symbol, symbol);
     }
 
     void theStarAddsOrRemovesTheShownForm_data() {

@@ -126,7 +126,7 @@ private slots:
         QTest::keyClick(&search(), Qt::Key_Z);
         QCOMPARE(fixture->store->searchText(), "zzz");
         QCOMPARE(cellCount(*fixture->store), 0);
-        QCOMPARE(grid().headers(), headers);
+        QCOMPARE(grid().headers(), QStringList{"BEST MATCHES"} + headers);
         for (const EmojiGroup& group : fixture->store->allGroups())
             QVERIFY(grid().headerRect(group.id()));
         QVERIFY(!grid().emojiAt(QPoint(20, 60)));
@@ -153,6 +153,7 @@ private slots:
         QCOMPARE(fixture->store->searchText(), QString());
         QCOMPARE(cellCount(*fixture->store), all);
         QVERIFY(!view().searchField().clearButton().isVisible());
+        QVERIFY(!grid().headers().contains("BEST MATCHES"));
     }
 
     void aSelectionOpensTheDetailPanelWhichStaysWhileASearchHidesTheCell() {
@@ -238,13 +239,29 @@ private slots:
         QVERIFY(!grid().selectedEmoji());
     }
 
-    void downInTheSearchFieldSelectsTheFirstEmojiInTheGrid() {
+    // The favourite goes first among the equal fits: not the first cell of a group.
+    void downInTheSearchFieldSelectsTheFirstBestMatchWhichReturnCopies() {
+        fixture->store->addFavorite(fixture->catalogueEmoji("🐶"));
+        grid().scrollToGroup("Flags");
         QTest::keyClicks(&search(), "animals");
+        QCOMPARE(grid().headers().first(), "BEST MATCHES");
+        const Emoji first = fixture->store->bestMatches().first();
+        QCOMPARE(first.symbol, "🐶");
+        QVERIFY(grid().viewport()->rect().contains(*grid().cellRect(first.id)));
+        QVERIFY(grid().cellRect(first.id)->top() < grid().headerRect("Favorites")->top());
+
         QTest::keyClick(&search(), Qt::Key_Down);
-        QCOMPARE(grid().selectedEmoji()->symbol, "🐈");
         QVERIFY(grid().hasFocus());
+        QCOMPARE(grid().selectedEmoji()->id, first.id);
+        QCOMPARE(view().detailPanel().emoji().id, first.id);
         QTest::keyClick(&grid(), Qt::Key_Return);
-        QCOMPARE(fixture->pasteboard.texts, QStringList{"🐈"});
+        QCOMPARE(fixture->pasteboard.texts, QStringList{"🐶"});
+    }
+
+    void downInAnEmptySearchFieldSelectsTheFirstEmojiInSight() {
+        QTest::keyClick(&search(), Qt::Key_Down);
+        QVERIFY(grid().hasFocus());
+        QCOMPARE(grid().selectedEmoji()->symbol, "😀");
     }
 };
 

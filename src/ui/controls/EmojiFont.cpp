@@ -10,6 +10,21 @@ QFont emojiFont(int pixelSize) {
     return font;
 }
 
+QString drawnEmoji(const QString& symbol) {
+    constexpr QChar variationSelector(0xFE0F);
+    const qsizetype last = symbol.size() - 1;
+    const qsizetype first = symbol.indexOf(variationSelector);
+    if (first < 0 || first == last)
+        return symbol;
+    QString drawn;
+    drawn.reserve(symbol.size());
+    for (qsizetype at = 0; at <= last; ++at) {
+        if (symbol[at] != variationSelector || at == last)
+            drawn += symbol[at];
+    }
+    return drawn;
+}
+
 namespace {
 
 // Code points that draw as emoji or join them: pictographs, the symbols that
@@ -30,7 +45,7 @@ QString withEmojiFont(const QString& text) {
         if (run.isEmpty())
             return;
         html += QStringLiteral("<span style=\"font-family: '%1'\">%2</span>")
-                    .arg(QStringLiteral("Noto Color Emoji"), run);
+                    .arg(QStringLiteral("Noto Color Emoji"), drawnEmoji(run));
         run.clear();
     };
     for (const char32_t point : QStringView(text).toUcs4()) {

@@ -88,12 +88,16 @@ void EmojiGridView::relayout() {
     m_headerTextHeight = QFontMetrics(headerFont(font())).height();
     m_sections.clear();
     int y = 0;
-    for (const EmojiGroup& group : m_store.allGroups()) {
-        Section section{group, y, y + headerTopPadding + m_headerTextHeight, 0};
-        section.rows = int((group.emojis.size() + columns - 1) / columns);
+    const auto add = [&](const QString& title, const QList<Emoji>& emojis) {
+        Section section{title, emojis, y, y + headerTopPadding + m_headerTextHeight, 0};
+        section.rows = int((emojis.size() + columns - 1) / columns);
         y = section.bottom();
         m_sections << section;
-    }
+    };
+    if (!m_store.searchText().isEmpty())
+        add(bestMatchesTitle, m_store.bestMatches());
+    for (const EmojiGroup& group : m_store.allGroups())
+        add(group.id(), group.emojis);
     m_contentHeight = y;
     updateScrollRange();
     viewport()->update();
@@ -134,14 +138,14 @@ void EmojiGridView::setSelectedEmoji(const std::optional<Emoji>& emoji) {
 // A group's header is a heading before its cells, named by the group's title.
 AccessibleItems::Item EmojiGridView::headingItem(const Section& section) const {
     const QPoint origin = viewport()->pos() - QPoint(0, verticalScrollBar()->value());
-    return Item{headingKey + section.group.id(), section.group.id(),
+    return Item{headingKey + section.title, section.title,
                 contentHeaderRect(section).translated(origin), false, QAccessible::Heading};
 }
 
 std::optional<AccessibleItems::Item> EmojiGridView::accessibleItem(const QString& key) const {
     if (key.startsWith(headingKey)) {
         for (const Section& section : m_sections) {
-            if (headingKey + section.group.id() == key)
+            if (headingKey + section.title == key)
                 return headingItem(section);
         }
         return std::nullopt;
@@ -149,7 +153,7 @@ std::optional<AccessibleItems::Item> EmojiGridView::accessibleItem(const QString
     const auto position = positionOf(QUuid(key));
     if (!position)
         return std::nullopt;
-    const Emoji& emoji = m_sections[position->section].group.emojis[position->index];
+    const Emoji& emoji = m_sections[position->section].emojis[position->index];
     const QPoint origin = viewport()->pos() - QPoint(0, verticalScrollBar()->value());
     return Item{key, emoji.description, contentCellRect(*position).translated(origin),
                 m_selectedEmoji && m_selectedEmoji->id == emoji.id};
@@ -176,28 +180,39 @@ QList<AccessibleItems::Item> EmojiGridView::accessibleItems() const {
 
 void EmojiGridView::pressAccessibleItem(const QString& key) {
     if (const auto position = positionOf(QUuid(key)))
-        setSelectedEmoji(m_sections[position->section].group.emojis[position->index]);
+        setSelectedEmoji(m_sections[position->section].emojis[position->index]);
 }
 
 void EmojiGridView::scrollToGroup(const QString& title) {
     for (const Section& section : std::as_const(m_sections)) {
-        if (section.group.id() == title) {
+        if (section.title == title) {
             verticalScrollBar()->setValue(section.top);
             return;
         }
     }
 }
 
+bool EmojiGridView::selectFirstIn(const QString& title) {
+    for (int section = 0; section < m_sections.size(); ++section) {
+        if (m_sections[section].title == title && !m_sections[section].emojis.isEmpty()) {
+            setSelectedEmoji(m_sections[section].emojis.first());
+            scrollToShow(Position{section, 0});
+            return true;
+        }
+    }
+    return false;
+}
+
 QStringList EmojiGridView::headers() const {
     QStringList titles;
     for (const Section& section : m_sections)
-        titles << section.group.id().toUpper();
+        titles << section.title.toUpper();
     return titles;
 }
 
 std::optional<QRect> EmojiGridView::headerRect(const QString& title) const {
     for (const Section& section : m_sections) {
-        if (section.group.id() == title)
+        if (section.title == title)
             return contentHeaderRect(section).translated(0, -verticalScrollBar()->value());
     }
     return std::nullopt;
@@ -225,7 +240,7 @@ QRect EmojiGridView::contentCellRect(const Position& position) const {
 
 std::optional<EmojiGridView::Position> EmojiGridView::positionOf(const QUuid& id) const {
     for (int section = 0; section < m_sections.size(); ++section) {
-        const QList<Emoji>& emojis = m_sections[section].group.emojis;
+        const QList<Emoji>& emojis = m_sections[section].emojis;
         for (int index = 0; index < emojis.size(); ++index) {
             if (emojis[index].id == id)
                 return Position{section, index};
@@ -243,8 +258,8 @@ std::optional<Emoji> EmojiGridView::emojiAt(const QPoint& position) const {
             continue;
         const qsizetype index =
             qsizetype((y - section.cellsTop) / rowHeight) * columns + position.x() / cellSize;
-        if (index < section.group.emojis.size())
-            return section.group.emojis[index];
+        if (index < section.emojis.size())
+            return section.emojis[index];
         return std::nullopt;
     }
     return std::nullopt;
@@ -258,7 +273,7 @@ template <typename Visit> void EmojiGridView::forEachCellIn(const QRect& area, V
             break;
         const int firstRow = qMax(0, (area.top() - section.cellsTop) / rowHeight);
         const int lastRow = qMin(section.rows - 1, (area.bottom() - section.cellsTop) / rowHeight);
-        const QList<Emoji>& emojis = section.group.emojis;
+        const QList<Emoji>& emojis = section.emojis;
         for (int row = firstRow; row <= lastRow; ++row) {
             for (int column = 0; column < columns; ++column) {
                 const qsizetype index = qsizetype(row) * columns + column;
@@ -289,8 +304,7 @@ void EmojiGridView::paintEvent(QPaintEvent* event) {
     for (const Section& section : std::as_const(m_sections)) {
         const QRect header = contentHeaderRect(section);
         if (header.intersects(exposed))
-            painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter,
-                             section.group.id().toUpper());
+            painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter, section.title.toUpper());
     }
     const QColor accent = appAccentColor(m_preferences.useSystemColor());
     forEachCellIn(exposed, [this, &painter, &accent](const Emoji& emoji, const QRect& cell) {
@@ -416,18 +430,16 @@ void EmojiGridView::moveSelection(int key) {
     if (!current) {
         next = firstVisiblePosition();
     } else {
-        const int count = int(m_sections[current->section].group.emojis.size());
+        const int count = int(m_sections[current->section].emojis.size());
         const int column = current->index % columns;
         auto nonEmpty = [this](int section, int step) -> std::optional<int> {
             for (section += step; section >= 0 && section < m_sections.size(); section += step) {
-                if (!m_sections[section].group.emojis.isEmpty())
+                if (!m_sections[section].emojis.isEmpty())
                     return section;
             }
             return std::nullopt;
         };
-        auto lastIn = [this](int section) {
-            return int(m_sections[section].group.emojis.size()) - 1;
-        };
+        auto lastIn = [this](int section) { return int(m_sections[section].emojis.size()) - 1; };
         switch (key) {
         case Qt::Key_Right:
             if (current->index + 1 < count)
@@ -458,7 +470,7 @@ void EmojiGridView::moveSelection(int key) {
     }
     if (!next)
         return;
-    setSelectedEmoji(m_sections[next->section].group.emojis[next->index]);
+    setSelectedEmoji(m_sections[next->section].emojis[next->index]);
     scrollToShow(*next);
 }
 
@@ -466,7 +478,7 @@ std::optional<EmojiGridView::Position> EmojiGridView::firstVisiblePosition() con
     const int top = verticalScrollBar()->value();
     std::optional<Position> first;
     for (int section = 0; section < m_sections.size(); ++section) {
-        const qsizetype count = m_sections[section].group.emojis.size();
+        const qsizetype count = m_sections[section].emojis.size();
         for (qsizetype index = 0; index < count; index += columns) {
             const Position position{section, int(index)};
             if (!first)

@@ -14,8 +14,9 @@ class Preferences;
 class Toast;
 
 // Every group of the store as one scrolling grid: per group a header (its
-// title in upper case) and its emoji in rows of eight 42-point cells. One
-// painted view, which draws only what is in sight.
+// title in upper case) and its emoji in rows of eight 42-point cells; while
+// the search field holds text, first the best matches under "Best Matches".
+// One painted view, which draws only what is in sight.
 //
 // A click selects an emoji; a double click (or Return on the selection)
 // copies it, records it as recent and then pastes it (autopaste on) or shows
@@ -31,6 +32,7 @@ public:
     static constexpr int cellSize = 42;
 
     static constexpr int symbolSize = 28;
+    static inline const QString bestMatchesTitle = QStringLiteral("Best Matches");
 
     // The images are drawn at symbolSize in squares of cellSize.
     EmojiGridView(EmojiStore& store, EmojiImageCache& images, EmojiPicking& picking,
@@ -42,6 +44,9 @@ public:
 
     // Puts the group's header at the top, as far as the content allows.
     void scrollToGroup(const QString& title);
+    // Selects the first emoji of the section and scrolls it into sight; false
+    // when the section has none.
+    bool selectFirstIn(const QString& title);
 
     // The headers in order, as shown.
     QStringList headers() const;
@@ -72,7 +77,8 @@ protected:
 
 private:
     struct Section {
-        EmojiGroup group;
+        QString title;
+        QList<Emoji> emojis;
         int top = 0;      // of the header
         int cellsTop = 0; // of the first row
         int rows = 0;

@@ -58,7 +58,7 @@ QImage EmojiImageCache::draw(const QString& symbol) const {
         painter.setFont(emojiFont(m_pixelSize));
         // Centred in the band as it would be in the whole square.
         painter.drawText(QRectF(0, (m_height - m_side) / 2.0, m_side, m_side), Qt::AlignCenter,
-                         symbol);
+                         drawnEmoji(symbol));
     }
     // An image keeps the paint engine that drew it, a third of its size again:
     // the copy kept leaves it behind.

@@ -70,6 +70,7 @@ EmojiPanelView::EmojiPanelView(Services services, QWidget* parent)
     buildHeader();
 
     m_form = new QLabel;
+    m_form->setObjectName(QStringLiteral("form"));
     m_form->setFont(emojiFont(formFontSize));
     m_form->setAlignment(Qt::AlignCenter);
     m_form->setFixedSize(formFrame, formFrame);
@@ -181,7 +182,7 @@ void EmojiPanelView::setEmoji(const Emoji& emoji) {
 
 void EmojiPanelView::showSymbol(const QString& symbol) {
     m_symbol = symbol;
-    m_form->setText(symbol);
+    m_form->setText(drawnEmoji(symbol));
     refreshFavorite();
     refreshSkinTones();
     reloadShortcuts();
@@ -320,9 +321,13 @@ void EmojiPanelView::removeSpaces(const QString& text) {
 // A text the user's own espanso files define is asked about first: espanso
 // would then ask at every use which of the two to type.
 void EmojiPanelView::addShortcut() {
-    if (m_input->text().isEmpty())
+    // The field follows a "/" of its own: one the user types too is not doubled.
+    QString text = m_input->text();
+    if (text.startsWith(QLatin1Char('/')))
+        text.remove(0, 1);
+    if (text.isEmpty())
         return;
-    const Shortcut candidate{QLatin1Char('/') + m_input->text(), m_symbol, true};
+    const Shortcut candidate{QLatin1Char('/') + text, m_symbol, true};
     if (const std::optional<QString> file = m_services.userShortcuts.fileDefining(candidate.text)) {
         confirm({candidate.text + " is defined in your espanso file " + *file +
                      ", and espanso would ask which one to type. Add it here too?",

@@ -65,8 +65,9 @@ public:
     // The open question, if any.
     QMessageBox* confirmation() const;
 
-    // Adds "/" + the input as a custom shortcut of the shown form, asking
-    // first when a recorded shortcut already has that text.
+    // Adds "/" + the input (less a "/" typed at its start) as a custom
+    // shortcut of the shown form, asking first when a recorded shortcut
+    // already has that text.
     void addShortcut();
     void removeShortcut(const Shortcut& shortcut);
 

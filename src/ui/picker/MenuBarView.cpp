@@ -59,8 +59,7 @@ MenuBarView::MenuBarView(Services services, QWidget* parent)
     m_detailArea->installEventFilter(this);
     stack->addWidget(m_detailArea);
 
-    connect(m_searchField, &SearchField::queryChanged, &m_services.emojiStore,
-            &EmojiStore::setSearchText);
+    connect(m_searchField, &SearchField::queryChanged, this, &MenuBarView::search);
     connect(m_tabBar, &GroupTabBar::tabClicked, this, &MenuBarView::selectGroup);
     connect(&m_services.emojiStore, &EmojiStore::systemGroupsChanged, this,
             &MenuBarView::refreshTabs);
@@ -134,6 +133,13 @@ void MenuBarView::setMenuPopoverPresented(bool presented) {
     m_menuPopover->showAt();
 }
 
+// The best matches open the grid while there is text.
+void MenuBarView::search(const QString& text) {
+    m_services.emojiStore.setSearchText(text);
+    if (!text.isEmpty())
+        m_grid->scrollToGroup(EmojiGridView::bestMatchesTitle);
+}
+
 // A click on the current tab does not scroll again, even after scrolling away.
 void MenuBarView::selectGroup(EmojiGroupType group) {
     if (m_selectedGroup == group)
@@ -172,11 +178,15 @@ void MenuBarView::paintDetailBackground() {
 bool MenuBarView::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_detailArea && event->type() == QEvent::Paint)
         paintDetailBackground();
+    // Down goes on to the grid: to the first best match while searching,
+    // as the grid's own Down would otherwise.
     if (watched == &m_searchField->lineEdit() && event->type() == QEvent::KeyPress &&
         static_cast<QKeyEvent*>(event)->key() == Qt::Key_Down) {
         m_grid->setFocus(Qt::TabFocusReason);
-        QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
-        QCoreApplication::sendEvent(m_grid, &down);
+        if (!m_grid->selectFirstIn(EmojiGridView::bestMatchesTitle)) {
+            QKeyEvent down(QEvent::KeyPress, Qt::Key_Down, Qt::NoModifier);
+            QCoreApplication::sendEvent(m_grid, &down);
+        }
         return true;
     }
     return QWidget::eventFilter(watched, event);

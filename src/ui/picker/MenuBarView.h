@@ -27,8 +27,9 @@ class UserShortcuts;
 // The whole picker, the content of the panel under the tray icon: the search
 // field and the small menu ("Settings", "Quit"), the group tabs, the grid of
 // every group and, once an emoji is selected, its detail panel. Each keystroke
-// in the search field filters at once; a tab scrolls its group to the top.
-// Down in the search field goes on to the grid.
+// in the search field filters and ranks at once, and shows the best matches at
+// the top; a tab scrolls its group to the top. Down in the search field goes
+// on to the grid, selecting the first best match.
 class MenuBarView : public QWidget {
     Q_OBJECT
 public:
@@ -72,6 +73,7 @@ protected:
 private:
     QLayout* buildHeader();
     void buildMenu();
+    void search(const QString& text);
     void selectGroup(EmojiGroupType group);
     void showSelection();
     void refreshTabs();

@@ -33,7 +33,7 @@ QSize SkinToneRow::formSize() const {
     const QFontMetrics metrics(font());
     int width = 0;
     for (const QString& form : m_forms)
-        width = qMax(width, metrics.horizontalAdvance(form));
+        width = qMax(width, metrics.horizontalAdvance(drawnEmoji(form)));
     return QSize(width, metrics.height()).grownBy(QMargins(padding, padding, padding, padding));
 }
 
@@ -96,6 +96,6 @@ void SkinToneRow::paintEvent(QPaintEvent*) {
             painter.drawRoundedRect(rect, markRadius, markRadius);
         }
         painter.setPen(palette().color(QPalette::WindowText));
-        painter.drawText(rect, Qt::AlignCenter, m_forms[index]);
+        painter.drawText(rect, Qt::AlignCenter, drawnEmoji(m_forms[index]));
     }
 }

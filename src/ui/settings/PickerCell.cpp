@@ -25,7 +25,7 @@ void paint(QPainter& painter, const QRectF& cell, const QString& emoji, bool isS
     painter.setClipPath(tile);
     painter.setFont(emojiFont(emojiPixelSize));
     painter.setPen(QApplication::palette().color(QPalette::WindowText));
-    painter.drawText(cell, Qt::AlignCenter, emoji);
+    painter.drawText(cell, Qt::AlignCenter, drawnEmoji(emoji));
     if (isSelected) {
         // A hairline in the accent colour over a faint wash of it, one point in.
         QColor wash = accent;
