@@ -32,6 +32,11 @@ packages=(
   # key on wlroots compositors; the Wayland test runs a headless sway and reads
   # the clipboard with wl-paste
   qt6-wayland wtype sway wl-clipboard
+  # the Wayland test's pointer (tests/wayland/VirtualPointer.cpp): wayland-scanner
+  # builds its protocol code, libwayland-dev has the client library; grim takes
+  # its screenshots; dbus-send asks the session bus of swaybar's tray (run by
+  # dbus-daemon, above) whether the tray watches it
+  libwayland-bin libwayland-dev grim dbus-bin
   # the Debian package (scripts/package.sh) and its checks (scripts/check-package.sh):
   # dpkg-shlibdeps and dpkg-buildflags, file (how CPack finds the binaries to
   # ask dpkg-shlibdeps about), and the validators of the desktop file, the

@@ -2,11 +2,13 @@
 
 #include "app/GlobalShortcutChoice.h"
 #include "app/PasteServiceChoice.h"
+#include "app/WindowPlacerChoice.h"
 #include "platform/AppInfo.h"
 #include "platform/linux/EspansoConfigFolder.h"
 
 #include <QCoreApplication>
 #include <QStandardPaths>
+#include <QSystemTrayIcon>
 
 LinuxPlatform::LinuxPlatform(const Given& given)
     : m_given(given), m_systemLog(QStringLiteral("tesselle")),
@@ -21,7 +23,8 @@ LinuxPlatform::LinuxPlatform(const Given& given)
       m_userTriggers([this] { return m_list.matchFolder(); }, given.output),
       // A key that toggles the panel from any application, where the session
       // lets the program, or the desktop for it, hold one.
-      m_globalShortcut(chooseGlobalShortcut(given.session)) {}
+      m_globalShortcut(chooseGlobalShortcut(given.session)),
+      m_windowPlacer(chooseWindowPlacer(given.session, GraphicalSession::processEnvironment())) {}
 
 LinuxPlatform::~LinuxPlatform() = default;
 
@@ -34,4 +37,12 @@ PlatformServices LinuxPlatform::services() {
             m_list,           m_userTriggers,
             m_espanso,        m_globalShortcut.get(),
             m_given.session,  m_given.devicePixelRatio};
+}
+
+ShellDesktop LinuxPlatform::desktop() {
+    ShellDesktop desktop;
+    desktop.bus = QDBusConnection::sessionBus();
+    desktop.placer = m_windowPlacer.get();
+    desktop.isSystemTrayAvailable = &QSystemTrayIcon::isSystemTrayAvailable;
+    return desktop;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/PlatformServices.h"
+#include "app/ShellDesktop.h"
 #include "async/SystemClock.h"
 #include "platform/linux/EspansoReplacementService.h"
 #include "platform/linux/EspansoStatus.h"
@@ -33,6 +34,9 @@ public:
     LinuxPlatform& operator=(const LinuxPlatform&) = delete;
 
     PlatformServices services();
+    // The session bus, the compositor's placing of windows where there is one,
+    // and whether a tray shows Qt's icon.
+    ShellDesktop desktop();
 
 private:
     Given m_given;
@@ -48,4 +52,5 @@ private:
     EspansoUserTriggers m_userTriggers;
     EspansoStatus m_espanso;
     std::unique_ptr<GlobalShortcut> m_globalShortcut;
+    std::unique_ptr<WindowPlacer> m_windowPlacer;
 };

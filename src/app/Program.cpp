@@ -2,6 +2,7 @@
 
 #include "app/LinuxPlatform.h"
 #include "app/SingleInstance.h"
+#include "app/WayInWithoutTray.h"
 #include "app/WindowContents.h"
 #include "app/WindowManager.h"
 #include "platform/linux/FreedMemory.h"
@@ -72,9 +73,17 @@ WindowServices Program::windowServices() {
 }
 
 std::unique_ptr<WindowManager> Program::makeWindowManager(AppDelegate& owner) {
+    // The desktop's tray and placing of windows, for the program that runs;
+    // the tests' shell has a tray and places nothing.
+    ShellDesktop desktop;
+    if (m_linux) {
+        desktop = m_linux->desktop();
+        desktop.wayInWithoutTray = [this] { return wayInWithoutTray(m_keyboardShortcut); };
+        desktop.output = &m_platform.output;
+    }
     auto manager = std::make_unique<WindowManager>(
         owner.preferences(), m_platform.defaults, m_appManager, m_platform.resources,
-        makeWindowContents(windowServices()), m_timing.shell);
+        makeWindowContents(windowServices()), m_timing.shell, std::move(desktop));
     m_windowManager = manager.get();
     if (m_instance) {
         QObject::connect(m_instance, &SingleInstance::toggleRequested, manager.get(),

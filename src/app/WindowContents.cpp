@@ -2,6 +2,7 @@
 
 #include "app/AppManager.h"
 #include "app/PickAction.h"
+#include "app/WayInWithoutTray.h"
 #include "catalogue/EmojiStore.h"
 #include "settings/Preferences.h"
 #include "ui/picker/MenuBarView.h"
@@ -33,10 +34,11 @@ WindowManager::Contents makeWindowContents(WindowServices services) {
     };
     contents.settings = [services](WindowManager& manager) -> std::unique_ptr<QWidget> {
         return std::make_unique<SettingsView>(
-            GeneralSettingsView::Services{manager, services.preferences, services.preset,
-                                          services.launchAtLogin, services.clock, services.output,
-                                          services.textExpander, services.keyboardShortcut,
-                                          services.appManager.autopasteNote()},
+            GeneralSettingsView::Services{
+                manager, services.preferences, services.preset, services.launchAtLogin,
+                services.clock, services.output, services.textExpander, services.keyboardShortcut,
+                services.appManager.autopasteNote(),
+                manager.hasTrayIcon() ? QString() : wayInWithoutTray(services.keyboardShortcut)},
             services.appInfo, services.resources);
     };
     return contents;

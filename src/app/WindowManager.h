@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/ShellDesktop.h"
 #include "app/ShellTiming.h"
 #include "settings/StoredSetting.h"
 #include "ui/DesktopShell.h"
@@ -10,6 +11,7 @@
 #include <QSystemTrayIcon>
 #include <functional>
 #include <memory>
+#include <optional>
 
 class AppManager;
 class ModalWindow;
@@ -17,9 +19,15 @@ class PickerPanel;
 class Preferences;
 class QWidget;
 class ResourceLocator;
+class StatusNotifierItem;
+class TrayMenu;
 
 // Every window of the program and the tray icon: the picker panel that a click
-// on the icon toggles, the settings window and the welcome window.
+// on the icon toggles, the icon's menu, the settings window and the welcome
+// window. The icon is the program's own StatusNotifierItem where a tray host
+// watches the session bus, and Qt's tray icon elsewhere (an X11 tray). Where
+// no tray shows the icon, the panel opens a moment after the start (after the
+// welcome on a first run) and says once how to open it again.
 class WindowManager : public QObject, public DesktopShell {
     Q_OBJECT
 public:
@@ -33,7 +41,7 @@ public:
 
     WindowManager(Preferences& preferences, DefaultsStore& defaults, AppManager& appManager,
                   const ResourceLocator& resources, Contents contents, ShellTiming timing = {},
-                  QObject* parent = nullptr);
+                  ShellDesktop desktop = {}, QObject* parent = nullptr);
     ~WindowManager() override;
 
     Preferences& preferences() { return m_preferences; }
@@ -48,14 +56,21 @@ public:
     // The tray icon's tooltip says why, when a reason is given.
     void showShortcutsInactive(const QString& reason);
 
+    // Toggles the panel from elsewhere than the tray icon (a second start, the
+    // keyboard shortcut).
     void menuButtonToggle();
     // Opens the panel under the tray icon, or at the pointer where the tray
-    // tells no geometry.
+    // tells no geometry; under Wayland where the compositor puts it (centred).
     void openPopover();
+    // Whether a tray shows the program's icon.
+    bool hasTrayIcon() const;
     // A new welcome window, centred and not yet shown.
     std::unique_ptr<ModalWindow> makeWelcomeWindow();
 
     QSystemTrayIcon& statusItem();
+    // Null where the session has no bus.
+    StatusNotifierItem* trayItem() const { return m_trayItem.get(); }
+    TrayMenu& trayMenu() { return *m_trayMenu; }
     // Null until they are first needed; the panel is built once the tray icon
     // is shown.
     PickerPanel* popover() const { return m_popover.get(); }
@@ -80,6 +95,13 @@ private:
     };
 
     void statusItemClicked(QSystemTrayIcon::ActivationReason why);
+    void trayItemClicked(QPoint at);
+    void toggle(bool fromTray, std::optional<QPoint> clickedAt);
+    // A click on the tray icon places the panel next to it (at the pointer
+    // where the tray tells no point); other openings leave it where the window
+    // system puts it.
+    void openPanel(bool fromTray, std::optional<QPoint> clickedAt);
+    void openIfNoTrayIcon();
     void preparePopover();
     PickerPanel& popoverBuilt();
     QRect anchor() const;
@@ -89,8 +111,12 @@ private:
     const ResourceLocator& m_resources;
     Contents m_contents;
     ShellTiming m_timing;
+    ShellDesktop m_desktop;
     StoredSetting<bool> m_isWelcomeWasPresented;
+    std::unique_ptr<TrayMenu> m_trayMenu;
     std::unique_ptr<QSystemTrayIcon> m_statusItem;
+    std::unique_ptr<StatusNotifierItem> m_trayItem;
+    bool m_isWayInSaid = false;
     QString m_inactiveReason;
     QElapsedTimer m_lastClick;
     std::unique_ptr<PickerPanel> m_popover;

@@ -1,9 +1,12 @@
 #include "Fakes.h"
+#include "PrivateSessionBus.h"
 #include "TestEnvironment.h"
 #include "WaitFor.h"
 #include "app/AppManager.h"
+#include "app/TrayMenu.h"
 #include "app/WindowManager.h"
 #include "platform/linux/ResourceFolder.h"
+#include "platform/linux/StatusNotifierItem.h"
 #include "settings/Preferences.h"
 #include "settings/SettingsKeys.h"
 #include "ui/controls/ModalWindow.h"
@@ -43,11 +46,13 @@ private:
 
 // The shared objects and content factories that count how often they build.
 struct Fixture {
-    explicit Fixture(ShellTiming shellTiming = {}) : timing(shellTiming) {
+    explicit Fixture(ShellTiming shellTiming = {}, ShellDesktop shellDesktop = {})
+        : timing(shellTiming), desktop(std::move(shellDesktop)) {
         windowManager.setupStatusItem();
     }
 
     ShellTiming timing;
+    ShellDesktop desktop;
     FakeDefaultsStore defaults;
     FakeLoginItemService loginItems;
     Preferences preferences{defaults, loginItems};
@@ -84,7 +89,8 @@ struct Fixture {
                                     page->setFixedSize(370, 200);
                                     return page;
                                 }},
-        timing};
+        timing,
+        desktop};
 
     void clickTrayIcon(QSystemTrayIcon::ActivationReason why = QSystemTrayIcon::Trigger) {
         emit windowManager.statusItem().activated(why);
@@ -364,6 +370,139 @@ private slots:
 
         QVERIFY(waitUntil([&] { return fixture.panel() && fixture.panel()->isVisible(); }));
         QCOMPARE(openShortlyBefore, false);
+    }
+
+    // Where the compositor alone may place windows (sway), a click on the tray
+    // hands it the click's point; other openings leave the panel centred.
+    void aClickOnTheTrayPlacesThePanelOrTheMenuNextToIt_data() {
+        QTest::addColumn<QString>("action");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<std::optional<QPoint>>("anchor");
+        QTest::addColumn<QPoint>("position");
+        const std::optional<QPoint> none;
+        QTest::newRow("a click on swaybar's tray at the bottom right: above the bar, at the edge")
+            << "activate 1269,1011"
+            << "Tesselle" << std::optional(QPoint(1269, 1011)) << QPoint(902, 173);
+        QTest::newRow("a click on a tray at the top left: under the bar")
+            << "activate 10,12"
+            << "Tesselle" << std::optional(QPoint(10, 12)) << QPoint(0, 24);
+        QTest::newRow("a host that tells no point: at the pointer")
+            << "activate 0,0"
+            << "Tesselle" << none << QPoint();
+        QTest::newRow("a right-click: the menu next to the icon")
+            << "context menu 1269,1011"
+            << "Tesselle menu" << std::optional(QPoint(1269, 1011)) << QPoint();
+        QTest::newRow("a second start: where the compositor puts it")
+            << "toggle" << QString() << none << QPoint();
+    }
+    void aClickOnTheTrayPlacesThePanelOrTheMenuNextToIt() {
+        QFETCH(QString, action);
+        QFETCH(QString, title);
+        QFETCH(std::optional<QPoint>, anchor);
+        QFETCH(QPoint, position);
+        PrivateSessionBus bus;
+        if (bus.address().isEmpty())
+            QSKIP("dbus-daemon is missing");
+        RecordingWindowPlacer placer;
+        ShellDesktop desktop;
+        desktop.bus = bus.connect();
+        desktop.placer = &placer;
+        Fixture fixture({}, desktop);
+        StatusNotifierItem* item = fixture.windowManager.trayItem();
+        QVERIFY(item);
+        if (action.startsWith("activate 1269"))
+            item->activate(1269, 1011);
+        else if (action == "activate 10,12")
+            item->activate(10, 12);
+        else if (action == "activate 0,0")
+            item->activate(0, 0);
+        else if (action.startsWith("context menu"))
+            item->contextMenu(1269, 1011);
+        else
+            fixture.windowManager.menuButtonToggle();
+        QWidget* shown = title == "Tesselle menu"
+                             ? static_cast<QWidget*>(&fixture.windowManager.trayMenu().menu())
+                             : fixture.panel();
+        QTRY_VERIFY(shown->isVisible());
+        if (title.isEmpty()) {
+            QVERIFY(placer.requests.isEmpty());
+            return;
+        }
+        QCOMPARE(placer.requests.size(), 1);
+        const RecordingWindowPlacer::Request& request = placer.requests.first();
+        QCOMPARE(request.title, title);
+        QCOMPARE(shown->windowTitle(), title);
+        QCOMPARE(request.anchor, anchor);
+        // A compositor floats a window whose size is fixed.
+        QCOMPARE(shown->minimumSize(), shown->maximumSize());
+        if (!position.isNull()) {
+            const QRect freeArea =
+                anchor->y() > 500 ? QRect(0, 0, 1280, 1001) : QRect(0, 24, 1280, 1000);
+            QCOMPARE(request.position(*anchor, QSize(378, 828), freeArea), position);
+        }
+    }
+
+    // Without a tray icon the program would start, show nothing and say
+    // nothing.
+    void withoutATrayIconThePanelOpensAndSaysTheWayInOnce_data() {
+        QTest::addColumn<bool>("trayShowsIcon");
+        QTest::addColumn<bool>("welcomeDone");
+        QTest::newRow("the welcome was done: the panel opens a moment after the start")
+            << false << true;
+        QTest::newRow("a first run: the welcome first, then the panel") << false << false;
+        QTest::newRow("a tray shows the icon: nothing opens") << true << true;
+    }
+    void withoutATrayIconThePanelOpensAndSaysTheWayInOnce() {
+        QFETCH(bool, trayShowsIcon);
+        QFETCH(bool, welcomeDone);
+        const QString wayIn = "Start tesselle again to open Tesselle.";
+        RecordingLineOutput output;
+        // The welcome's state is stored before the delayed check runs.
+        ShellDesktop desktop;
+        desktop.isSystemTrayAvailable = [=] { return trayShowsIcon; };
+        desktop.wayInWithoutTray = [=] { return wayIn; };
+        desktop.output = &output;
+        Fixture fixture(ShellTiming{.noTrayIconOpenDelay = 0ms, .panelDelayAfterWelcome = 0ms},
+                        desktop);
+        if (welcomeDone)
+            fixture.defaults.setValue(SettingsKeys::isWelcomeWasPresented, QByteArray("true"));
+        QCOMPARE(fixture.windowManager.hasTrayIcon(), trayShowsIcon);
+        processPendingEvents();
+        if (trayShowsIcon) {
+            QVERIFY(!fixture.panel() || !fixture.panel()->isVisible());
+            QVERIFY(output.lines().isEmpty());
+            return;
+        }
+        if (!welcomeDone) {
+            QVERIFY(!fixture.panel() || !fixture.panel()->isVisible());
+            fixture.windowManager.showWelcomeWindowIfNeeded();
+            fixture.windowManager.finishWelcome();
+        }
+        QTRY_VERIFY(isShownAndActive(fixture.panel()));
+        QCOMPARE(fixture.panel()->notice(), wayIn);
+        QCOMPARE(output.lines(), QStringList{wayIn});
+        fixture.panel()->hide();
+        QWidget other;
+        workElsewhere(other);
+        fixture.windowManager.menuButtonToggle();
+        QTRY_VERIFY(isShownAndActive(fixture.panel()));
+        QCOMPARE(fixture.panel()->notice(), QString());
+        QCOMPARE(output.lines().size(), 1);
+    }
+
+    void theTrayMenuOpensThePanelAndTheSettings() {
+        Fixture fixture;
+        const QList<QAction*> entries = fixture.windowManager.trayMenu().actions();
+        QStringList labels;
+        for (const QAction* entry : entries)
+            labels.append(entry->text());
+        QCOMPARE(labels, (QStringList{"Open Tesselle", "Settings\u2026", "Quit"}));
+        QCOMPARE(fixture.windowManager.statusItem().contextMenu(),
+                 &fixture.windowManager.trayMenu().menu());
+        entries[0]->trigger();
+        QTRY_VERIFY(isShownAndActive(fixture.panel()));
+        entries[1]->trigger();
+        QTRY_VERIFY(isShownAndActive(fixture.windowManager.settingsWindow()));
     }
 
     void theSettingsWindowIsOneWindowShownAndActivated() {

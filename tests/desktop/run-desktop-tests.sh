@@ -2,9 +2,10 @@
 # The shell on a real X11 desktop: a virtual display (Xvfb) with a window
 # manager (openbox) and a tray host (trayer). Checks the tray icon, the panel
 # under it, the command line's requests, the welcome installation in a skin
-# tone and the settings window's title, the keyboard shortcut, copy and
-# autopaste (into a text field and into xterm), the failure lines, a second
-# start, the installation, and the autostart log line as an unprivileged user.
+# tone and the settings window's title, the keyboard shortcut, the tray
+# icon's menu, copy and autopaste (into a text field and into xterm), the
+# failure lines, a second start, the installation, and the autostart log line
+# as an unprivileged user.
 #
 # Usage: run-desktop-tests.sh BUILD_DIR
 # Set TESSELLE_SCREENSHOT to a file name to keep a picture of the open panel.
@@ -305,6 +306,52 @@ if [ -x "$bin/tesselle" ]; then
     check "... and the program runs on" wait_until 10000 has_tray_icon tesselle
     kill "$taken" "$holder" "$keytarget"
     wait "$taken" "$holder" "$keytarget" 2> /dev/null
+fi
+
+# --- the tray icon's menu -------------------------------------------------------------
+# A right-click on the icon opens the menu; its entries, chosen with the keys,
+# open the panel and the settings, and quit in order.
+if [ -x "$bin/tesselle" ]; then
+    start "$work/traymenu.log" "$bin/tesselle"
+    traymenu=$started
+    wait_until 10000 has_tray_icon tesselle
+    read -r x y <<< "$(icon_center "$(tray_icon tesselle)")"
+    menu_open() { xwininfo -name 'Tesselle menu' 2> /dev/null | grep -q IsViewable; }
+    choose_in_tray_menu() { # number of Downs
+        xdotool mousemove "$x" "$y" click 3
+        if ! wait_until "$patience" menu_open; then
+            echo "the tray menu did not open"
+            return 1
+        fi
+        local down
+        for ((down = 0; down < $1; down++)); do xdotool key Down; done
+        xdotool key Return
+    }
+    xdotool mousemove "$x" "$y" click 3
+    check "a right-click on the tray icon opens its menu" wait_until "$patience" menu_open
+    xdotool key Escape
+    wait_until "$patience" sh -c "! xwininfo -name 'Tesselle menu' 2> /dev/null | grep -q IsViewable"
+    choose_in_tray_menu 1
+    check "\"Open Tesselle\" in the tray menu opens the panel" wait_until "$patience" panel_shown tesselle
+    xdotool key Escape
+    wait_until "$patience" panel_hidden tesselle
+    choose_in_tray_menu 2
+    check "\"Settings…\" opens the settings window" wait_until "$patience" sh -c \
+        "xwininfo -name 'Tesselle Settings' 2> /dev/null | grep -q IsViewable"
+    # Its activation, which comes after, would close a menu opened before it.
+    wait_until "$patience" active_is "Tesselle Settings"
+    choose_in_tray_menu 3
+    tray_menu_ended() { ! [ -e "/proc/$traymenu" ] || grep -q '^[0-9]* (.*) Z' "/proc/$traymenu/stat"; }
+    # The quit takes the installed preset's shortcuts out of the list first.
+    check "\"Quit\" ends the program" wait_until 40000 tray_menu_ended
+    if tray_menu_ended; then
+        wait "$traymenu"
+        code=$?
+        check "... in order (exit code 0)" test "$code" -eq 0
+    else
+        kill "$traymenu"
+        wait "$traymenu" 2> /dev/null
+    fi
 fi
 
 # --- copy, autopaste and its failures ---------------------------------------------

@@ -11,6 +11,7 @@
 #include "platform/TextExpanderStatus.h"
 #include "platform/UsageReporting.h"
 #include "platform/UserTriggerSource.h"
+#include "platform/WindowPlacer.h"
 
 #include <QCoreApplication>
 #include <QCoroFuture>
@@ -218,4 +219,19 @@ private:
     }
     mutable QMutex m_mutex;
     QStringList m_steps;
+};
+
+// Records what is to be placed; the test applies the position itself.
+class RecordingWindowPlacer : public WindowPlacer {
+public:
+    struct Request {
+        QString title;
+        std::optional<QPoint> anchor;
+        Position position;
+    };
+    void placeWhenShown(const QString& title, std::optional<QPoint> anchor,
+                        Position position) override {
+        requests.append({title, anchor, std::move(position)});
+    }
+    QList<Request> requests;
 };

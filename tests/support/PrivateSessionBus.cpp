@@ -9,8 +9,15 @@ PrivateSessionBus::PrivateSessionBus() {
 }
 
 PrivateSessionBus::~PrivateSessionBus() {
+    for (const QString& name : m_connections)
+        QDBusConnection::disconnectFromBus(name);
     m_daemon.terminate();
     if (!m_daemon.waitForFinished(5000))
         m_daemon.kill();
     m_daemon.waitForFinished();
+}
+
+QDBusConnection PrivateSessionBus::connect() {
+    m_connections.append(QStringLiteral("private-bus-%1").arg(m_connections.size()));
+    return QDBusConnection::connectToBus(m_address, m_connections.last());
 }

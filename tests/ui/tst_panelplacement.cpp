@@ -29,6 +29,12 @@ private slots:
             << QRect(640, 900, 1, 1) << panel << screen << QPoint(460, 396);
         QTest::newRow("a second screen to the right")
             << QRect(2000, 0, 22, 22) << panel << QRect(1280, 0, 1920, 1080) << QPoint(1830, 26);
+        QTest::newRow("a click on a bar at the bottom of a sway output: above the bar")
+            << QRect(1269, 1011, 1, 1) << QSize(378, 828) << QRect(0, 0, 1280, 1001)
+            << QPoint(902, 173);
+        QTest::newRow("a click on a bar at the top of a second output: under the bar")
+            << QRect(1300, 10, 1, 1) << QSize(378, 828) << QRect(1280, 24, 1920, 1056)
+            << QPoint(1280, 24);
         QTest::newRow("a panel taller than the screen keeps its top visible")
             << QRect(600, 0, 24, 24) << QSize(360, 900) << QRect(0, 0, 1280, 800) << QPoint(431, 0);
     }

@@ -82,6 +82,9 @@ signals:
 // The program's shared objects with the preset over an in-memory list, the
 // settings window and the welcome window built with their real views.
 struct Fixture : ProgramOverFakes {
+    explicit Fixture(ShellDesktop shellDesktop = {}) : desktop(std::move(shellDesktop)) {}
+
+    ShellDesktop desktop;
     PauseClock clock;
     FakeTextExpanderStatus expanderStatus;
     TextExpanderMonitor textExpander{expanderStatus, output};
@@ -89,11 +92,16 @@ struct Fixture : ProgramOverFakes {
     KeyboardShortcut keyboardShortcut{defaults, &keys, {}, output};
     EmojiImageCache images{EmojiGridView::symbolSize, EmojiGridView::cellSize, 1};
     WindowManager windowManager{
-        preferences, defaults, appManager, resources,
+        preferences,
+        defaults,
+        appManager,
+        resources,
         makeWindowContents({preferences, presets.preset, defaults, resources, measurer, images,
                             appManager, presets.registry, presets.background, launchAtLogin, clock,
                             output, appInfo, presets.userShortcuts, textExpander,
-                            keyboardShortcut})};
+                            keyboardShortcut}),
+        ShellTiming(),
+        desktop};
 
     GeneralSettingsView& open() {
         windowManager.openSettings();
@@ -698,6 +706,35 @@ private slots:
         auto* text = button.popover()->findChild<QLabel*>();
         QCOMPARE(QTextDocumentFragment::fromHtml(text->text()).toPlainText(), hint);
         QCOMPARE(text->width(), 200);
+    }
+
+    void withoutATrayIconThePageSaysHowToOpenTesselle_data() {
+        QTest::addColumn<bool>("trayShowsIcon");
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("said");
+        QTest::newRow("a tray shows the icon: nothing said") << true << "Ctrl+Alt+E" << QString();
+        QTest::newRow("no tray, the key held: the key or a new start")
+            << false << "Ctrl+Alt+E"
+            << "No tray shows Tesselle's icon here: press Ctrl+Alt+E, or start tesselle again, "
+               "to open Tesselle.";
+        QTest::newRow("no tray and no key: a new start")
+            << false << ""
+            << "No tray shows Tesselle's icon here: start tesselle again to open Tesselle (a "
+               "keyboard shortcut of your desktop can run it).";
+    }
+    void withoutATrayIconThePageSaysHowToOpenTesselle() {
+        QFETCH(bool, trayShowsIcon);
+        QFETCH(QString, key);
+        QFETCH(QString, said);
+        ShellDesktop desktop;
+        desktop.isSystemTrayAvailable = [=] { return trayShowsIcon; };
+        Fixture fixture(desktop);
+        fixture.keyboardShortcut.setKey(key);
+        GeneralSettingsView& page = fixture.open();
+        SettingsRowView* settingsRow = row(page, "Tray icon");
+        QCOMPARE(settingsRow != nullptr, !said.isEmpty());
+        if (settingsRow)
+            QCOMPARE(settingsRow->findChild<QLabel*>("wayIn")->text(), said);
     }
 
     void keyboardShortcutRowHoldsTheKeyTyped() {

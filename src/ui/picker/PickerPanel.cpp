@@ -6,6 +6,7 @@
 #include <QGuiApplication>
 #include <QImage>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPainter>
 #include <QScreen>
 #include <QTimer>
@@ -20,12 +21,35 @@ PickerPanel::PickerPanel(std::unique_ptr<QWidget> content,
                          std::chrono::milliseconds focusLossClickWindow, QWidget* parent)
     : QWidget(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint |
                           Qt::NoDropShadowWindowHint),
+      m_content(content.release()), m_notice(new QLabel),
       m_focusLossClickWindow(focusLossClickWindow) {
     setWindowTitle(QStringLiteral("Tesselle"));
     setAttribute(Qt::WA_TranslucentBackground);
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(contentMargin, contentMargin, contentMargin, contentMargin);
-    layout->addWidget(content.release());
+    layout->addWidget(m_content);
+    m_notice->setTextFormat(Qt::PlainText);
+    m_notice->setWordWrap(true);
+    m_notice->setContentsMargins(contentMargin, contentMargin, contentMargin, 0);
+    m_notice->hide();
+    layout->addWidget(m_notice);
+}
+
+// As wide as the content, so that the panel keeps its width.
+void PickerPanel::showNotice(const QString& text) {
+    m_notice->setText(text);
+    const int width = m_content->sizeHint().width();
+    m_notice->setFixedSize(width, m_notice->heightForWidth(width));
+    m_notice->show();
+}
+
+QString PickerPanel::notice() const {
+    return m_notice->isVisibleTo(this) ? m_notice->text() : QString();
+}
+
+void PickerPanel::hideEvent(QHideEvent* event) {
+    m_notice->hide();
+    QWidget::hideEvent(event);
 }
 
 void PickerPanel::placeAt(const QRect& anchor) {
@@ -33,7 +57,7 @@ void PickerPanel::placeAt(const QRect& anchor) {
     if (!screen)
         screen = QGuiApplication::primaryScreen();
     const QRect available = screen->availableGeometry();
-    resize(fittedPanelSize(sizeHint(), available));
+    setFixedSize(fittedPanelSize(sizeHint(), available));
     move(panelPosition(anchor, size(), available));
 }
 

@@ -20,6 +20,7 @@
 #include "ui/settings/TonePicker.h"
 
 #include <QCoroSignal>
+#include <QLabel>
 #include <QPushButton>
 #include <QShowEvent>
 #include <QVBoxLayout>
@@ -49,6 +50,9 @@ const char* const autopasteHint =
 const char* const keyboardShortcutHint =
     "This key opens and closes Tesselle from any application. Click the field and press a key "
     "with Ctrl, Alt or Super, or a function key; Clear leaves Tesselle without a key.";
+const char* const trayIconHint =
+    "Tesselle lives in the tray where the desktop has one. Without it, Tesselle opens its "
+    "panel when it starts.";
 const char* const startupHint = "Automatically open Tesselle when you log in to your computer. "
                                 "(Psst\u2026 here's an easter egg for reading tooltips! "
                                 "\U0001F407\U0001F95A)";
@@ -109,6 +113,13 @@ GeneralSettingsView::GeneralSettingsView(Services services, const ResourceLocato
     column->addWidget(new SettingsRowView("Keyboard shortcut", keyboardShortcutHint,
                                           new KeyboardShortcutField(services.keyboardShortcut),
                                           resources));
+    if (!services.wayInWithoutTray.isEmpty()) {
+        auto* wayIn = new QLabel(services.wayInWithoutTray);
+        wayIn->setObjectName(QStringLiteral("wayIn"));
+        wayIn->setTextFormat(Qt::PlainText);
+        wayIn->setWordWrap(true);
+        column->addWidget(new SettingsRowView("Tray icon", trayIconHint, wayIn, resources));
+    }
     column->addWidget(new SettingsRowView(
         "Startup", startupHint, new LaunchAtLogin::Toggle(services.launchAtLogin, "Open at login"),
         resources));

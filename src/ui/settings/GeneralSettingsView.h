@@ -49,6 +49,8 @@ public:
         // Why this session cannot autopaste, or what the desktop asks before
         // it lets Tesselle type; empty where there is nothing to say.
         QString autopasteNote;
+        // How to open Tesselle where no tray shows its icon; empty where one does.
+        QString wayInWithoutTray;
     };
 
     GeneralSettingsView(Services services, const ResourceLocator& resources,
