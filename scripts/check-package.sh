@@ -79,26 +79,10 @@ DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "$deb" > 
 check "apt installs the package" test -x /usr/bin/tesselle
 
 # A private home, so that the installed program touches nothing of the user's.
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
-export XDG_CACHE_HOME="$work/home/.cache" XDG_STATE_HOME="$work/home/.local/state"
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
-
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
-pids+=($!)
-wait_until 10000 test -s "$work/display" || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -1 "$work/display")"
-# The tray host docks through the window manager: it starts once openbox runs.
-openbox --sm-disable > "$work/openbox.log" 2>&1 &
-pids+=($!)
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q 'window id'; }
-wait_until 10000 wm_running || { echo "FAIL: openbox did not start"; exit 1; }
-trayer --edge top --align right --widthtype request --height 24 --SetDockType true \
-  --transparent false > "$work/trayer.log" 2>&1 &
-pids+=($!)
-tray_running() { xwininfo -root -tree | grep -q '("panel" "trayer")'; }
+use_private_home
+start_display || { echo "FAIL: Xvfb did not start"; exit 1; }
+start_window_manager || { echo "FAIL: openbox did not start"; exit 1; }
+start_tray
 wait_until 10000 tray_running || { echo "FAIL: trayer did not start"; cat "$work/trayer.log"; exit 1; }
 
 /usr/bin/tesselle > "$work/tesselle.log" 2>&1 &

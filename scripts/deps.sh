@@ -26,6 +26,9 @@ packages=(
   # the portal tests' private session bus; the terminals autopaste types into
   # in the X11 and Wayland tests
   dbus-daemon xterm foot
+  # the screen reader's view: the accessibility bus (at-spi2-core) on that
+  # session bus, read through AT-SPI by Debian's Python (pyatspi)
+  dbus-bin at-spi2-core python3-pyatspi
   # Qt Multimedia with its FFmpeg backend, which decodes the H.264 videos
   # without GStreamer plugins; ffmpeg encodes them (tools/introvideo)
   libqt6multimedia6 ffmpeg

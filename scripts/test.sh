@@ -3,7 +3,10 @@
 #   scripts/test.sh             what CI runs: the formatting check, then every
 #                               suite and each benchmark once, built with
 #                               AddressSanitizer and UndefinedBehaviorSanitizer in
-#                               build-sanitize/, warnings as errors
+#                               build-sanitize/, warnings as errors; then the
+#                               Debian package, built in build-package/ and
+#                               checked (scripts/check-package.sh: as root, it
+#                               installs and removes the package)
 #   scripts/test.sh --normal    every suite in the normal build, in build/
 #   scripts/test.sh --all       both builds
 #   scripts/test.sh --thread    the semaphore, registry and store tests built with
@@ -31,6 +34,9 @@ sanitized() {
         -DCMAKE_CXX_FLAGS_DEBUG=-g1 -DTESSELLE_WERROR=ON -DTESSELLE_PRECOMPILE_HEADERS=ON \
         -DTESSELLE_BENCHMARK_SMOKE=ON
 }
+# The package as a user meets it: its validators, apt's installation, the
+# installed program's start and quit, the purge.
+package() { bash scripts/check-package.sh; }
 threads() {
     # Debian's Qt is not built with ThreadSanitizer, which therefore cannot see
     # the locks of Qt's event queues and thread pool: expect reports where work
@@ -41,7 +47,7 @@ threads() {
 }
 
 case "${1:-}" in
-"") format && sanitized ;;
+"") format && sanitized && package ;;
 --normal) normal ;;
 --all) format && normal && sanitized ;;
 --thread) threads ;;

@@ -66,6 +66,7 @@ public:
     WindowManager& windowManager();
     ShortcutRegistry& registry() { return m_shortcuts.registry(); }
     TextExpanderMonitor& textExpander() { return m_textExpander; }
+    LaunchAtLogin::Observable& launchAtLogin() { return m_launchAtLogin; }
     // What the windows are built over.
     WindowServices windowServices();
 

@@ -5,9 +5,6 @@
 // How long the shell waits, and how close together two events must come to
 // count as one. The defaults are the program's; tests shorten them.
 struct ShellTiming {
-    // From the tray icon's show to building the panel ahead of the first click:
-    // the icon's round trips with the tray and its first paint go first.
-    std::chrono::milliseconds panelBuildDelay{100};
     // From the tray icon's show to opening the panel when no tray shows the
     // icon: a tray host that starts with the session has had its moment.
     std::chrono::milliseconds noTrayIconOpenDelay = std::chrono::seconds(1);

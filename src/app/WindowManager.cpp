@@ -13,6 +13,7 @@
 #include "ui/picker/PanelPlacement.h"
 #include "ui/picker/PickerPanel.h"
 
+#include <QApplication>
 #include <QCursor>
 #include <QIcon>
 #include <QSystemTrayIcon>
@@ -29,6 +30,9 @@ WindowManager::WindowManager(Preferences& preferences, DefaultsStore& defaults,
       m_trayMenu(std::make_unique<TrayMenu>(m_desktop.placer)) {
     connect(&appManager, &AppManager::firstPasteFailed, this,
             [this](const QString& reason) { showErrorAlert(&popoverBuilt(), reason); });
+    // Queued: the icon's paint ends first.
+    connect(this, &WindowManager::statusItemShown, this, &WindowManager::preparePopover,
+            Qt::QueuedConnection);
     connect(m_trayMenu.get(), &TrayMenu::openRequested, this, &WindowManager::openPopover);
     connect(m_trayMenu.get(), &TrayMenu::settingsRequested, this, &WindowManager::openSettings);
     if (m_desktop.bus && m_desktop.bus->isConnected()) {
@@ -79,8 +83,25 @@ void WindowManager::setupStatusItem() {
         item.setContextMenu(&m_trayMenu->menu());
         item.show();
     }
-    QTimer::singleShot(m_timing.panelBuildDelay, this, &WindowManager::preparePopover);
     QTimer::singleShot(m_timing.noTrayIconOpenDelay, this, &WindowManager::openIfNoTrayIcon);
+    // Qt draws the icon of an XEmbed tray (X11) in a window of its own, which
+    // the tray docks and then has painted: the panel waits for that first
+    // paint. A tray host that draws the icon itself (over D-Bus) has it at once.
+    for (QWidget* window : QApplication::topLevelWidgets()) {
+        if (window->inherits("QSystemTrayIconSys")) {
+            window->installEventFilter(this);
+            return;
+        }
+    }
+    emit statusItemShown();
+}
+
+bool WindowManager::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Paint) {
+        watched->removeEventFilter(this);
+        emit statusItemShown();
+    }
+    return false;
 }
 
 // Before the icon is set up, whether a tray would show it.

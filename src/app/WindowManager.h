@@ -71,15 +71,21 @@ public:
     // Null where the session has no bus.
     StatusNotifierItem* trayItem() const { return m_trayItem.get(); }
     TrayMenu& trayMenu() { return *m_trayMenu; }
-    // Null until they are first needed; the panel is built on idle time soon
-    // after the tray icon shows.
+    // Null until they are first needed; the panel is built once the tray icon
+    // is shown.
     PickerPanel* popover() const { return m_popover.get(); }
     ModalWindow* welcomeWindow() const { return m_welcomeWindow.get(); }
     QWidget* settingsWindow() const { return m_settingsWindow.get(); }
 
 signals:
+    // The tray icon is on screen: painted, where the program draws it in a
+    // window of its own, or handed over to the tray.
+    void statusItemShown();
     // The welcome window, its video player and decoders are destroyed.
     void welcomeWindowGone();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The welcome content that asks for its window to close is still running

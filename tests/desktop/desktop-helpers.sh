@@ -55,3 +55,60 @@ windows_of() { # class [name]
             split($(NF-1), size, /[x+]/); split($NF, at, /\+/)
             print $1, size[1], size[2], at[2], at[3] }'
 }
+
+# A test script's start: a work folder ($work) removed at its end, with what
+# the script started ($pids) stopped, and a private home in it.
+begin_test_run() {
+    work=$(mktemp -d)
+    pids=()
+    failed=0
+    trap clean_up_test_run EXIT
+    use_private_home
+}
+
+# espanso as a user who installs Tesselle runs it: the tests' stand-in, running.
+use_running_fake_espanso() {
+    export PATH="$(cd "$(dirname "${BASH_SOURCE[0]}")/../support/fake-espanso" && pwd):$PATH"
+    export FAKE_ESPANSO_STATE="$work/espanso-state"
+    echo running > "$FAKE_ESPANSO_STATE"
+}
+
+# A private home in $work, so that nothing of the real user's is read or
+# written, and none of the user's sessions is reached.
+use_private_home() {
+    export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config"
+    export XDG_DATA_HOME="$work/home/.local/share" XDG_CACHE_HOME="$work/home/.cache"
+    export XDG_STATE_HOME="$work/home/.local/state" XDG_RUNTIME_DIR="$work/runtime"
+    mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
+    chmod 700 "$XDG_RUNTIME_DIR"
+    unset WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
+}
+
+# A virtual display as $DISPLAY: Xvfb picks a free number and writes it to
+# descriptor 3.
+start_display() {
+    start "$work/xvfb.log" Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display"
+    wait_until 10000 test -s "$work/display" || return 1
+    export DISPLAY=":$(head -1 "$work/display")"
+}
+
+wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q 'window id'; }
+
+# openbox on the display; one that cannot reach the fresh display at once gets
+# two more tries.
+start_window_manager() {
+    local try
+    for try in 1 2 3; do
+        start "$work/openbox.log" openbox --sm-disable
+        wait_until 5000 wm_running && return 0
+        sleep 0.5 # before another try
+    done
+    return 1
+}
+
+# The tray host, which docks through the window manager: started after it.
+start_tray() {
+    start "$work/trayer.log" trayer --edge top --align right --widthtype request --height 24 \
+        --SetDockType true --transparent false
+}
+tray_running() { xwininfo -root -tree | grep -q '("panel" "trayer")'; }

@@ -24,22 +24,8 @@ for tool in Xvfb openbox trayer xdotool xclip xwininfo; do
     fi
 done
 
-work=$(mktemp -d)
-pids=()
-failed=0
-trap clean_up_test_run EXIT
-
-# A private home, so that nothing of the real user's is read or written.
-export HOME="$work/home" XDG_CONFIG_HOME="$work/home/.config" XDG_DATA_HOME="$work/home/.local/share"
-export XDG_CACHE_HOME="$work/home/.cache" XDG_STATE_HOME="$work/home/.local/state"
-# espanso as a user who installs Tesselle runs it: the tests' stand-in, running.
-export PATH="$(cd "$(dirname "$0")/../support/fake-espanso" && pwd):$PATH"
-export FAKE_ESPANSO_STATE="$work/espanso-state"
-echo running > "$FAKE_ESPANSO_STATE"
-export XDG_RUNTIME_DIR="$work/runtime"
-mkdir -p "$XDG_CONFIG_HOME" "$XDG_DATA_HOME" "$XDG_RUNTIME_DIR"
-chmod 700 "$XDG_RUNTIME_DIR"
-unset WAYLAND_DISPLAY QT_QPA_PLATFORM DBUS_SESSION_BUS_ADDRESS
+begin_test_run
+use_running_fake_espanso
 # Named as its application, so that its windows' class is that name.
 driver="$work/tesselle-driver"
 ln -s "$bin/tesselle_desktop_driver" "$driver"
@@ -49,20 +35,9 @@ patience=${TESSELLE_DESKTOP_PATIENCE:-10000}
 passed=0
 
 # --- the display -----------------------------------------------------------
-# Xvfb picks a free display number and writes it to descriptor 3.
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3> "$work/display" > "$work/xvfb.log" 2>&1 &
-pids+=($!)
-wait_until 10000 test -s "$work/display" || { echo "FAIL: Xvfb did not start"; exit 1; }
-export DISPLAY=":$(head -1 "$work/display")"
+start_display || { echo "FAIL: Xvfb did not start"; exit 1; }
 # The focus checks need a window manager (clicks activate windows through it).
-# One that cannot reach the fresh display at once gets two more tries.
-wm_running() { xprop -root _NET_SUPPORTING_WM_CHECK 2> /dev/null | grep -q 'window id'; }
-for try in 1 2 3; do
-    start "$work/openbox.log" openbox --sm-disable
-    wait_until 5000 wm_running && break
-    sleep 0.5 # before another try
-done
-if ! wm_running; then
+if ! start_window_manager; then
     echo "FAIL: openbox does not start on the virtual display"
     failed=1
     exit 1
@@ -72,6 +47,7 @@ tray_icon() { windows_of "$1" | awk '$2 <= 64 && $3 <= 64 && $4 > 0' | head -1; 
 has_tray_icon() { [ -n "$(tray_icon "$1")" ]; }
 is_viewable() { xwininfo -id "$1" 2> /dev/null | grep -q 'Map State: IsViewable'; }
 panel_id() { windows_of "$1" Tesselle | awk '$2 > 64 { print $1 }' | head -1; }
+has_panel_window() { [ -n "$(panel_id "$1")" ]; }
 panel_shown() { local id; id=$(panel_id "$1"); [ -n "$id" ] && is_viewable "$id"; }
 panel_hidden() { ! panel_shown "$1"; }
 panel_geometry() { # class; prints "x y width height", or nothing without a panel
@@ -132,8 +108,7 @@ if [ -x "$bin/tesselle" ]; then
     wait "$started" 2> /dev/null
 fi
 
-start "$work/trayer.log" trayer --edge top --align right --widthtype request --height 24 \
-    --SetDockType true --transparent false
+start_tray
 wait_until 10000 "$driver" --tray-available || { echo "FAIL: trayer did not start"; failed=1; exit 1; }
 
 # --- the tray icon and the panel, timed ---------------------------------------
@@ -149,6 +124,9 @@ shell_checks() { # program, class, and whether a first start shows the welcome w
     echo "FIGURE: $class start to tray icon shown: $(($(now_ms) - t0)) ms"
     icon=$(tray_icon "$class")
     check "the tray icon of $class appears" test -n "$icon"
+    # Built and painted hidden once the icon has been painted.
+    check "... and the panel is made ready, unmapped, before any click" \
+        wait_until "$patience" has_panel_window "$class"
     read -r x y <<< "$(icon_center "$icon")"
     if [ "$welcome" = welcome ]; then
         check "a first start shows the welcome window" wait_until "$patience" active_is "Welcome to Tesselle"

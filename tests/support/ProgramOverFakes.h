@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FakeGlobalShortcut.h"
 #include "FakeTextMeasurer.h"
 #include "Fakes.h"
 #include "InstantClock.h"
@@ -33,8 +34,8 @@ struct ProgramOverFakes {
 };
 
 // The platform's services as fakes: settings in memory, copy and paste that
-// record, the shipped data, an in-memory replacement list, no waiting; the
-// symbols measured by the suite's measurer.
+// record, the shipped data, an in-memory replacement list, a key held for the
+// whole desktop, no waiting; the symbols measured by the suite's measurer.
 template <typename Measurer = FakeTextMeasurer> struct PlatformFakes {
     FakeDefaultsStore defaults;
     RecordingLineOutput output;
@@ -48,11 +49,12 @@ template <typename Measurer = FakeTextMeasurer> struct PlatformFakes {
     Measurer measurer;
     RecordingReplacementService list;
     FakeUserTriggerSource userTriggers;
+    FakeGlobalShortcut keys;
 
     PlatformServices services(TextExpanderStatus& textExpander) {
         return {defaults,     output,         appInfo, resources, loginItems, pasteboard,
                 pasteService, usageReporting, clock,   measurer,  list,       userTriggers,
-                textExpander, nullptr,        {},      1};
+                textExpander, &keys,          {},      1};
     }
 };
 

@@ -251,20 +251,20 @@ private slots:
         QVERIFY(medium->state().checked);
     }
 
-    void theGridListsTheCellsInSightByEmojiName_data() {
+    void theGridListsTheHeadersAndCellsInSightByName_data() {
         QTest::addColumn<QString>("group");
         QTest::addColumn<QString>("first");
-        QTest::newRow("at the top") << QString() << "grinning face";
+        QTest::newRow("at the top") << "Smileys & People"
+                                    << "grinning face";
         QTest::newRow("scrolled to a group") << "Animals & Nature"
                                              << "monkey face";
     }
-    void theGridListsTheCellsInSightByEmojiName() {
+    void theGridListsTheHeadersAndCellsInSightByName() {
         QFETCH(QString, group);
         QFETCH(QString, first);
         EmojiGridView& grid = fixture->picker().grid();
         QVERIFY(QTest::qWaitForWindowExposed(grid.window()));
-        if (!group.isEmpty())
-            grid.scrollToGroup(group);
+        grid.scrollToGroup(group);
         QAccessibleInterface* list = accessible(&grid);
         QCOMPARE(list->role(), QAccessible::List);
         QVERIFY(!list->text(QAccessible::Name).isEmpty());
@@ -272,18 +272,30 @@ private slots:
         const int fullRows = grid.viewport()->height() / 48 - 1;
         QVERIFY2(list->childCount() >= fullRows * EmojiGridView::columns,
                  qPrintable(QString::number(list->childCount())));
-        QCOMPARE(list->child(0)->text(QAccessible::Name), first);
+        QCOMPARE(list->child(0)->role(), QAccessible::Heading);
+        QCOMPARE(list->child(0)->text(QAccessible::Name), group);
+        QCOMPARE(list->child(1)->text(QAccessible::Name), first);
         const QRect viewport(grid.viewport()->mapToGlobal(QPoint()), grid.viewport()->size());
+        int headings = 0;
         for (int index = 0; index < list->childCount(); ++index) {
-            QAccessibleInterface* cell = list->child(index);
-            QCOMPARE(cell->role(), QAccessible::ListItem);
-            QCOMPARE(list->indexOfChild(cell), index);
-            const QPoint centre = cell->rect().center();
+            QAccessibleInterface* item = list->child(index);
+            QCOMPARE(list->indexOfChild(item), index);
+            const QPoint centre = item->rect().center();
             QVERIFY(viewport.contains(centre));
-            QCOMPARE(cell->text(QAccessible::Name),
-                     grid.emojiAt(grid.viewport()->mapFromGlobal(centre))->description);
-            QCOMPARE(list->childAt(centre.x(), centre.y()), cell);
+            QCOMPARE(list->childAt(centre.x(), centre.y()), item);
+            const QPoint inGrid = grid.viewport()->mapFromGlobal(centre);
+            if (item->role() == QAccessible::Heading) {
+                ++headings;
+                const QString title = item->text(QAccessible::Name);
+                QVERIFY2(grid.headerRect(title)->contains(inGrid), qPrintable(title));
+                QVERIFY(!item->state().selectable && !item->state().focusable);
+                QVERIFY(item->actionInterface()->actionNames().isEmpty());
+                continue;
+            }
+            QCOMPARE(item->role(), QAccessible::ListItem);
+            QCOMPARE(item->text(QAccessible::Name), grid.emojiAt(inGrid)->description);
         }
+        QVERIFY(headings >= 1);
     }
 
     void theArrowsMoveTheAccessibleFocusToTheSelectedEmoji_data() {

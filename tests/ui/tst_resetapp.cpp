@@ -1,28 +1,14 @@
 #include "FakeTextMeasurer.h"
-#include "Fakes.h"
+#include "ProgramInTestHome.h"
 #include "TestEnvironment.h"
 #include "WaitFor.h"
-#include "app/AppManager.h"
-#include "app/WindowContents.h"
 #include "app/WindowManager.h"
-#include "async/BackgroundTasks.h"
 #include "async/SystemClock.h"
 #include "catalogue/EmojiStore.h"
-#include "platform/linux/EspansoReplacementService.h"
-#include "platform/linux/EspansoUserTriggers.h"
-#include "platform/linux/QSettingsDefaultsStore.h"
-#include "platform/linux/ResourceFolder.h"
-#include "platform/linux/XdgAutostart.h"
-#include "settings/KeyboardShortcut.h"
 #include "settings/LaunchAtLogin.h"
 #include "settings/Preferences.h"
 #include "shortcuts/Preset.h"
-#include "shortcuts/ShortcutStack.h"
-#include "shortcuts/TextExpanderMonitor.h"
-#include "shortcuts/UserShortcuts.h"
 #include "ui/controls/ModalWindow.h"
-#include "ui/picker/EmojiGridView.h"
-#include "ui/picker/EmojiImageCache.h"
 #include "ui/picker/PickerPanel.h"
 #include "ui/settings/GeneralSettingsView.h"
 #include "ui/settings/SettingsView.h"
@@ -36,42 +22,20 @@
 
 namespace {
 
-// The program's objects over its real settings file, espanso list and
-// autostart entry in this test's private HOME, as one start builds them.
-struct Program {
-    QSettingsDefaultsStore defaults{QStringLiteral("tesselle"), QStringLiteral("tesselle")};
-    RecordingSystemLog log;
-    XdgAutostart autostart{XdgAutostart::defaultEntryPath("io.tesselle.Tesselle"),
-                           QStringLiteral("/usr/bin/tesselle"), log};
-    LaunchAtLogin::Observable launchAtLogin{autostart};
-    RecordingLineOutput output;
-    EspansoReplacementService list{EspansoReplacementService::defaultMatchFile(), output};
-    SystemClock clock;
-    ShortcutStack shortcuts{defaults, list, clock, output, std::chrono::hours(1)};
-    ShortcutRegistry& registry = shortcuts.registry();
-    ResourceFolder resources{QStringLiteral(TESSELLE_SOURCE_RESOURCES)};
-    FakeTextMeasurer measurer;
-    Preferences preferences{defaults, launchAtLogin};
-    EspansoUserTriggers userTriggers{[this] { return list.matchFolder(); }, output};
-    UserShortcuts userShortcuts{userTriggers};
-    Preset preset{defaults, resources, measurer, registry, userShortcuts, shortcuts.background()};
-    EmojiImageCache images{EmojiGridView::symbolSize, EmojiGridView::cellSize, 1};
-    RecordingPasteboard pasteboard;
-    FakePasteService pasteService;
-    AppManager appManager{pasteboard, pasteService, output};
-    FakeAppInfo appInfo;
-    FakeTextExpanderStatus expanderStatus;
-    TextExpanderMonitor textExpander{expanderStatus, output};
-    KeyboardShortcut keyboardShortcut{defaults, nullptr, {}, output};
-    WindowManager windowManager{
-        preferences, defaults, appManager, resources,
-        makeWindowContents({preferences, preset, defaults, resources, measurer, images, appManager,
-                            registry, shortcuts.background(), launchAtLogin, clock, output, appInfo,
-                            userShortcuts, textExpander, keyboardShortcut})};
-    // The running picker's store, in the panel as the first opening builds it.
-    EmojiStore& store;
+// The program over its real settings file, espanso list and autostart entry
+// in this test's private HOME, as one start builds it, with the panel's store.
+struct ProgramAtHome : ProgramInTestHome<FakeTextMeasurer, SystemClock> {
+    ProgramAtHome() : ProgramInTestHome({.repairDelay = std::chrono::hours(1)}) {
+        waitForTask(registry.restoreShortcuts());
+    }
 
-    Program() : store(panelStore(windowManager)) { waitForTask(registry.restoreShortcuts()); }
+    Preferences& preferences = program.delegate().preferences();
+    Preset& preset = program.delegate().preset();
+    ShortcutRegistry& registry = program.registry();
+    LaunchAtLogin::Observable& launchAtLogin = program.launchAtLogin();
+    WindowManager& windowManager = program.windowManager();
+    // The running picker's store, in the panel as the first opening builds it.
+    EmojiStore& store = panelStore(windowManager);
 
     static EmojiStore& panelStore(WindowManager& windowManager) {
         windowManager.openPopover();
@@ -116,7 +80,7 @@ char* toString(const State& state) {
                                .arg(state.autoPaste));
 }
 
-State stateOf(const Program& program) {
+State stateOf(const ProgramAtHome& program) {
     QSettings settings(program.defaults.fileName(), QSettings::IniFormat);
     QStringList keys = settings.allKeys();
     keys.sort();
@@ -147,13 +111,13 @@ private slots:
     void afterResetTheProgramIsAsAFirstStartWouldLeaveIt() {
         State fresh;
         {
-            Program first;
+            ProgramAtHome first;
             QCoreApplication::processEvents();
             fresh = stateOf(first);
         }
         removeUserFiles();
 
-        auto program = std::make_unique<Program>();
+        auto program = std::make_unique<ProgramAtHome>();
         waitForTask(program->preset.install({Gender::person, Tone::medium, std::nullopt}));
         waitForTask(program->registry.registerShortcuts({{"/mine", "🕺", true}}, true));
         program->store.addFavorite(program->firstEmoji());
@@ -181,7 +145,7 @@ private slots:
 
         // And a restart agrees.
         program.reset();
-        Program restarted;
+        ProgramAtHome restarted;
         QCOMPARE(restarted.registry.allShortcuts(), (QList<Shortcut>{{"/new", "🎉", true}}));
         QCOMPARE(restarted.recents().size(), 1);
         QCOMPARE(restarted.favorites(), QStringList());

@@ -2,19 +2,12 @@
 // the settings file and the espanso match file in this test's private home,
 // the real registry and emoji measurement, with pauses and delays that pass
 // at once. Clicks go to the widgets.
-#include "Fakes.h"
 #include "InstantClock.h"
+#include "ProgramInTestHome.h"
 #include "TestEnvironment.h"
 #include "WaitFor.h"
-#include "app/Program.h"
 #include "app/WindowManager.h"
-#include "platform/linux/EspansoReplacementService.h"
-#include "platform/linux/EspansoUserTriggers.h"
 #include "platform/linux/FontTextMeasurer.h"
-#include "platform/linux/LocalUsageReporting.h"
-#include "platform/linux/QSettingsDefaultsStore.h"
-#include "platform/linux/ResourceFolder.h"
-#include "platform/linux/XdgAutostart.h"
 #include "ui/controls/ModalWindow.h"
 #include "ui/settings/GenderPicker.h"
 #include "ui/settings/GeneralSettingsView.h"
@@ -31,46 +24,6 @@
 #include <yaml-cpp/yaml.h>
 
 namespace {
-
-// What main() builds, with a recording log, no clipboard, no analytics and no
-// waiting.
-struct ProgramInTestHome {
-    FakeAppInfo appInfo;
-    RecordingLineOutput output;
-    RecordingSystemLog systemLog;
-    QSettingsDefaultsStore defaults{"tesselle", "tesselle"};
-    ResourceFolder resources{TESSELLE_SOURCE_RESOURCES};
-    XdgAutostart loginItems{XdgAutostart::defaultEntryPath(appInfo.identifier()),
-                            "/usr/bin/tesselle", systemLog};
-    RecordingPasteboard pasteboard;
-    FakePasteService pasteService;
-    LocalUsageReporting usageReporting;
-    InstantClock clock;
-    FontTextMeasurer measurer;
-    EspansoReplacementService list{EspansoReplacementService::defaultMatchFile(), output};
-    EspansoUserTriggers userTriggers{[this] { return list.matchFolder(); }, output};
-    FakeTextExpanderStatus expanderStatus;
-    Program program{{defaults,
-                     output,
-                     appInfo,
-                     resources,
-                     loginItems,
-                     pasteboard,
-                     pasteService,
-                     usageReporting,
-                     clock,
-                     measurer,
-                     list,
-                     userTriggers,
-                     expanderStatus,
-                     nullptr,
-                     {},
-                     1},
-                    {.welcomeDelay = std::chrono::milliseconds(0),
-                     .shell = {.panelDelayAfterWelcome = std::chrono::milliseconds(0)}}};
-
-    ~ProgramInTestHome() { program.delegate().applicationWillTerminate(); }
-};
 
 // The match file's triggers and replacements, read with a YAML reader of its own.
 QMap<QString, QString> matchFile() {
@@ -129,7 +82,9 @@ class WelcomeEndToEndTest : public QObject {
 
 private slots:
     void aFirstStartInstallsTheChoiceAndTheSettingsChangeAndResetIt() {
-        ProgramInTestHome home;
+        ProgramInTestHome<FontTextMeasurer, InstantClock> home(
+            {.welcomeDelay = std::chrono::milliseconds(0),
+             .shell = {.panelDelayAfterWelcome = std::chrono::milliseconds(0)}});
         Program& program = home.program;
         program.delegate().applicationDidFinishLaunching();
         QTRY_VERIFY_WITH_TIMEOUT(program.windowManager().welcomeWindow(), 5000);

@@ -9,7 +9,8 @@
 class QWidget;
 
 // What a painted widget shows as separate choices (cells, swatches, tabs),
-// told to assistive technology as children of the widget: a widget that
+// and the headings between them, told to assistive technology as children of
+// the widget: a widget that
 // derives from this gets a PaintedItemsAccessible as its interface.
 class AccessibleItems {
 public:
@@ -18,6 +19,9 @@ public:
         QString name;
         QRect rect; // in the widget's coordinates
         bool selected = false;
+        // Another than the choices' role, such as the heading of a group of
+        // them, which is neither chosen nor focused.
+        std::optional<QAccessible::Role> role = std::nullopt;
     };
 
     virtual ~AccessibleItems() = default;

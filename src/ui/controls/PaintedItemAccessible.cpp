@@ -47,7 +47,15 @@ QRect PaintedItemAccessible::rect() const {
 }
 
 QAccessible::Role PaintedItemAccessible::role() const {
-    return m_widget ? m_items.accessibleItemRole() : QAccessible::NoRole;
+    if (!m_widget)
+        return QAccessible::NoRole;
+    const auto shown = item();
+    return shown && shown->role ? *shown->role : m_items.accessibleItemRole();
+}
+
+bool PaintedItemAccessible::isChoice() const {
+    const auto shown = item();
+    return shown && !shown->role;
 }
 
 // An item scrolled out of sight is still there, only off the screen.
@@ -58,6 +66,10 @@ QAccessible::State PaintedItemAccessible::state() const {
         state.invisible = true;
         return state;
     }
+    state.offscreen = !m_widget->rect().intersects(shown->rect);
+    // A heading is only read.
+    if (shown->role)
+        return state;
     const bool checkable = role() == QAccessible::RadioButton;
     state.checkable = checkable;
     state.checked = checkable && shown->selected;
@@ -65,7 +77,6 @@ QAccessible::State PaintedItemAccessible::state() const {
     state.selected = !checkable && shown->selected;
     state.focusable = m_widget->focusPolicy() != Qt::NoFocus;
     state.focused = shown->selected && m_widget->hasFocus();
-    state.offscreen = !m_widget->rect().intersects(shown->rect);
     return state;
 }
 
@@ -76,10 +87,10 @@ void* PaintedItemAccessible::interface_cast(QAccessible::InterfaceType type) {
 }
 
 QStringList PaintedItemAccessible::actionNames() const {
-    return {pressAction()};
+    return isChoice() ? QStringList{pressAction()} : QStringList();
 }
 
 void PaintedItemAccessible::doAction(const QString& actionName) {
-    if (actionName == pressAction() && item())
+    if (actionName == pressAction() && isChoice())
         m_items.pressAccessibleItem(m_key);
 }

@@ -39,6 +39,8 @@ public:
 
 private:
     std::optional<AccessibleItems::Item> item() const;
+    // A choice, not a heading.
+    bool isChoice() const;
 
     QPointer<QWidget> m_widget;
     AccessibleItems& m_items;

@@ -25,6 +25,8 @@ constexpr int headerSidePadding = 16;
 constexpr int headerFontSize = 12;
 constexpr qreal selectionRadius = 6;
 constexpr auto toastDuration = 1500ms;
+// Before a group's title: the key of its heading for assistive technology.
+const QString headingKey = QStringLiteral("heading:");
 
 QFont headerFont(const QFont& base) {
     QFont font = base;
@@ -134,7 +136,21 @@ void EmojiGridView::setSelectedEmoji(const std::optional<Emoji>& emoji) {
     emit selectedEmojiChanged();
 }
 
+// A group's header is a heading before its cells, named by the group's title.
+AccessibleItems::Item EmojiGridView::headingItem(const Section& section) const {
+    const QPoint origin = viewport()->pos() - QPoint(0, verticalScrollBar()->value());
+    return Item{headingKey + section.title, shownTitle(section.title),
+                contentHeaderRect(section).translated(origin), false, QAccessible::Heading};
+}
+
 std::optional<AccessibleItems::Item> EmojiGridView::accessibleItem(const QString& key) const {
+    if (key.startsWith(headingKey)) {
+        for (const Section& section : m_sections) {
+            if (headingKey + section.title == key)
+                return headingItem(section);
+        }
+        return std::nullopt;
+    }
     const auto position = positionOf(QUuid(key));
     if (!position)
         return std::nullopt;
@@ -147,12 +163,19 @@ std::optional<AccessibleItems::Item> EmojiGridView::accessibleItem(const QString
 QList<AccessibleItems::Item> EmojiGridView::accessibleItems() const {
     const int offset = verticalScrollBar()->value();
     const QPoint origin = viewport()->pos() - QPoint(0, offset);
+    const QRect view(0, offset, gridWidth, viewport()->height());
     QList<Item> items;
-    forEachCellIn(QRect(0, offset, gridWidth, viewport()->height()),
-                  [&](const Emoji& emoji, const QRect& cell) {
-                      items << Item{emoji.id.toString(), emoji.shownName(), cell.translated(origin),
-                                    m_selectedEmoji && m_selectedEmoji->id == emoji.id};
-                  });
+    for (const Section& section : m_sections) {
+        const QRect area(0, section.top, gridWidth, section.bottom() - section.top);
+        if (!area.intersects(view))
+            continue;
+        if (contentHeaderRect(section).intersects(view))
+            items << headingItem(section);
+        forEachCellIn(area & view, [&](const Emoji& emoji, const QRect& cell) {
+            items << Item{emoji.id.toString(), emoji.shownName(), cell.translated(origin),
+                          m_selectedEmoji && m_selectedEmoji->id == emoji.id};
+        });
+    }
     return items;
 }
 
@@ -189,13 +212,16 @@ QStringList EmojiGridView::headers() const {
 }
 
 std::optional<QRect> EmojiGridView::headerRect(const QString& title) const {
-    const int offset = verticalScrollBar()->value();
     for (const Section& section : m_sections) {
         if (section.title == title)
-            return QRect(headerSidePadding, section.top + headerTopPadding - offset,
-                         gridWidth - 2 * headerSidePadding, m_headerTextHeight);
+            return contentHeaderRect(section).translated(0, -verticalScrollBar()->value());
     }
     return std::nullopt;
+}
+
+QRect EmojiGridView::contentHeaderRect(const Section& section) const {
+    return QRect(headerSidePadding, section.top + headerTopPadding,
+                 gridWidth - 2 * headerSidePadding, m_headerTextHeight);
 }
 
 std::optional<QRect> EmojiGridView::cellRect(const QUuid& id) const {
@@ -277,8 +303,7 @@ void EmojiGridView::paintEvent(QPaintEvent* event) {
     painter.setFont(headerFont(font()));
     painter.setPen(palette().color(QPalette::WindowText));
     for (const Section& section : std::as_const(m_sections)) {
-        const QRect header(headerSidePadding, section.top + headerTopPadding,
-                           gridWidth - 2 * headerSidePadding, m_headerTextHeight);
+        const QRect header = contentHeaderRect(section);
         if (header.intersects(exposed))
             painter.drawText(header, Qt::AlignLeft | Qt::AlignVCenter,
                              shownTitle(section.title).toUpper());

@@ -23,7 +23,8 @@ class Toast;
 // "Copied!" by its cell; the context menu's "Copy" copies and records only.
 // Arrow keys move the selection; from the keyboard (the Menu key, Shift+F10)
 // the context menu is the selection's. Assistive technology sees a list of
-// the cells in sight, each named by its emoji's shown name (Emoji::shownName).
+// the headers and cells in sight: each header a heading named by its group's
+// title, each cell named by its emoji's shown name (Emoji::shownName).
 class EmojiGridView : public QAbstractScrollArea, public AccessibleItems {
     Q_OBJECT
 public:
@@ -101,6 +102,8 @@ private:
     std::optional<Position> positionOf(const QUuid& id) const;
     std::optional<Position> firstVisiblePosition() const;
     QRect contentCellRect(const Position& position) const;
+    QRect contentHeaderRect(const Section& section) const;
+    Item headingItem(const Section& section) const;
     void prepareImages();
     // Calls visit(emoji, cell) for each cell that meets the area, both in the
     // content's coordinates.

@@ -7,6 +7,7 @@
 #include <QFontDatabase>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -58,6 +59,10 @@ KeyboardShortcutField::KeyboardShortcutField(KeyboardShortcut& shortcut, QWidget
     }
     m_edit = new SingleChordEdit;
     m_edit->setAccessibleName(tr("Keyboard shortcut"));
+    // The text field inside the key field has the keyboard focus: it is what a
+    // screen reader reads.
+    if (auto* text = m_edit->findChild<QLineEdit*>())
+        text->setAccessibleName(m_edit->accessibleName());
     m_clear = new QPushButton(tr("Clear"));
     m_clear->setAccessibleName(tr("Clear the keyboard shortcut"));
     auto* line = new QHBoxLayout;
