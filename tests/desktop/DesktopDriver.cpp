@@ -1,7 +1,8 @@
 // The shell on a real X11 desktop, for run-desktop-tests.sh: the tray icon, the
 // panel and the program's single instance, with one emoji cell standing in for
-// the picker grid; plus a text field to paste into, a paste without X11, and
-// whether the display has a tray yet; and another program that holds a key.
+// the picker grid (💃, or the one after --emoji); plus a text field to paste
+// into, a paste without X11, and whether the display has a tray yet; and
+// another program that holds a key.
 
 #include "Fakes.h"
 #include "PlaceholderView.h"
@@ -30,11 +31,12 @@ namespace {
 const QString emoji = QStringLiteral("💃");
 
 // A double click copies the emoji and, with autopaste on, pastes it: what the
-// picker grid does.
+// picker grid does. Says how long the paste held the event loop.
 class EmojiCell : public QLabel {
 public:
-    EmojiCell(AppManager& appManager, Preferences& preferences)
-        : QLabel(emoji), m_appManager(appManager), m_preferences(preferences) {
+    EmojiCell(const QString& symbol, AppManager& appManager, Preferences& preferences,
+              StandardOutput& output)
+        : QLabel(symbol), m_appManager(appManager), m_preferences(preferences), m_output(output) {
         setAlignment(Qt::AlignCenter);
         setFixedSize(360, 480);
         QFont font = this->font();
@@ -45,13 +47,19 @@ public:
 protected:
     void mouseDoubleClickEvent(QMouseEvent*) override {
         m_appManager.copy(text());
-        if (m_preferences.autoPaste())
-            m_appManager.paste();
+        if (!m_preferences.autoPaste())
+            return;
+        QElapsedTimer held;
+        held.start();
+        m_appManager.paste();
+        m_output.writeLine(
+            QStringLiteral("TIMING paste held the event loop: %1 ms").arg(held.elapsed()));
     }
 
 private:
     AppManager& m_appManager;
     Preferences& m_preferences;
+    StandardOutput& m_output;
 };
 
 // Prints when the tray icon is first on screen, counted from the start, and when
@@ -93,7 +101,7 @@ private:
     bool m_trayShown = false;
 };
 
-int runShell(QApplication& app, bool autoPaste, ExposureClock& clock) {
+int runShell(QApplication& app, const QString& symbol, bool autoPaste, ExposureClock& clock) {
     StandardOutput output;
     SingleInstance instance(SingleInstance::defaultSocketPath("io.tesselle.DesktopDriver"),
                             QDir::tempPath() + "/io.tesselle.DesktopDriver.lock", output);
@@ -110,10 +118,12 @@ int runShell(QApplication& app, bool autoPaste, ExposureClock& clock) {
     auto placeholder = [](WindowManager&) -> std::unique_ptr<QWidget> {
         return std::make_unique<PlaceholderView>("Placeholder", QSize(300, 200));
     };
-    WindowManager windowManager(
-        preferences, defaults, appManager, resources,
-        {[&](WindowManager&) { return std::make_unique<EmojiCell>(appManager, preferences); },
-         placeholder, placeholder});
+    WindowManager windowManager(preferences, defaults, appManager, resources,
+                                {[&](WindowManager&) {
+                                     return std::make_unique<EmojiCell>(symbol, appManager,
+                                                                        preferences, output);
+                                 },
+                                 placeholder, placeholder});
     QObject::connect(&instance, &SingleInstance::toggleRequested, &windowManager,
                      &WindowManager::menuButtonToggle);
     QObject::connect(&windowManager.statusItem(), &QSystemTrayIcon::activated, &clock,
@@ -186,5 +196,8 @@ int main(int argc, char** argv) {
         keys << arguments[at + 1];
     if (!keys.isEmpty())
         return holdKeys(app, keys);
-    return runShell(app, arguments.contains("--autopaste"), clock);
+    const qsizetype symbolAt = arguments.indexOf("--emoji");
+    const QString symbol =
+        symbolAt >= 0 && symbolAt + 1 < arguments.size() ? arguments[symbolAt + 1] : emoji;
+    return runShell(app, symbol, arguments.contains("--autopaste"), clock);
 }

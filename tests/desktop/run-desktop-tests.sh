@@ -3,9 +3,9 @@
 # manager (openbox) and a tray host (trayer). Checks the tray icon, the panel
 # under it, the command line's requests, the welcome installation in a skin
 # tone and the settings window's title, the keyboard shortcut, the tray
-# icon's menu, copy and autopaste (into a text field and into xterm), the
-# failure lines, a second start, the installation, and the autostart log line
-# as an unprivileged user.
+# icon's menu, copy and autopaste (into a text field and into xterm, also a
+# busy one), the failure lines, a second start, the installation, and the
+# autostart log line as an unprivileged user.
 #
 # Usage: run-desktop-tests.sh BUILD_DIR
 # Set TESSELLE_SCREENSHOT to a file name to keep a picture of the open panel.
@@ -67,6 +67,8 @@ active_name() {
 }
 active_is() { [ "$(active_name)" = "$1" ]; }
 click_at() { xdotool mousemove "$1" "$2" click 1; }
+# The text of the code points given in hexadecimal.
+text_of() { perl -CS -e 'print map { chr hex } @ARGV' "$@"; }
 icon_center() { awk '{ print $4 + int($2 / 2), $5 + int($3 / 2) }' <<< "$1"; }
 
 # --- a desktop without a tray ------------------------------------------------
@@ -197,8 +199,6 @@ if [ -x "$bin/tesselle" ]; then
     emoji_test=/usr/share/unicode/emoji/emoji-test.txt
     welcome_shown() { xwininfo -name 'Welcome to Tesselle' 2> /dev/null | grep -q IsViewable; }
     welcome_gone() { ! xwininfo -name 'Welcome to Tesselle' > /dev/null 2>&1; }
-    # The text of the code points given in hexadecimal.
-    text_of() { perl -CS -e 'print map { chr hex } @ARGV' "$@"; }
     replacement_of() { # trigger
         awk -v entry="  - trigger: \"$1\"" '$0 == entry { getline
             sub(/^    replace: "/, ""); sub(/"$/, ""); print; exit }' "$match"
@@ -429,8 +429,9 @@ kill "$shell"
 wait "$shell" 2> /dev/null
 
 # Autopaste into a terminal: xterm takes Ctrl+V (and Ctrl+Shift+V) for a
-# control character, so the emoji is typed. The terminal passes what is typed
-# on at once (no line editing), so the file shows when it arrives.
+# control character, so it gets Shift+Insert and the emoji on the primary
+# selection. The terminal passes what it gets on at once (no line editing), so
+# the file shows when it arrives.
 if command -v xterm > /dev/null; then
     typed="$work/terminal.txt"
     start "$work/xterm.log" xterm -u8 -T "Terminal target" -e sh -c "stty -icanon; exec cat > '$typed'"
@@ -443,12 +444,34 @@ if command -v xterm > /dev/null; then
     check "the terminal is active before the panel opens" \
         wait_until "$patience" active_is "Terminal target"
     open_panel
-    holds_emoji() { [ "$(od -An -tx1 "$typed")" = "$(printf '💃' | od -An -tx1)" ]; }
+    holds() { [ "$(od -An -tx1 "$typed")" = "$(printf '%s' "$1" | od -An -tx1)" ]; }
+    holds_emoji() { holds "💃"; }
     t0=$(now_ms)
     double_click_panel
     check "autopaste into xterm -u8 running cat gives exactly the emoji" \
         wait_until "$patience" holds_emoji
     echo "FIGURE: double click to the emoji in xterm: $(($(now_ms) - t0)) ms"
+    sed -n 's/^TIMING paste/FIGURE: the paste into xterm/p' "$work/termpaste.log"
+    kill "$shell"
+    wait "$shell" 2> /dev/null
+
+    # A terminal that reads its keys late (a busy one on a loaded machine;
+    # here stopped until the paste has returned) gets the whole emoji too, a
+    # sequence of four code points joined.
+    flag=$(text_of 1F3F3 FE0F 200D 1F308)
+    xdotool search --name '^Terminal target$' windowactivate --sync > /dev/null 2>&1
+    start "$work/busyterm.log" "$driver" --autopaste --emoji "$flag"
+    shell=$started
+    wait_until 10000 has_tray_icon "$class"
+    wait_until "$patience" active_is "Terminal target"
+    open_panel
+    kill -STOP "$terminal"
+    double_click_panel
+    wait_until "$patience" grep -q '^TIMING paste' "$work/busyterm.log"
+    kill -CONT "$terminal"
+    holds_both() { holds "💃$flag"; }
+    check "... and into one that reads the keys only after the paste has returned" \
+        wait_until "$patience" holds_both
     kill "$shell" "$terminal"
     wait "$shell" "$terminal" 2> /dev/null
 else

@@ -11,23 +11,18 @@ check_terminal_paste() {
         echo "SKIP: autopaste into a Wayland terminal needs foot"
         return
     fi
-    local typed="$work/foot.txt" terminal t0
+    local typed="$work/foot.txt" terminal
     start "$work/foot.log" foot --title "Terminal target" sh -c "stty -icanon; exec cat > '$typed'"
     terminal=$started
     check "the terminal is shown and focused" wait_until "$patience" focused foot "Terminal target"
     wait_until "$patience" test -e "$typed"
     timeout 10 "$bin/tesselle" > /dev/null 2>&1
     check "the panel opens over the terminal" wait_until "$patience" focused tesselle Tesselle
-    wtype dancer
-    sleep 0.5
-    wtype -k Down
-    sleep 0.3
-    t0=$(now_ms)
-    wtype -k Return
+    pick_with_keys dancer
     arrived() { [ -s "$typed" ] && [ "$(cat "$typed")" = "$(timeout 5 wl-paste --no-newline)" ]; }
     check "autopaste into foot running cat gives exactly the emoji on the clipboard" \
         wait_until "$patience" arrived
-    echo "FIGURE: Return on the emoji to the emoji in foot: $(($(now_ms) - t0)) ms"
+    echo "FIGURE: Return on the emoji to the emoji in foot: $(($(now_ms) - picked)) ms"
     echo "FACT: foot received \"$(cat "$typed")\""
     kill "$terminal" 2> /dev/null
     wait "$terminal" 2> /dev/null

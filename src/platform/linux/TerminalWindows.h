@@ -2,8 +2,8 @@
 
 #include <QString>
 
-// Terminals take Ctrl+V for a control character (xterm and urxvt have no
-// paste key at all by default), so autopaste types the text into them instead.
+// Terminals take Ctrl+V for a control character (xterm binds no key at all
+// to the clipboard by default), so autopaste gives them the text another way.
 namespace TerminalWindows {
 
 // Whether a window of this X11 class (either part of WM_CLASS) or Wayland

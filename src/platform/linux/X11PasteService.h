@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/PasteService.h"
+#include "platform/linux/QtClipboardPasteboard.h"
 
 #include <QString>
 
@@ -8,9 +9,10 @@ struct xdo;
 
 // Paste on X11 through libxdo (XTest). The active window is read through the
 // window manager (EWMH) where it offers that, otherwise from the input focus.
-// A terminal gets the text typed, key by key (xdo remaps a spare key for each
-// character), as xterm has no paste key. Where no X11 display can be opened (a Wayland session
-// without XWayland) every paste fails, saying that autopaste needs an X11 session.
+// A terminal, which takes Ctrl+V for a control character, gets Shift+Insert
+// with the text on the primary selection too. Where no X11 display can be
+// opened (a Wayland session without XWayland) every paste fails, saying that
+// autopaste needs an X11 session.
 class X11PasteService : public PasteService {
 public:
     X11PasteService() = default;
@@ -32,6 +34,7 @@ private:
     bool activateAndWait(unsigned long window) const;
 
     xdo* m_xdo = nullptr;
+    QtClipboardPasteboard m_primarySelection{QClipboard::Selection};
     QString m_unavailable;
     unsigned long m_target = 0;
 };
