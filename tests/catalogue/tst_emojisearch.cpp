@@ -45,6 +45,24 @@ watch=⌚; alarm clock=⏰; thermometer=🌡️; umbrella=☂️; tent=⛺; cast
 church=⛪; tornado=🌪️; fog=🌫️; tv=📺; battery=🔋; printer=🖨️; envelope=✉️; package=📦;
 magnet=🧲; candle=🕯️; toilet=🚽; shower=🚿; syringe=💉; dna=🧬; infinity=♾️; peace=☮️;
 biohazard=☣️;
+)",
+                                        R"(
+wow=😮; angel=😇; zombie=🧟; vampire=🧛; ninja=🥷; santa=🎅; wizard=🧙; mermaid=🧜; thumbs down=👎;
+middle finger=🖕; brain=🧠; tooth=🦷; tongue=👅; footprints=👣; owl=🦉; eagle=🦅; duck=🦆; bat=🦇;
+wolf=🐺; giraffe=🦒; elephant=🐘; zebra=🦓; kangaroo=🦘; hedgehog=🦔; crab=🦀; lobster=🦞; snail=🐌;
+ladybug=🐞; parrot=🦜; flamingo=🦩; sloth=🦥; watermelon=🍉; pineapple=🍍; peach=🍑; coconut=🥥;
+broccoli=🥦; potato=🥔; garlic=🧄; bacon=🥓; sandwich=🥪; burrito=🌯; spaghetti=🍝; ramen=🍜;
+cupcake=🧁; chocolate=🍫; candy=🍬; lollipop=🍭; honey=🍯; door=🚪; bed=🛏️; light bulb=💡;
+wrench=🔧; knife=🔪; shield=🛡️; paperclip=📎; pushpin=📌; newspaper=📰; credit card=💳;
+shopping cart=🛒; lipstick=💄; ring=💍; glasses=👓; socks=🧦; scarf=🧣; mountain=⛰️; beach=🏖️;
+desert=🏜️; island=🏝️; ship=🚢; helicopter=🚁; tractor=🚜; police car=🚓; stop sign=🛑; map=🗺️;
+compass=🧭; comet=☄️; fireworks=🎆; ocean=🌊; baseball=⚾; volleyball=🏐; boxing=🥊; chess=♟️;
+puzzle=🧩; teddy bear=🧸; kite=🪁; confetti=🎊; ribbon=🎀; theater=🎭; movie=🎬; violin=🎻;
+trumpet=🎺; saxophone=🎷; plus=➕; exclamation=❗; sos=🆘; no entry=⛔; radioactive=☢️; yin yang=☯️;
+checkered flag=🏁; white flag=🏳️; france=🇫🇷; uk=🇬🇧; canada=🇨🇦; brazil=🇧🇷; italy=🇮🇹; ukraine=🇺🇦;
+police=👮; detective=🕵️; princess=👸; grandma=👵; pregnant=🤰; selfie=🤳; nail polish=💅; smirk=😏;
+yawn=🥱; drool=🤤; sneeze=🤧; vomit=🤮; hot=🥵; partying=🥳; pleading=🥺; shush=🤫; cowboy=🤠;
+monocle=🧐; confused=😕; worried=😟; grimace=😬; star struck=🤩; rofl=🤣; zipper mouth=🤐; money face=🤑;
 )"};
 
 // A few entries shaped like the catalogue's: a name, then aliases and keywords.
