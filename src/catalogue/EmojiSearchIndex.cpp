@@ -66,6 +66,18 @@ EmojiSearchIndex::EmojiSearchIndex(const QList<Entry>& entries) {
     }
     m_wordStarts.push_back(qint32(m_words.size()));
     m_postingStarts.push_back(qint32(m_postings.size()));
+    addStems(wordIds);
+}
+
+void EmojiSearchIndex::addStems(const TextMap<qint32>& wordIds) {
+    for (const auto& [word, id] : wordIds) {
+        if (QString stem = wordStem(word); stem != word)
+            m_wordsOfStem[std::move(stem)].push_back(id);
+    }
+    for (auto& [stem, ids] : m_wordsOfStem) {
+        if (const auto found = wordIds.find(stem); found != wordIds.cend())
+            ids.push_back(found->second);
+    }
 }
 
 void EmojiSearchIndex::addPhrase(qint32 entry, Kind kind, const QString& phrase,
@@ -79,6 +91,13 @@ void EmojiSearchIndex::addPhrase(qint32 entry, Kind kind, const QString& phrase,
     const qint32 posting = entry * kindCount + kind;
     addPosting(m_phrasePostings[words.size() == 1 ? words.first() : words.join(QLatin1Char(' '))],
                posting);
+    // CLDR names a flag "flag: Japan", a keycap "keycap: 1": what follows the
+    // colon is the name a user types.
+    if (const qsizetype colon = phrase.indexOf(QLatin1String(": ")); kind == name && colon > 0) {
+        const QStringList subject = searchWords(phrase.sliced(colon + 2));
+        if (!subject.isEmpty())
+            addPosting(m_phrasePostings[subject.join(QLatin1Char(' '))], posting);
+    }
     for (const QString& word : words) {
         const auto [found, added] = wordIds.try_emplace(word, qint32(postings.size()));
         if (added)
@@ -106,22 +125,29 @@ std::vector<bool> EmojiSearchIndex::entriesContaining(const QString& lowerText) 
 // names and aliases; among all its words.
 std::vector<EmojiSearchIndex::Fits> EmojiSearchIndex::fitsOf(const QString& word) const {
     std::vector<Fits> fits(m_nameLengths.size(), Fits{none, none, none});
+    const auto fitWord = [&](qsizetype id, quint8 fit) {
+        for (qint32 index = m_postingStarts[id]; index < m_postingStarts[id + 1]; ++index) {
+            const qint32 posting = m_postings[index];
+            quint8& best = fits[posting / kindCount][posting % kindCount];
+            best = qMin(best, fit);
+        }
+    };
     const QStringView words(m_words);
     qsizetype at = 0;
     while ((at = words.indexOf(word, at)) >= 0) {
         const auto next = std::upper_bound(m_wordStarts.cbegin(), m_wordStarts.cend(), at);
         const auto id = next - m_wordStarts.cbegin() - 1;
         const qint32 start = m_wordStarts[id];
-        const quint8 fit = at > start                                 ? insideWord
-                           : *next - start - 1 == qint32(word.size()) ? sameWord
-                                                                      : wordStart;
-        for (qint32 index = m_postingStarts[id]; index < m_postingStarts[id + 1]; ++index) {
-            const qint32 posting = m_postings[index];
-            quint8& best = fits[posting / kindCount][posting % kindCount];
-            best = qMin(best, fit);
-        }
+        fitWord(id, at > start                                 ? insideWord
+                    : *next - start - 1 == qint32(word.size()) ? sameWord
+                                                               : wordStart);
         // A later find in the same word fits no better than this one.
         at = *next;
+    }
+    if (const auto sameStem = m_wordsOfStem.find(wordStem(word));
+        sameStem != m_wordsOfStem.cend()) {
+        for (const qint32 id : sameStem->second)
+            fitWord(id, sameWord);
     }
     for (Fits& kinds : fits) {
         kinds[alias] = qMin(kinds[alias], kinds[name]);

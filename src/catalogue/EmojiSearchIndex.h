@@ -43,12 +43,14 @@ public:
     // The entries matching the text, best first, at most `limit` of them. A
     // text of several words matches when each word does, in any phrase.
     // Best first: the whole text is a phrase or the symbol; every word is one
-    // of the entry's words; every word starts one; a word only lies inside
-    // one. Ties go to the preferred emoji; then to the one that fits as well
-    // by its names and aliases alone, then by its names alone (an emoji is
-    // more likely meant by its name than by a keyword); then to the plain
-    // emoji before the sequences built on it (the person running before the
-    // man running); then to the shorter name, then to catalogue order.
+    // of the entry's words, or the same word in another form ("cherry" and
+    // "cherries"); every word starts one; a word only lies inside one. A
+    // name of the form "flag: Japan" or "keycap: 1" is also a name of what
+    // follows the colon: a country's name finds its flag as a whole name. Ties go to the preferred
+    // emoji; then to the one that fits as well by its names and aliases alone, then by its names
+    // alone (an emoji is more likely meant by its name than by a keyword); then to the plain emoji
+    // before the sequences built on it (the person running before the man running); then to the
+    // shorter name, then to catalogue order.
     QList<qsizetype> bestMatches(const QString& text, const Preference& preference,
                                  qsizetype limit) const;
 
@@ -69,6 +71,7 @@ private:
 
     void addPhrase(qint32 entry, Kind kind, const QString& phrase, TextMap<qint32>& wordIds,
                    std::vector<std::vector<qint32>>& postings);
+    void addStems(const TextMap<qint32>& wordIds);
     std::vector<Fits> fitsOf(const QString& word) const;
     std::vector<qint32> preferenceRanks(const Preference& preference) const;
 
@@ -91,4 +94,7 @@ private:
     std::vector<qint32> m_postings;
     // The words of a whole phrase, joined by spaces, to its postings.
     TextMap<std::vector<qint32>> m_phrasePostings;
+    // A stem (wordStem) that words of another form have, to the ids of the
+    // words that have it, the stem itself among them when it is a word.
+    TextMap<std::vector<qint32>> m_wordsOfStem;
 };
