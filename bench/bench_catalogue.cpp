@@ -2,6 +2,7 @@
 // shipped data and the emoji font.
 #include "FakeTextMeasurer.h"
 #include "PresetFixture.h"
+#include "ProcessMemory.h"
 #include "TestEnvironment.h"
 #include "WarmUpAndWait.h"
 #include "catalogue/EmojiStore.h"
@@ -64,6 +65,19 @@ void loadGermanWords(benchmark::State& state) {
         benchmark::DoNotOptimize(EmojiWords::load(shared->resources, "de"));
 }
 BENCHMARK(loadGermanWords)->Unit(benchmark::kMillisecond);
+
+// What the picker's store keeps resident: the catalogue with its words and
+// the search index. Run alone, so that no earlier benchmark's freed memory
+// is reused.
+void residentMemoryOfTheStore(benchmark::State& state) {
+    for (auto _ : state) {
+        const long before = processStatusKilobytes("VmRSS");
+        const EmojiStore store(shared->fixture.preset, shared->defaults, shared->resources,
+                               shared->measurer);
+        state.counters["added_rss_MB"] = double(processStatusKilobytes("VmRSS") - before) / 1024;
+    }
+}
+BENCHMARK(residentMemoryOfTheStore)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void loadCatalogueWithWarmMeasurements(benchmark::State& state) {
     for (auto _ : state)
