@@ -149,7 +149,7 @@ private slots:
         for (const char* quit : {"SIGTERM", "SIGINT", "--quit"}) {
             QTest::addRow("%s during the pause", quit) << quit << 0;
             QTest::addRow("%s as the first entries arrive", quit) << quit << 1;
-            QTest::addRow("%s with most of the list written", quit) << quit << 1500;
+            QTest::addRow("%s with most of the list written", quit) << quit << 1200;
         }
     }
     void aQuitDuringAReinstallIsFinishedAtTheNextStart() {
@@ -208,6 +208,9 @@ private slots:
         }
         qInfo("quit with %d of %d entries written", written, installed);
         QCOMPARE(entriesInMatchFile(), 0);
+        // The --quit client takes a while to start: the change may be done by then.
+        if (!QSettings(settingsFile(), QSettings::IniFormat).contains("presetChoice"))
+            QSKIP("the reinstallation ended before the quit");
 
         QProcess again;
         start(again);
@@ -224,8 +227,8 @@ private slots:
         QVERIFY(back);
         const QByteArray finished = "Finished the change of the preset shortcuts: " +
                                     QByteArray::number(m_darkPreset.size()) + " installed\n";
-        QTRY_VERIFY_WITH_TIMEOUT((said += again.readAllStandardOutput()).contains(finished),
-                                 patienceMs);
+        QTRY_VERIFY2_WITH_TIMEOUT((said += again.readAllStandardOutput()).contains(finished),
+                                  said.constData(), patienceMs);
         QVERIFY2(said.contains("Finishing the change of the preset shortcuts that was "
                                "interrupted\n"),
                  said.constData());
