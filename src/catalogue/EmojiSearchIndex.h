@@ -46,11 +46,12 @@ public:
     // of the entry's words, or the same word in another form ("cherry" and
     // "cherries"); every word starts one; a word only lies inside one. A
     // name of the form "flag: Japan" or "keycap: 1" is also a name of what
-    // follows the colon: a country's name finds its flag as a whole name. Ties go to the preferred
-    // emoji; then to the one that fits as well by its names and aliases alone, then by its names
-    // alone (an emoji is more likely meant by its name than by a keyword); then to the plain emoji
-    // before the sequences built on it (the person running before the man running); then to the
-    // shorter name, then to catalogue order.
+    // follows the colon: a country's name finds its flag as a whole name.
+    // Ties go to the preferred emoji; then to the one that fits as well by
+    // its names and aliases alone, then by its names alone (an emoji is more
+    // likely meant by its name than by a keyword); then to the plain emoji
+    // before the sequences built on it (the person running before the man
+    // running); then to the shorter name, then to catalogue order.
     QList<qsizetype> bestMatches(const QString& text, const Preference& preference,
                                  qsizetype limit) const;
 
