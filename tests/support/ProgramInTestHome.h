@@ -4,6 +4,7 @@
 #include "app/Program.h"
 #include "platform/linux/EspansoReplacementService.h"
 #include "platform/linux/EspansoUserTriggers.h"
+#include "platform/linux/LocalUsageReporting.h"
 #include "platform/linux/QSettingsDefaultsStore.h"
 #include "platform/linux/ResourceFolder.h"
 #include "platform/linux/XdgAutostart.h"
@@ -43,7 +44,7 @@ template <typename Measurer, typename Clock> struct ProgramInTestHome {
                             QStringLiteral("/usr/bin/tesselle"), systemLog};
     RecordingPasteboard pasteboard;
     FakePasteService pasteService;
-    RecordingUsageReporting usageReporting;
+    LocalUsageReporting usageReporting;
     Clock clock;
     Measurer measurer;
     EspansoReplacementService list{EspansoReplacementService::defaultMatchFile(), output};
