@@ -21,7 +21,8 @@ suite() { # build folder, ctest arguments..., then -- and CMake arguments
     [ $# -gt 0 ] && shift
     cmake_args=("$@")
     echo "=== $dir"
-    TESSELLE_BUILD_DIR=$dir bash scripts/build.sh "${cmake_args[@]}"
+    # set -e does not hold inside a function called from a && list.
+    TESSELLE_BUILD_DIR=$dir bash scripts/build.sh "${cmake_args[@]}" || return
     (cd "$dir" && ctest -j2 --output-on-failure --timeout 900 "${ctest_args[@]}")
 }
 

@@ -274,6 +274,14 @@
         <source>No preset shortcuts are installed.</source>
         <translation>Es sind keine Kürzel einer Vorgabe installiert.</translation>
     </message>
+    <message>
+        <source>Tesselle lives in the tray where the desktop has one. Without it, Tesselle opens its panel when it starts.</source>
+        <translation>Tesselle lebt im Systemabschnitt, wo die Arbeitsumgebung einen hat. Ohne ihn öffnet Tesselle beim Start sein Fenster.</translation>
+    </message>
+    <message>
+        <source>Tray icon</source>
+        <translation>Symbol im Systemabschnitt</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardShortcut</name>
@@ -319,6 +327,10 @@
     <message>
         <source>Waiting for the desktop to take the key…</source>
         <translation>Warten, bis die Arbeitsumgebung die Taste übernimmt …</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a keyboard shortcut in this session</source>
+        <translation>%1 kann in dieser Sitzung kein Tastenkürzel sein</translation>
     </message>
 </context>
 <context>
@@ -372,10 +384,6 @@
     <message>
         <source>Autopaste is not available in this session: the compositor does not offer the virtual keyboard protocol. The emoji is on the clipboard, paste it with Ctrl+V</source>
         <translation>Automatisches Einfügen ist in dieser Sitzung nicht verfügbar: Der Compositor bietet das Protokoll für virtuelle Tastaturen nicht an. Das Emoji ist in der Zwischenablage, fügen Sie es mit Strg+V ein</translation>
-    </message>
-    <message>
-        <source>This Wayland desktop does not let Tesselle type into other windows yet.</source>
-        <translation>Diese Wayland-Arbeitsumgebung lässt Tesselle noch nicht in andere Fenster tippen.</translation>
     </message>
     <message>
         <source>On this desktop Autopaste needs the wtype program, which is not installed.</source>
@@ -437,6 +445,98 @@
         <source>espanso is not running</source>
         <translation>espanso läuft nicht</translation>
     </message>
+    <message>
+        <source>wtype did not send the emoji within %1 s</source>
+        <translation>wtype hat das Emoji nicht innerhalb von %1 s gesendet</translation>
+    </message>
+    <message>
+        <source>wtype crashed while sending the emoji</source>
+        <translation>wtype ist beim Senden des Emojis abgestürzt</translation>
+    </message>
+    <message>
+        <source>Autopaste needs an X11 session</source>
+        <translation>Automatisches Einfügen braucht eine X11-Sitzung</translation>
+    </message>
+    <message>
+        <source>Autopaste needs an X11 session; cannot open the display %1</source>
+        <translation>Automatisches Einfügen braucht eine X11-Sitzung; die Anzeige %1 lässt sich nicht öffnen</translation>
+    </message>
+    <message>
+        <source>Cannot send Shift+Insert to the terminal</source>
+        <translation>Umschalt+Einfg lässt sich nicht an das Terminal senden</translation>
+    </message>
+    <message>
+        <source>This desktop offers no remote desktop portal, through which Tesselle would type into other windows.</source>
+        <translation>Diese Arbeitsumgebung bietet kein Remote-Desktop-Portal, über das Tesselle in andere Fenster tippen könnte.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s remote desktop portal offers no keyboard.</source>
+        <translation>Das Remote-Desktop-Portal dieser Arbeitsumgebung bietet keine Tastatur.</translation>
+    </message>
+    <message>
+        <source>This desktop asks for it once in every session.</source>
+        <translation>Diese Arbeitsumgebung fragt in jeder Sitzung einmal danach.</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not open a remote desktop session</source>
+        <translation>Das Desktop-Portal hat keine Remote-Desktop-Sitzung geöffnet</translation>
+    </message>
+    <message>
+        <source>The desktop has not yet allowed Tesselle to type: the emoji is on the clipboard, paste it with Ctrl+V</source>
+        <translation>Die Arbeitsumgebung hat Tesselle das Tippen noch nicht erlaubt: Das Emoji ist in der Zwischenablage, fügen Sie es mit Strg+V ein</translation>
+    </message>
+    <message>
+        <source>The desktop did not allow Tesselle to type into other windows; Tesselle asks again at its next start.</source>
+        <translation>Die Arbeitsumgebung hat Tesselle nicht erlaubt, in andere Fenster zu tippen; Tesselle fragt beim nächsten Start erneut.</translation>
+    </message>
+    <message>
+        <source>The desktop cannot hold %1</source>
+        <translation>Die Arbeitsumgebung kann %1 nicht halten</translation>
+    </message>
+    <message>
+        <source>The desktop did not take the key</source>
+        <translation>Die Arbeitsumgebung hat die Taste nicht übernommen</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not open a shortcuts session</source>
+        <translation>Das Desktop-Portal hat keine Sitzung für Tastenkürzel geöffnet</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not answer %1</source>
+        <translation>Das Desktop-Portal hat auf %1 nicht geantwortet</translation>
+    </message>
+    <message>
+        <source>The desktop portal refused %1: %2</source>
+        <translation>Das Desktop-Portal hat %1 abgelehnt: %2</translation>
+    </message>
+    <message>
+        <source>No tray shows Tesselle&apos;s icon here: press %1, or start tesselle again, to open Tesselle.</source>
+        <translation>Kein Systemabschnitt zeigt hier das Symbol von Tesselle: Drücken Sie %1 oder starten Sie tesselle erneut, um Tesselle zu öffnen.</translation>
+    </message>
+    <message>
+        <source>No tray shows Tesselle&apos;s icon here: start tesselle again to open Tesselle (a keyboard shortcut of your desktop can run it).</source>
+        <translation>Kein Systemabschnitt zeigt hier das Symbol von Tesselle: Starten Sie tesselle erneut, um Tesselle zu öffnen (ein Tastenkürzel Ihrer Arbeitsumgebung kann das ausführen).</translation>
+    </message>
+    <message>
+        <source>Could not read the espanso match file %1</source>
+        <translation>Die espanso-Match-Datei %1 konnte nicht gelesen werden</translation>
+    </message>
+    <message>
+        <source>Could not write the espanso match file %1</source>
+        <translation>Die espanso-Match-Datei %1 konnte nicht geschrieben werden</translation>
+    </message>
+    <message>
+        <source>The entry to change is not in the espanso match file %1</source>
+        <translation>Der zu ändernde Eintrag ist nicht in der espanso-Match-Datei %1</translation>
+    </message>
+    <message>
+        <source>Could not take the shortcuts out of the list, %1 are left in it: %2</source>
+        <translation>Die Kürzel ließen sich nicht aus der Liste entfernen (noch darin: %1): %2</translation>
+    </message>
+    <message>
+        <source>an unknown number</source>
+        <translation>eine unbekannte Anzahl</translation>
+    </message>
 </context>
 <context>
     <name>ModalWindow</name>
@@ -450,6 +550,13 @@
     <message>
         <source>Help: %1</source>
         <translation>Hilfe: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PortalGlobalShortcut</name>
+    <message>
+        <source>Open and close Tesselle</source>
+        <translation>Tesselle öffnen und schließen</translation>
     </message>
 </context>
 <context>
@@ -578,6 +685,25 @@
     </message>
 </context>
 <context>
+    <name>TrayMenu</name>
+    <message>
+        <source>Open Tesselle</source>
+        <translation>Tesselle öffnen</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Einstellungen …</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Beenden</translation>
+    </message>
+    <message>
+        <source>Tesselle menu</source>
+        <translation>Tesselle-Menü</translation>
+    </message>
+</context>
+<context>
     <name>WelcomeView</name>
     <message>
         <source>Install Tesselle</source>
@@ -605,6 +731,10 @@
     <message>
         <source>Tesselle Settings</source>
         <translation>Tesselle-Einstellungen</translation>
+    </message>
+    <message>
+        <source>The shortcuts are not active, %1</source>
+        <translation>Die Kürzel sind nicht aktiv, %1</translation>
     </message>
 </context>
 </TS>

@@ -274,6 +274,14 @@
         <source>No preset shortcuts are installed.</source>
         <translation>No hay atajos predefinidos instalados.</translation>
     </message>
+    <message>
+        <source>Tesselle lives in the tray where the desktop has one. Without it, Tesselle opens its panel when it starts.</source>
+        <translation>Tesselle vive en la bandeja del sistema cuando el escritorio tiene una. Sin ella, Tesselle abre su panel al iniciarse.</translation>
+    </message>
+    <message>
+        <source>Tray icon</source>
+        <translation>Icono de la bandeja</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardShortcut</name>
@@ -319,6 +327,10 @@
     <message>
         <source>Waiting for the desktop to take the key…</source>
         <translation>Esperando a que el escritorio tome la tecla…</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a keyboard shortcut in this session</source>
+        <translation>%1 no puede ser un atajo de teclado en esta sesión</translation>
     </message>
 </context>
 <context>
@@ -372,10 +384,6 @@
     <message>
         <source>Autopaste is not available in this session: the compositor does not offer the virtual keyboard protocol. The emoji is on the clipboard, paste it with Ctrl+V</source>
         <translation>El pegado automático no está disponible en esta sesión: el compositor no ofrece el protocolo de teclado virtual. El emoji está en el portapapeles, péguelo con Ctrl+V</translation>
-    </message>
-    <message>
-        <source>This Wayland desktop does not let Tesselle type into other windows yet.</source>
-        <translation>Este escritorio Wayland aún no deja que Tesselle escriba en otras ventanas.</translation>
     </message>
     <message>
         <source>On this desktop Autopaste needs the wtype program, which is not installed.</source>
@@ -437,6 +445,98 @@
         <source>espanso is not running</source>
         <translation>espanso no está en ejecución</translation>
     </message>
+    <message>
+        <source>wtype did not send the emoji within %1 s</source>
+        <translation>wtype no envió el emoji en %1 s</translation>
+    </message>
+    <message>
+        <source>wtype crashed while sending the emoji</source>
+        <translation>wtype falló al enviar el emoji</translation>
+    </message>
+    <message>
+        <source>Autopaste needs an X11 session</source>
+        <translation>El pegado automático necesita una sesión X11</translation>
+    </message>
+    <message>
+        <source>Autopaste needs an X11 session; cannot open the display %1</source>
+        <translation>El pegado automático necesita una sesión X11; no se puede abrir la pantalla %1</translation>
+    </message>
+    <message>
+        <source>Cannot send Shift+Insert to the terminal</source>
+        <translation>No se puede enviar Mayús+Insert a la terminal</translation>
+    </message>
+    <message>
+        <source>This desktop offers no remote desktop portal, through which Tesselle would type into other windows.</source>
+        <translation>Este escritorio no ofrece un portal de escritorio remoto a través del cual Tesselle pueda escribir en otras ventanas.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s remote desktop portal offers no keyboard.</source>
+        <translation>El portal de escritorio remoto de este escritorio no ofrece teclado.</translation>
+    </message>
+    <message>
+        <source>This desktop asks for it once in every session.</source>
+        <translation>Este escritorio pide este permiso una vez en cada sesión.</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not open a remote desktop session</source>
+        <translation>El portal del escritorio no abrió una sesión de escritorio remoto</translation>
+    </message>
+    <message>
+        <source>The desktop has not yet allowed Tesselle to type: the emoji is on the clipboard, paste it with Ctrl+V</source>
+        <translation>El escritorio aún no ha permitido a Tesselle escribir: el emoji está en el portapapeles, péguelo con Ctrl+V</translation>
+    </message>
+    <message>
+        <source>The desktop did not allow Tesselle to type into other windows; Tesselle asks again at its next start.</source>
+        <translation>El escritorio no permitió a Tesselle escribir en otras ventanas; Tesselle volverá a preguntar en su próximo inicio.</translation>
+    </message>
+    <message>
+        <source>The desktop cannot hold %1</source>
+        <translation>El escritorio no puede reservar %1</translation>
+    </message>
+    <message>
+        <source>The desktop did not take the key</source>
+        <translation>El escritorio no tomó la tecla</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not open a shortcuts session</source>
+        <translation>El portal del escritorio no abrió una sesión de atajos</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not answer %1</source>
+        <translation>El portal del escritorio no respondió a %1</translation>
+    </message>
+    <message>
+        <source>The desktop portal refused %1: %2</source>
+        <translation>El portal del escritorio rechazó %1: %2</translation>
+    </message>
+    <message>
+        <source>No tray shows Tesselle&apos;s icon here: press %1, or start tesselle again, to open Tesselle.</source>
+        <translation>Aquí ninguna bandeja muestra el icono de Tesselle: pulse %1 o vuelva a iniciar tesselle para abrir Tesselle.</translation>
+    </message>
+    <message>
+        <source>No tray shows Tesselle&apos;s icon here: start tesselle again to open Tesselle (a keyboard shortcut of your desktop can run it).</source>
+        <translation>Aquí ninguna bandeja muestra el icono de Tesselle: vuelva a iniciar tesselle para abrir Tesselle (un atajo de teclado de su escritorio puede ejecutarlo).</translation>
+    </message>
+    <message>
+        <source>Could not read the espanso match file %1</source>
+        <translation>No se pudo leer el archivo de coincidencias de espanso %1</translation>
+    </message>
+    <message>
+        <source>Could not write the espanso match file %1</source>
+        <translation>No se pudo escribir el archivo de coincidencias de espanso %1</translation>
+    </message>
+    <message>
+        <source>The entry to change is not in the espanso match file %1</source>
+        <translation>La entrada que cambiar no está en el archivo de coincidencias de espanso %1</translation>
+    </message>
+    <message>
+        <source>Could not take the shortcuts out of the list, %1 are left in it: %2</source>
+        <translation>No se pudieron quitar los atajos de la lista (quedan: %1): %2</translation>
+    </message>
+    <message>
+        <source>an unknown number</source>
+        <translation>un número desconocido</translation>
+    </message>
 </context>
 <context>
     <name>ModalWindow</name>
@@ -450,6 +550,13 @@
     <message>
         <source>Help: %1</source>
         <translation>Ayuda: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PortalGlobalShortcut</name>
+    <message>
+        <source>Open and close Tesselle</source>
+        <translation>Abrir y cerrar Tesselle</translation>
     </message>
 </context>
 <context>
@@ -578,6 +685,25 @@
     </message>
 </context>
 <context>
+    <name>TrayMenu</name>
+    <message>
+        <source>Open Tesselle</source>
+        <translation>Abrir Tesselle</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Configuración…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Salir</translation>
+    </message>
+    <message>
+        <source>Tesselle menu</source>
+        <translation>Menú de Tesselle</translation>
+    </message>
+</context>
+<context>
     <name>WelcomeView</name>
     <message>
         <source>Install Tesselle</source>
@@ -605,6 +731,10 @@
     <message>
         <source>Tesselle Settings</source>
         <translation>Configuración de Tesselle</translation>
+    </message>
+    <message>
+        <source>The shortcuts are not active, %1</source>
+        <translation>Los atajos no están activos, %1</translation>
     </message>
 </context>
 </TS>

@@ -274,6 +274,14 @@
         <source>No preset shortcuts are installed.</source>
         <translation>Aucun raccourci de préréglage n’est installé.</translation>
     </message>
+    <message>
+        <source>Tesselle lives in the tray where the desktop has one. Without it, Tesselle opens its panel when it starts.</source>
+        <translation>Tesselle se loge dans la zone de notification quand le bureau en a une. Sans elle, Tesselle ouvre son panneau au démarrage.</translation>
+    </message>
+    <message>
+        <source>Tray icon</source>
+        <translation>Icône de la zone de notification</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardShortcut</name>
@@ -319,6 +327,10 @@
     <message>
         <source>Waiting for the desktop to take the key…</source>
         <translation>En attente de la prise en charge de la touche par le bureau…</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a keyboard shortcut in this session</source>
+        <translation>%1 ne peut pas servir de raccourci clavier dans cette session</translation>
     </message>
 </context>
 <context>
@@ -372,10 +384,6 @@
     <message>
         <source>Autopaste is not available in this session: the compositor does not offer the virtual keyboard protocol. The emoji is on the clipboard, paste it with Ctrl+V</source>
         <translation>Le collage automatique n’est pas disponible dans cette session&#xa0;: le compositeur n’offre pas le protocole de clavier virtuel. L’émoji est dans le presse-papiers, collez-le avec Ctrl+V</translation>
-    </message>
-    <message>
-        <source>This Wayland desktop does not let Tesselle type into other windows yet.</source>
-        <translation>Ce bureau Wayland ne laisse pas encore Tesselle saisir dans d’autres fenêtres.</translation>
     </message>
     <message>
         <source>On this desktop Autopaste needs the wtype program, which is not installed.</source>
@@ -437,6 +445,98 @@
         <source>espanso is not running</source>
         <translation>espanso n’est pas lancé</translation>
     </message>
+    <message>
+        <source>wtype did not send the emoji within %1 s</source>
+        <translation>wtype n’a pas envoyé l’émoji dans les %1 s</translation>
+    </message>
+    <message>
+        <source>wtype crashed while sending the emoji</source>
+        <translation>wtype a planté en envoyant l’émoji</translation>
+    </message>
+    <message>
+        <source>Autopaste needs an X11 session</source>
+        <translation>Le collage automatique nécessite une session X11</translation>
+    </message>
+    <message>
+        <source>Autopaste needs an X11 session; cannot open the display %1</source>
+        <translation>Le collage automatique nécessite une session X11&#xa0;; impossible d’ouvrir l’affichage %1</translation>
+    </message>
+    <message>
+        <source>Cannot send Shift+Insert to the terminal</source>
+        <translation>Impossible d’envoyer Maj+Inser au terminal</translation>
+    </message>
+    <message>
+        <source>This desktop offers no remote desktop portal, through which Tesselle would type into other windows.</source>
+        <translation>Ce bureau n’offre pas de portail de bureau à distance par lequel Tesselle pourrait saisir dans d’autres fenêtres.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s remote desktop portal offers no keyboard.</source>
+        <translation>Le portail de bureau à distance de ce bureau n’offre pas de clavier.</translation>
+    </message>
+    <message>
+        <source>This desktop asks for it once in every session.</source>
+        <translation>Ce bureau demande cette autorisation une fois par session.</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not open a remote desktop session</source>
+        <translation>Le portail du bureau n’a pas ouvert de session de bureau à distance</translation>
+    </message>
+    <message>
+        <source>The desktop has not yet allowed Tesselle to type: the emoji is on the clipboard, paste it with Ctrl+V</source>
+        <translation>Le bureau n’a pas encore autorisé Tesselle à saisir&#xa0;: l’émoji est dans le presse-papiers, collez-le avec Ctrl+V</translation>
+    </message>
+    <message>
+        <source>The desktop did not allow Tesselle to type into other windows; Tesselle asks again at its next start.</source>
+        <translation>Le bureau n’a pas autorisé Tesselle à saisir dans d’autres fenêtres&#xa0;; Tesselle redemandera au prochain démarrage.</translation>
+    </message>
+    <message>
+        <source>The desktop cannot hold %1</source>
+        <translation>Le bureau ne peut pas réserver %1</translation>
+    </message>
+    <message>
+        <source>The desktop did not take the key</source>
+        <translation>Le bureau n’a pas pris la touche</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not open a shortcuts session</source>
+        <translation>Le portail du bureau n’a pas ouvert de session de raccourcis</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not answer %1</source>
+        <translation>Le portail du bureau n’a pas répondu à %1</translation>
+    </message>
+    <message>
+        <source>The desktop portal refused %1: %2</source>
+        <translation>Le portail du bureau a refusé %1&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>No tray shows Tesselle&apos;s icon here: press %1, or start tesselle again, to open Tesselle.</source>
+        <translation>Aucune zone de notification n’affiche ici l’icône de Tesselle&#xa0;: appuyez sur %1, ou relancez tesselle, pour ouvrir Tesselle.</translation>
+    </message>
+    <message>
+        <source>No tray shows Tesselle&apos;s icon here: start tesselle again to open Tesselle (a keyboard shortcut of your desktop can run it).</source>
+        <translation>Aucune zone de notification n’affiche ici l’icône de Tesselle&#xa0;: relancez tesselle pour ouvrir Tesselle (un raccourci clavier de votre bureau peut le lancer).</translation>
+    </message>
+    <message>
+        <source>Could not read the espanso match file %1</source>
+        <translation>Impossible de lire le fichier de correspondances espanso %1</translation>
+    </message>
+    <message>
+        <source>Could not write the espanso match file %1</source>
+        <translation>Impossible d’écrire le fichier de correspondances espanso %1</translation>
+    </message>
+    <message>
+        <source>The entry to change is not in the espanso match file %1</source>
+        <translation>L’entrée à modifier n’est pas dans le fichier de correspondances espanso %1</translation>
+    </message>
+    <message>
+        <source>Could not take the shortcuts out of the list, %1 are left in it: %2</source>
+        <translation>Impossible de retirer les raccourcis de la liste (il en reste&#xa0;: %1)&#xa0;: %2</translation>
+    </message>
+    <message>
+        <source>an unknown number</source>
+        <translation>un nombre inconnu</translation>
+    </message>
 </context>
 <context>
     <name>ModalWindow</name>
@@ -450,6 +550,13 @@
     <message>
         <source>Help: %1</source>
         <translation>Aide&#xa0;: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PortalGlobalShortcut</name>
+    <message>
+        <source>Open and close Tesselle</source>
+        <translation>Ouvrir et fermer Tesselle</translation>
     </message>
 </context>
 <context>
@@ -578,6 +685,25 @@
     </message>
 </context>
 <context>
+    <name>TrayMenu</name>
+    <message>
+        <source>Open Tesselle</source>
+        <translation>Ouvrir Tesselle</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Paramètres…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Quitter</translation>
+    </message>
+    <message>
+        <source>Tesselle menu</source>
+        <translation>Menu de Tesselle</translation>
+    </message>
+</context>
+<context>
     <name>WelcomeView</name>
     <message>
         <source>Install Tesselle</source>
@@ -605,6 +731,10 @@
     <message>
         <source>Tesselle Settings</source>
         <translation>Paramètres de Tesselle</translation>
+    </message>
+    <message>
+        <source>The shortcuts are not active, %1</source>
+        <translation>Les raccourcis ne sont pas actifs, %1</translation>
     </message>
 </context>
 </TS>

@@ -274,6 +274,14 @@
         <source>No preset shortcuts are installed.</source>
         <translation>Non è installata alcuna scorciatoia preimpostata.</translation>
     </message>
+    <message>
+        <source>Tesselle lives in the tray where the desktop has one. Without it, Tesselle opens its panel when it starts.</source>
+        <translation>Tesselle sta nel vassoio di sistema, se il desktop ne ha uno. Senza, Tesselle apre il suo pannello all&apos;avvio.</translation>
+    </message>
+    <message>
+        <source>Tray icon</source>
+        <translation>Icona nel vassoio</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardShortcut</name>
@@ -319,6 +327,10 @@
     <message>
         <source>Waiting for the desktop to take the key…</source>
         <translation>In attesa che il desktop prenda il tasto…</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a keyboard shortcut in this session</source>
+        <translation>%1 non può essere una scorciatoia da tastiera in questa sessione</translation>
     </message>
 </context>
 <context>
@@ -372,10 +384,6 @@
     <message>
         <source>Autopaste is not available in this session: the compositor does not offer the virtual keyboard protocol. The emoji is on the clipboard, paste it with Ctrl+V</source>
         <translation>Incolla automatico non è disponibile in questa sessione: il compositor non offre il protocollo della tastiera virtuale. L&apos;emoji è negli appunti, incollala con Ctrl+V</translation>
-    </message>
-    <message>
-        <source>This Wayland desktop does not let Tesselle type into other windows yet.</source>
-        <translation>Questo desktop Wayland non permette ancora a Tesselle di scrivere in altre finestre.</translation>
     </message>
     <message>
         <source>On this desktop Autopaste needs the wtype program, which is not installed.</source>
@@ -437,6 +445,98 @@
         <source>espanso is not running</source>
         <translation>espanso non è in esecuzione</translation>
     </message>
+    <message>
+        <source>wtype did not send the emoji within %1 s</source>
+        <translation>wtype non ha inviato l&apos;emoji entro %1 s</translation>
+    </message>
+    <message>
+        <source>wtype crashed while sending the emoji</source>
+        <translation>wtype si è chiuso inaspettatamente inviando l&apos;emoji</translation>
+    </message>
+    <message>
+        <source>Autopaste needs an X11 session</source>
+        <translation>Incolla automatico richiede una sessione X11</translation>
+    </message>
+    <message>
+        <source>Autopaste needs an X11 session; cannot open the display %1</source>
+        <translation>Incolla automatico richiede una sessione X11; impossibile aprire il display %1</translation>
+    </message>
+    <message>
+        <source>Cannot send Shift+Insert to the terminal</source>
+        <translation>Impossibile inviare Maiusc+Ins al terminale</translation>
+    </message>
+    <message>
+        <source>This desktop offers no remote desktop portal, through which Tesselle would type into other windows.</source>
+        <translation>Questo desktop non offre un portale desktop remoto attraverso cui Tesselle possa scrivere in altre finestre.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s remote desktop portal offers no keyboard.</source>
+        <translation>Il portale desktop remoto di questo desktop non offre una tastiera.</translation>
+    </message>
+    <message>
+        <source>This desktop asks for it once in every session.</source>
+        <translation>Questo desktop chiede questo permesso una volta per ogni sessione.</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not open a remote desktop session</source>
+        <translation>Il portale del desktop non ha aperto una sessione di desktop remoto</translation>
+    </message>
+    <message>
+        <source>The desktop has not yet allowed Tesselle to type: the emoji is on the clipboard, paste it with Ctrl+V</source>
+        <translation>Il desktop non ha ancora permesso a Tesselle di scrivere: l&apos;emoji è negli appunti, incollala con Ctrl+V</translation>
+    </message>
+    <message>
+        <source>The desktop did not allow Tesselle to type into other windows; Tesselle asks again at its next start.</source>
+        <translation>Il desktop non ha permesso a Tesselle di scrivere in altre finestre; Tesselle lo chiederà di nuovo al prossimo avvio.</translation>
+    </message>
+    <message>
+        <source>The desktop cannot hold %1</source>
+        <translation>Il desktop non può riservare %1</translation>
+    </message>
+    <message>
+        <source>The desktop did not take the key</source>
+        <translation>Il desktop non ha preso il tasto</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not open a shortcuts session</source>
+        <translation>Il portale del desktop non ha aperto una sessione per le scorciatoie</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not answer %1</source>
+        <translation>Il portale del desktop non ha risposto a %1</translation>
+    </message>
+    <message>
+        <source>The desktop portal refused %1: %2</source>
+        <translation>Il portale del desktop ha rifiutato %1: %2</translation>
+    </message>
+    <message>
+        <source>No tray shows Tesselle&apos;s icon here: press %1, or start tesselle again, to open Tesselle.</source>
+        <translation>Qui nessun vassoio di sistema mostra l&apos;icona di Tesselle: premi %1, o avvia di nuovo tesselle, per aprire Tesselle.</translation>
+    </message>
+    <message>
+        <source>No tray shows Tesselle&apos;s icon here: start tesselle again to open Tesselle (a keyboard shortcut of your desktop can run it).</source>
+        <translation>Qui nessun vassoio di sistema mostra l&apos;icona di Tesselle: avvia di nuovo tesselle per aprire Tesselle (può farlo una scorciatoia da tastiera del tuo desktop).</translation>
+    </message>
+    <message>
+        <source>Could not read the espanso match file %1</source>
+        <translation>Impossibile leggere il file delle corrispondenze di espanso %1</translation>
+    </message>
+    <message>
+        <source>Could not write the espanso match file %1</source>
+        <translation>Impossibile scrivere il file delle corrispondenze di espanso %1</translation>
+    </message>
+    <message>
+        <source>The entry to change is not in the espanso match file %1</source>
+        <translation>La voce da modificare non è nel file delle corrispondenze di espanso %1</translation>
+    </message>
+    <message>
+        <source>Could not take the shortcuts out of the list, %1 are left in it: %2</source>
+        <translation>Impossibile togliere le scorciatoie dall&apos;elenco (ne restano: %1): %2</translation>
+    </message>
+    <message>
+        <source>an unknown number</source>
+        <translation>un numero sconosciuto</translation>
+    </message>
 </context>
 <context>
     <name>ModalWindow</name>
@@ -450,6 +550,13 @@
     <message>
         <source>Help: %1</source>
         <translation>Aiuto: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PortalGlobalShortcut</name>
+    <message>
+        <source>Open and close Tesselle</source>
+        <translation>Apri e chiudi Tesselle</translation>
     </message>
 </context>
 <context>
@@ -578,6 +685,25 @@
     </message>
 </context>
 <context>
+    <name>TrayMenu</name>
+    <message>
+        <source>Open Tesselle</source>
+        <translation>Apri Tesselle</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Impostazioni…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Esci</translation>
+    </message>
+    <message>
+        <source>Tesselle menu</source>
+        <translation>Menu di Tesselle</translation>
+    </message>
+</context>
+<context>
     <name>WelcomeView</name>
     <message>
         <source>Install Tesselle</source>
@@ -605,6 +731,10 @@
     <message>
         <source>Tesselle Settings</source>
         <translation>Impostazioni di Tesselle</translation>
+    </message>
+    <message>
+        <source>The shortcuts are not active, %1</source>
+        <translation>Le scorciatoie non sono attive, %1</translation>
     </message>
 </context>
 </TS>

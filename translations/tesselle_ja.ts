@@ -274,6 +274,14 @@
         <source>No preset shortcuts are installed.</source>
         <translation>プリセットのショートカットはインストールされていません。</translation>
     </message>
+    <message>
+        <source>Tesselle lives in the tray where the desktop has one. Without it, Tesselle opens its panel when it starts.</source>
+        <translation>デスクトップにシステムトレイがあれば、Tesselle はそこに常駐します。ない場合、Tesselle は起動時にパネルを開きます。</translation>
+    </message>
+    <message>
+        <source>Tray icon</source>
+        <translation>トレイアイコン</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardShortcut</name>
@@ -319,6 +327,10 @@
     <message>
         <source>Waiting for the desktop to take the key…</source>
         <translation>デスクトップがキーを確保するのを待っています…</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a keyboard shortcut in this session</source>
+        <translation>このセッションでは %1 をキーボードショートカットにできません</translation>
     </message>
 </context>
 <context>
@@ -372,10 +384,6 @@
     <message>
         <source>Autopaste is not available in this session: the compositor does not offer the virtual keyboard protocol. The emoji is on the clipboard, paste it with Ctrl+V</source>
         <translation>このセッションでは自動貼り付けを使えません。コンポジターが仮想キーボードのプロトコルに対応していません。絵文字はクリップボードにあるので、Ctrl+V で貼り付けてください</translation>
-    </message>
-    <message>
-        <source>This Wayland desktop does not let Tesselle type into other windows yet.</source>
-        <translation>この Wayland デスクトップでは、Tesselle はまだ他のウィンドウに入力できません。</translation>
     </message>
     <message>
         <source>On this desktop Autopaste needs the wtype program, which is not installed.</source>
@@ -437,6 +445,98 @@
         <source>espanso is not running</source>
         <translation>espanso が動作していません</translation>
     </message>
+    <message>
+        <source>wtype did not send the emoji within %1 s</source>
+        <translation>wtype が %1 秒以内に絵文字を送信しませんでした</translation>
+    </message>
+    <message>
+        <source>wtype crashed while sending the emoji</source>
+        <translation>絵文字の送信中に wtype がクラッシュしました</translation>
+    </message>
+    <message>
+        <source>Autopaste needs an X11 session</source>
+        <translation>自動貼り付けには X11 セッションが必要です</translation>
+    </message>
+    <message>
+        <source>Autopaste needs an X11 session; cannot open the display %1</source>
+        <translation>自動貼り付けには X11 セッションが必要です。ディスプレイ %1 を開けません</translation>
+    </message>
+    <message>
+        <source>Cannot send Shift+Insert to the terminal</source>
+        <translation>端末に Shift+Insert を送信できません</translation>
+    </message>
+    <message>
+        <source>This desktop offers no remote desktop portal, through which Tesselle would type into other windows.</source>
+        <translation>このデスクトップには、Tesselle が他のウィンドウに入力するためのリモートデスクトップポータルがありません。</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s remote desktop portal offers no keyboard.</source>
+        <translation>このデスクトップのリモートデスクトップポータルはキーボードを提供していません。</translation>
+    </message>
+    <message>
+        <source>This desktop asks for it once in every session.</source>
+        <translation>このデスクトップでは、セッションごとに一度許可を求められます。</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not open a remote desktop session</source>
+        <translation>デスクトップポータルがリモートデスクトップセッションを開きませんでした</translation>
+    </message>
+    <message>
+        <source>The desktop has not yet allowed Tesselle to type: the emoji is on the clipboard, paste it with Ctrl+V</source>
+        <translation>デスクトップがまだ Tesselle の入力を許可していません。絵文字はクリップボードにあるので、Ctrl+V で貼り付けてください</translation>
+    </message>
+    <message>
+        <source>The desktop did not allow Tesselle to type into other windows; Tesselle asks again at its next start.</source>
+        <translation>デスクトップが Tesselle による他のウィンドウへの入力を許可しませんでした。Tesselle は次回の起動時に再度確認します。</translation>
+    </message>
+    <message>
+        <source>The desktop cannot hold %1</source>
+        <translation>デスクトップは %1 を確保できません</translation>
+    </message>
+    <message>
+        <source>The desktop did not take the key</source>
+        <translation>デスクトップがキーを確保しませんでした</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not open a shortcuts session</source>
+        <translation>デスクトップポータルがショートカットのセッションを開きませんでした</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not answer %1</source>
+        <translation>デスクトップポータルが %1 に応答しませんでした</translation>
+    </message>
+    <message>
+        <source>The desktop portal refused %1: %2</source>
+        <translation>デスクトップポータルが %1 を拒否しました: %2</translation>
+    </message>
+    <message>
+        <source>No tray shows Tesselle&apos;s icon here: press %1, or start tesselle again, to open Tesselle.</source>
+        <translation>ここには Tesselle のアイコンを表示するトレイがありません。Tesselle を開くには、%1 を押すか、tesselle をもう一度起動してください。</translation>
+    </message>
+    <message>
+        <source>No tray shows Tesselle&apos;s icon here: start tesselle again to open Tesselle (a keyboard shortcut of your desktop can run it).</source>
+        <translation>ここには Tesselle のアイコンを表示するトレイがありません。Tesselle を開くには、tesselle をもう一度起動してください（デスクトップのキーボードショートカットから起動することもできます）。</translation>
+    </message>
+    <message>
+        <source>Could not read the espanso match file %1</source>
+        <translation>espanso のマッチファイル %1 を読み込めませんでした</translation>
+    </message>
+    <message>
+        <source>Could not write the espanso match file %1</source>
+        <translation>espanso のマッチファイル %1 に書き込めませんでした</translation>
+    </message>
+    <message>
+        <source>The entry to change is not in the espanso match file %1</source>
+        <translation>変更するエントリーが espanso のマッチファイル %1 にありません</translation>
+    </message>
+    <message>
+        <source>Could not take the shortcuts out of the list, %1 are left in it: %2</source>
+        <translation>リストからショートカットを削除できませんでした（残り: %1）: %2</translation>
+    </message>
+    <message>
+        <source>an unknown number</source>
+        <translation>不明な数</translation>
+    </message>
 </context>
 <context>
     <name>ModalWindow</name>
@@ -450,6 +550,13 @@
     <message>
         <source>Help: %1</source>
         <translation>ヘルプ：%1</translation>
+    </message>
+</context>
+<context>
+    <name>PortalGlobalShortcut</name>
+    <message>
+        <source>Open and close Tesselle</source>
+        <translation>Tesselle を開く/閉じる</translation>
     </message>
 </context>
 <context>
@@ -578,6 +685,25 @@
     </message>
 </context>
 <context>
+    <name>TrayMenu</name>
+    <message>
+        <source>Open Tesselle</source>
+        <translation>Tesselle を開く</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>設定…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>終了</translation>
+    </message>
+    <message>
+        <source>Tesselle menu</source>
+        <translation>Tesselle メニュー</translation>
+    </message>
+</context>
+<context>
     <name>WelcomeView</name>
     <message>
         <source>Install Tesselle</source>
@@ -605,6 +731,10 @@
     <message>
         <source>Tesselle Settings</source>
         <translation>Tesselle の設定</translation>
+    </message>
+    <message>
+        <source>The shortcuts are not active, %1</source>
+        <translation>ショートカットは無効です。%1</translation>
     </message>
 </context>
 </TS>

@@ -274,6 +274,14 @@
         <source>No preset shortcuts are installed.</source>
         <translation>Nenhum atalho predefinido está instalado.</translation>
     </message>
+    <message>
+        <source>Tesselle lives in the tray where the desktop has one. Without it, Tesselle opens its panel when it starts.</source>
+        <translation>O Tesselle fica na bandeja do sistema quando o ambiente tem uma. Sem ela, o Tesselle abre seu painel ao iniciar.</translation>
+    </message>
+    <message>
+        <source>Tray icon</source>
+        <translation>Ícone na bandeja</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardShortcut</name>
@@ -319,6 +327,10 @@
     <message>
         <source>Waiting for the desktop to take the key…</source>
         <translation>Aguardando o ambiente assumir a tecla…</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a keyboard shortcut in this session</source>
+        <translation>%1 não pode ser um atalho de teclado nesta sessão</translation>
     </message>
 </context>
 <context>
@@ -372,10 +384,6 @@
     <message>
         <source>Autopaste is not available in this session: the compositor does not offer the virtual keyboard protocol. The emoji is on the clipboard, paste it with Ctrl+V</source>
         <translation>A colagem automática não está disponível nesta sessão: o compositor não oferece o protocolo de teclado virtual. O emoji está na área de transferência, cole-o com Ctrl+V</translation>
-    </message>
-    <message>
-        <source>This Wayland desktop does not let Tesselle type into other windows yet.</source>
-        <translation>Este ambiente Wayland ainda não deixa o Tesselle digitar em outras janelas.</translation>
     </message>
     <message>
         <source>On this desktop Autopaste needs the wtype program, which is not installed.</source>
@@ -437,6 +445,98 @@
         <source>espanso is not running</source>
         <translation>o espanso não está em execução</translation>
     </message>
+    <message>
+        <source>wtype did not send the emoji within %1 s</source>
+        <translation>O wtype não enviou o emoji em %1 s</translation>
+    </message>
+    <message>
+        <source>wtype crashed while sending the emoji</source>
+        <translation>O wtype travou ao enviar o emoji</translation>
+    </message>
+    <message>
+        <source>Autopaste needs an X11 session</source>
+        <translation>A colagem automática precisa de uma sessão X11</translation>
+    </message>
+    <message>
+        <source>Autopaste needs an X11 session; cannot open the display %1</source>
+        <translation>A colagem automática precisa de uma sessão X11; não foi possível abrir a tela %1</translation>
+    </message>
+    <message>
+        <source>Cannot send Shift+Insert to the terminal</source>
+        <translation>Não foi possível enviar Shift+Insert ao terminal</translation>
+    </message>
+    <message>
+        <source>This desktop offers no remote desktop portal, through which Tesselle would type into other windows.</source>
+        <translation>Este ambiente não oferece um portal de área de trabalho remota pelo qual o Tesselle digitaria em outras janelas.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s remote desktop portal offers no keyboard.</source>
+        <translation>O portal de área de trabalho remota deste ambiente não oferece teclado.</translation>
+    </message>
+    <message>
+        <source>This desktop asks for it once in every session.</source>
+        <translation>Este ambiente pede essa permissão uma vez a cada sessão.</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not open a remote desktop session</source>
+        <translation>O portal do ambiente não abriu uma sessão de área de trabalho remota</translation>
+    </message>
+    <message>
+        <source>The desktop has not yet allowed Tesselle to type: the emoji is on the clipboard, paste it with Ctrl+V</source>
+        <translation>O ambiente ainda não permitiu que o Tesselle digite: o emoji está na área de transferência, cole-o com Ctrl+V</translation>
+    </message>
+    <message>
+        <source>The desktop did not allow Tesselle to type into other windows; Tesselle asks again at its next start.</source>
+        <translation>O ambiente não permitiu que o Tesselle digite em outras janelas; o Tesselle pedirá de novo na próxima inicialização.</translation>
+    </message>
+    <message>
+        <source>The desktop cannot hold %1</source>
+        <translation>O ambiente não pode reservar %1</translation>
+    </message>
+    <message>
+        <source>The desktop did not take the key</source>
+        <translation>O ambiente não assumiu a tecla</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not open a shortcuts session</source>
+        <translation>O portal do ambiente não abriu uma sessão de atalhos</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not answer %1</source>
+        <translation>O portal do ambiente não respondeu a %1</translation>
+    </message>
+    <message>
+        <source>The desktop portal refused %1: %2</source>
+        <translation>O portal do ambiente recusou %1: %2</translation>
+    </message>
+    <message>
+        <source>No tray shows Tesselle&apos;s icon here: press %1, or start tesselle again, to open Tesselle.</source>
+        <translation>Nenhuma bandeja mostra o ícone do Tesselle aqui: pressione %1 ou inicie o tesselle de novo para abrir o Tesselle.</translation>
+    </message>
+    <message>
+        <source>No tray shows Tesselle&apos;s icon here: start tesselle again to open Tesselle (a keyboard shortcut of your desktop can run it).</source>
+        <translation>Nenhuma bandeja mostra o ícone do Tesselle aqui: inicie o tesselle de novo para abrir o Tesselle (um atalho de teclado do seu ambiente pode executá-lo).</translation>
+    </message>
+    <message>
+        <source>Could not read the espanso match file %1</source>
+        <translation>Não foi possível ler o arquivo de correspondências do espanso %1</translation>
+    </message>
+    <message>
+        <source>Could not write the espanso match file %1</source>
+        <translation>Não foi possível gravar o arquivo de correspondências do espanso %1</translation>
+    </message>
+    <message>
+        <source>The entry to change is not in the espanso match file %1</source>
+        <translation>A entrada a alterar não está no arquivo de correspondências do espanso %1</translation>
+    </message>
+    <message>
+        <source>Could not take the shortcuts out of the list, %1 are left in it: %2</source>
+        <translation>Não foi possível tirar os atalhos da lista (restam: %1): %2</translation>
+    </message>
+    <message>
+        <source>an unknown number</source>
+        <translation>um número desconhecido</translation>
+    </message>
 </context>
 <context>
     <name>ModalWindow</name>
@@ -450,6 +550,13 @@
     <message>
         <source>Help: %1</source>
         <translation>Ajuda: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PortalGlobalShortcut</name>
+    <message>
+        <source>Open and close Tesselle</source>
+        <translation>Abrir e fechar o Tesselle</translation>
     </message>
 </context>
 <context>
@@ -578,6 +685,25 @@
     </message>
 </context>
 <context>
+    <name>TrayMenu</name>
+    <message>
+        <source>Open Tesselle</source>
+        <translation>Abrir o Tesselle</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Configurações…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Sair</translation>
+    </message>
+    <message>
+        <source>Tesselle menu</source>
+        <translation>Menu do Tesselle</translation>
+    </message>
+</context>
+<context>
     <name>WelcomeView</name>
     <message>
         <source>Install Tesselle</source>
@@ -605,6 +731,10 @@
     <message>
         <source>Tesselle Settings</source>
         <translation>Configurações do Tesselle</translation>
+    </message>
+    <message>
+        <source>The shortcuts are not active, %1</source>
+        <translation>Os atalhos não estão ativos, %1</translation>
     </message>
 </context>
 </TS>

@@ -274,6 +274,14 @@
         <source>No preset shortcuts are installed.</source>
         <translation>Сокращения набора не установлены.</translation>
     </message>
+    <message>
+        <source>Tesselle lives in the tray where the desktop has one. Without it, Tesselle opens its panel when it starts.</source>
+        <translation>Tesselle живёт в системном лотке, если он есть в среде рабочего стола. Без него Tesselle открывает свою панель при запуске.</translation>
+    </message>
+    <message>
+        <source>Tray icon</source>
+        <translation>Значок в лотке</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardShortcut</name>
@@ -319,6 +327,10 @@
     <message>
         <source>Waiting for the desktop to take the key…</source>
         <translation>Ожидание, пока среда рабочего стола займёт клавишу…</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a keyboard shortcut in this session</source>
+        <translation>%1 не может быть комбинацией клавиш в этом сеансе</translation>
     </message>
 </context>
 <context>
@@ -372,10 +384,6 @@
     <message>
         <source>Autopaste is not available in this session: the compositor does not offer the virtual keyboard protocol. The emoji is on the clipboard, paste it with Ctrl+V</source>
         <translation>Автовставка недоступна в этом сеансе: композитор не поддерживает протокол виртуальной клавиатуры. Эмодзи в буфере обмена, вставьте его с помощью Ctrl+V</translation>
-    </message>
-    <message>
-        <source>This Wayland desktop does not let Tesselle type into other windows yet.</source>
-        <translation>Эта среда Wayland пока не позволяет Tesselle вводить текст в другие окна.</translation>
     </message>
     <message>
         <source>On this desktop Autopaste needs the wtype program, which is not installed.</source>
@@ -437,6 +445,98 @@
         <source>espanso is not running</source>
         <translation>espanso не запущен</translation>
     </message>
+    <message>
+        <source>wtype did not send the emoji within %1 s</source>
+        <translation>wtype не отправил эмодзи за %1 с</translation>
+    </message>
+    <message>
+        <source>wtype crashed while sending the emoji</source>
+        <translation>wtype аварийно завершился при отправке эмодзи</translation>
+    </message>
+    <message>
+        <source>Autopaste needs an X11 session</source>
+        <translation>Для автовставки нужен сеанс X11</translation>
+    </message>
+    <message>
+        <source>Autopaste needs an X11 session; cannot open the display %1</source>
+        <translation>Для автовставки нужен сеанс X11; не удаётся открыть дисплей %1</translation>
+    </message>
+    <message>
+        <source>Cannot send Shift+Insert to the terminal</source>
+        <translation>Не удаётся отправить Shift+Insert в терминал</translation>
+    </message>
+    <message>
+        <source>This desktop offers no remote desktop portal, through which Tesselle would type into other windows.</source>
+        <translation>Эта среда рабочего стола не предоставляет портал удалённого рабочего стола, через который Tesselle мог бы вводить текст в другие окна.</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s remote desktop portal offers no keyboard.</source>
+        <translation>Портал удалённого рабочего стола этой среды не предоставляет клавиатуру.</translation>
+    </message>
+    <message>
+        <source>This desktop asks for it once in every session.</source>
+        <translation>Эта среда запрашивает это разрешение один раз в каждом сеансе.</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not open a remote desktop session</source>
+        <translation>Портал среды рабочего стола не открыл сеанс удалённого рабочего стола</translation>
+    </message>
+    <message>
+        <source>The desktop has not yet allowed Tesselle to type: the emoji is on the clipboard, paste it with Ctrl+V</source>
+        <translation>Среда рабочего стола ещё не разрешила Tesselle вводить текст: эмодзи в буфере обмена, вставьте его с помощью Ctrl+V</translation>
+    </message>
+    <message>
+        <source>The desktop did not allow Tesselle to type into other windows; Tesselle asks again at its next start.</source>
+        <translation>Среда рабочего стола не разрешила Tesselle вводить текст в другие окна; Tesselle спросит снова при следующем запуске.</translation>
+    </message>
+    <message>
+        <source>The desktop cannot hold %1</source>
+        <translation>Среда рабочего стола не может удерживать %1</translation>
+    </message>
+    <message>
+        <source>The desktop did not take the key</source>
+        <translation>Среда рабочего стола не заняла клавишу</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not open a shortcuts session</source>
+        <translation>Портал среды рабочего стола не открыл сеанс комбинаций клавиш</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not answer %1</source>
+        <translation>Портал среды рабочего стола не ответил на %1</translation>
+    </message>
+    <message>
+        <source>The desktop portal refused %1: %2</source>
+        <translation>Портал среды рабочего стола отклонил %1: %2</translation>
+    </message>
+    <message>
+        <source>No tray shows Tesselle&apos;s icon here: press %1, or start tesselle again, to open Tesselle.</source>
+        <translation>Здесь нет системного лотка со значком Tesselle: нажмите %1 или снова запустите tesselle, чтобы открыть Tesselle.</translation>
+    </message>
+    <message>
+        <source>No tray shows Tesselle&apos;s icon here: start tesselle again to open Tesselle (a keyboard shortcut of your desktop can run it).</source>
+        <translation>Здесь нет системного лотка со значком Tesselle: снова запустите tesselle, чтобы открыть Tesselle (это может сделать комбинация клавиш вашей среды рабочего стола).</translation>
+    </message>
+    <message>
+        <source>Could not read the espanso match file %1</source>
+        <translation>Не удалось прочитать файл подстановок espanso %1</translation>
+    </message>
+    <message>
+        <source>Could not write the espanso match file %1</source>
+        <translation>Не удалось записать файл подстановок espanso %1</translation>
+    </message>
+    <message>
+        <source>The entry to change is not in the espanso match file %1</source>
+        <translation>Изменяемой записи нет в файле подстановок espanso %1</translation>
+    </message>
+    <message>
+        <source>Could not take the shortcuts out of the list, %1 are left in it: %2</source>
+        <translation>Не удалось убрать сокращения из списка (осталось: %1): %2</translation>
+    </message>
+    <message>
+        <source>an unknown number</source>
+        <translation>неизвестное количество</translation>
+    </message>
 </context>
 <context>
     <name>ModalWindow</name>
@@ -450,6 +550,13 @@
     <message>
         <source>Help: %1</source>
         <translation>Справка: %1</translation>
+    </message>
+</context>
+<context>
+    <name>PortalGlobalShortcut</name>
+    <message>
+        <source>Open and close Tesselle</source>
+        <translation>Открыть и закрыть Tesselle</translation>
     </message>
 </context>
 <context>
@@ -578,6 +685,25 @@
     </message>
 </context>
 <context>
+    <name>TrayMenu</name>
+    <message>
+        <source>Open Tesselle</source>
+        <translation>Открыть Tesselle</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>Параметры…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>Выход</translation>
+    </message>
+    <message>
+        <source>Tesselle menu</source>
+        <translation>Меню Tesselle</translation>
+    </message>
+</context>
+<context>
     <name>WelcomeView</name>
     <message>
         <source>Install Tesselle</source>
@@ -605,6 +731,10 @@
     <message>
         <source>Tesselle Settings</source>
         <translation>Параметры Tesselle</translation>
+    </message>
+    <message>
+        <source>The shortcuts are not active, %1</source>
+        <translation>Сокращения не работают, %1</translation>
     </message>
 </context>
 </TS>

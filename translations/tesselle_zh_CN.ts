@@ -274,6 +274,14 @@
         <source>No preset shortcuts are installed.</source>
         <translation>未安装任何预设快捷短语。</translation>
     </message>
+    <message>
+        <source>Tesselle lives in the tray where the desktop has one. Without it, Tesselle opens its panel when it starts.</source>
+        <translation>桌面有系统托盘时，Tesselle 常驻在托盘中。没有托盘时，Tesselle 会在启动时打开其面板。</translation>
+    </message>
+    <message>
+        <source>Tray icon</source>
+        <translation>托盘图标</translation>
+    </message>
 </context>
 <context>
     <name>KeyboardShortcut</name>
@@ -319,6 +327,10 @@
     <message>
         <source>Waiting for the desktop to take the key…</source>
         <translation>正在等待桌面占用此键…</translation>
+    </message>
+    <message>
+        <source>%1 cannot be a keyboard shortcut in this session</source>
+        <translation>%1 在此会话中不能用作键盘快捷键</translation>
     </message>
 </context>
 <context>
@@ -372,10 +384,6 @@
     <message>
         <source>Autopaste is not available in this session: the compositor does not offer the virtual keyboard protocol. The emoji is on the clipboard, paste it with Ctrl+V</source>
         <translation>此会话中无法使用自动粘贴：合成器不提供虚拟键盘协议。表情符号已在剪贴板中，请按 Ctrl+V 粘贴</translation>
-    </message>
-    <message>
-        <source>This Wayland desktop does not let Tesselle type into other windows yet.</source>
-        <translation>此 Wayland 桌面暂不允许 Tesselle 向其他窗口输入。</translation>
     </message>
     <message>
         <source>On this desktop Autopaste needs the wtype program, which is not installed.</source>
@@ -437,6 +445,98 @@
         <source>espanso is not running</source>
         <translation>espanso 未运行</translation>
     </message>
+    <message>
+        <source>wtype did not send the emoji within %1 s</source>
+        <translation>wtype 未在 %1 秒内发送表情符号</translation>
+    </message>
+    <message>
+        <source>wtype crashed while sending the emoji</source>
+        <translation>wtype 在发送表情符号时崩溃</translation>
+    </message>
+    <message>
+        <source>Autopaste needs an X11 session</source>
+        <translation>自动粘贴需要 X11 会话</translation>
+    </message>
+    <message>
+        <source>Autopaste needs an X11 session; cannot open the display %1</source>
+        <translation>自动粘贴需要 X11 会话；无法打开显示 %1</translation>
+    </message>
+    <message>
+        <source>Cannot send Shift+Insert to the terminal</source>
+        <translation>无法向终端发送 Shift+Insert</translation>
+    </message>
+    <message>
+        <source>This desktop offers no remote desktop portal, through which Tesselle would type into other windows.</source>
+        <translation>此桌面未提供远程桌面门户，Tesselle 无法通过它向其他窗口输入。</translation>
+    </message>
+    <message>
+        <source>This desktop&apos;s remote desktop portal offers no keyboard.</source>
+        <translation>此桌面的远程桌面门户不提供键盘。</translation>
+    </message>
+    <message>
+        <source>This desktop asks for it once in every session.</source>
+        <translation>此桌面会在每次会话中请求一次该权限。</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not open a remote desktop session</source>
+        <translation>桌面门户未打开远程桌面会话</translation>
+    </message>
+    <message>
+        <source>The desktop has not yet allowed Tesselle to type: the emoji is on the clipboard, paste it with Ctrl+V</source>
+        <translation>桌面尚未允许 Tesselle 输入：表情符号已在剪贴板中，请按 Ctrl+V 粘贴</translation>
+    </message>
+    <message>
+        <source>The desktop did not allow Tesselle to type into other windows; Tesselle asks again at its next start.</source>
+        <translation>桌面不允许 Tesselle 向其他窗口输入；Tesselle 会在下次启动时再次请求。</translation>
+    </message>
+    <message>
+        <source>The desktop cannot hold %1</source>
+        <translation>桌面无法占用 %1</translation>
+    </message>
+    <message>
+        <source>The desktop did not take the key</source>
+        <translation>桌面未占用此键</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not open a shortcuts session</source>
+        <translation>桌面门户未打开快捷键会话</translation>
+    </message>
+    <message>
+        <source>The desktop portal did not answer %1</source>
+        <translation>桌面门户未响应 %1</translation>
+    </message>
+    <message>
+        <source>The desktop portal refused %1: %2</source>
+        <translation>桌面门户拒绝了 %1：%2</translation>
+    </message>
+    <message>
+        <source>No tray shows Tesselle&apos;s icon here: press %1, or start tesselle again, to open Tesselle.</source>
+        <translation>此处没有托盘显示 Tesselle 的图标：按 %1 或再次启动 tesselle 即可打开 Tesselle。</translation>
+    </message>
+    <message>
+        <source>No tray shows Tesselle&apos;s icon here: start tesselle again to open Tesselle (a keyboard shortcut of your desktop can run it).</source>
+        <translation>此处没有托盘显示 Tesselle 的图标：再次启动 tesselle 即可打开 Tesselle（可以用桌面的键盘快捷键运行它）。</translation>
+    </message>
+    <message>
+        <source>Could not read the espanso match file %1</source>
+        <translation>无法读取 espanso 匹配文件 %1</translation>
+    </message>
+    <message>
+        <source>Could not write the espanso match file %1</source>
+        <translation>无法写入 espanso 匹配文件 %1</translation>
+    </message>
+    <message>
+        <source>The entry to change is not in the espanso match file %1</source>
+        <translation>要更改的条目不在 espanso 匹配文件 %1 中</translation>
+    </message>
+    <message>
+        <source>Could not take the shortcuts out of the list, %1 are left in it: %2</source>
+        <translation>无法从列表中移除快捷短语（剩余：%1）：%2</translation>
+    </message>
+    <message>
+        <source>an unknown number</source>
+        <translation>数量未知</translation>
+    </message>
 </context>
 <context>
     <name>ModalWindow</name>
@@ -450,6 +550,13 @@
     <message>
         <source>Help: %1</source>
         <translation>帮助：%1</translation>
+    </message>
+</context>
+<context>
+    <name>PortalGlobalShortcut</name>
+    <message>
+        <source>Open and close Tesselle</source>
+        <translation>打开和关闭 Tesselle</translation>
     </message>
 </context>
 <context>
@@ -578,6 +685,25 @@
     </message>
 </context>
 <context>
+    <name>TrayMenu</name>
+    <message>
+        <source>Open Tesselle</source>
+        <translation>打开 Tesselle</translation>
+    </message>
+    <message>
+        <source>Settings…</source>
+        <translation>设置…</translation>
+    </message>
+    <message>
+        <source>Quit</source>
+        <translation>退出</translation>
+    </message>
+    <message>
+        <source>Tesselle menu</source>
+        <translation>Tesselle 菜单</translation>
+    </message>
+</context>
+<context>
     <name>WelcomeView</name>
     <message>
         <source>Install Tesselle</source>
@@ -605,6 +731,10 @@
     <message>
         <source>Tesselle Settings</source>
         <translation>Tesselle 设置</translation>
+    </message>
+    <message>
+        <source>The shortcuts are not active, %1</source>
+        <translation>快捷短语未生效，%1</translation>
     </message>
 </context>
 </TS>

@@ -27,6 +27,7 @@ signals:
 
 private:
     void acceptWaiting();
+    void acceptAgain();
 
     QString m_path;
     int m_fd = -1;

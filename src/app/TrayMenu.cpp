@@ -6,9 +6,10 @@
 #include <QCoreApplication>
 
 TrayMenu::TrayMenu(WindowPlacer* placer, QObject* parent)
-    : QObject(parent), m_placer(placer), m_open(QStringLiteral("Open Tesselle")),
-      m_settings(QStringLiteral("Settings\u2026")), m_quit(QStringLiteral("Quit")) {
-    m_menu.setWindowTitle(title);
+    : QObject(parent), m_placer(placer), m_open(tr("Open Tesselle")), m_settings(tr("Settings…")),
+      m_quit(tr("Quit")) {
+    // Also how the window placer finds the menu's window.
+    m_menu.setWindowTitle(tr("Tesselle menu"));
     m_menu.addAction(&m_open);
     m_menu.addAction(&m_settings);
     m_menu.addSeparator();
@@ -25,9 +26,10 @@ void TrayMenu::popupAt(QPoint at) {
         // menu, which the compositor then moves next to the click.
         m_menu.setWindowFlag(Qt::FramelessWindowHint);
         m_menu.setFixedSize(m_menu.sizeHint());
-        m_placer->placeWhenShown(title, at, [](QPoint anchor, QSize window, QRect freeArea) {
-            return panelPosition(QRect(anchor, QSize(1, 1)), window, freeArea);
-        });
+        m_placer->placeWhenShown(
+            m_menu.windowTitle(), at, [](QPoint anchor, QSize window, QRect freeArea) {
+                return panelPosition(QRect(anchor, QSize(1, 1)), window, freeArea);
+            });
     }
     m_menu.popup(at);
 }

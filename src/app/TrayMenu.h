@@ -13,8 +13,6 @@ class WindowPlacer;
 class TrayMenu : public QObject {
     Q_OBJECT
 public:
-    static inline const QString title = QStringLiteral("Tesselle menu");
-
     // placer is null where the window system places menus itself (X11).
     explicit TrayMenu(WindowPlacer* placer, QObject* parent = nullptr);
 

@@ -184,7 +184,7 @@ void WindowManager::openPanel(bool fromTray, std::optional<QPoint> clickedAt) {
     PickerPanel& panel = popoverBuilt();
     if (!m_isWayInSaid && m_desktop.wayInWithoutTray && !hasTrayIcon()) {
         const QString wayIn = m_desktop.wayInWithoutTray();
-        panel.showNotice(wayIn);
+        panel.showNotice(shownMessage(wayIn));
         if (m_desktop.output)
             m_desktop.output->writeLine(wayIn);
         m_isWayInSaid = true;

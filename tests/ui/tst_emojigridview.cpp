@@ -218,7 +218,7 @@ private slots:
     }
     void aRecentEmojiPickedAgainStaysSelectedWithItsNoticeByIt() {
         QFETCH(Action, action);
-        for (const QString& symbol : {"🐈", "⚽", "🚀", "☕", "🐶", "👍", "🫂", "🤗", "😀"})
+        for (const char* symbol : {"🐈", "⚽", "🚀", "☕", "🐶", "👍", "🫂", "🤗", "😀"})
             fixture->store->addRecent(fixture->catalogueEmoji(symbol));
         // The first of the second row.
         const Emoji picked = fixture->store->recentGroup().emojis[8];

@@ -759,9 +759,9 @@ private slots:
             << "Advanced"
             << "Double-clicking an emoji will copy it by default. With Autopaste, selected emojis "
                "will automatically paste into your most recent text field. Note: this requires "
-               "some one-time system permissions. This Wayland desktop does not let Tesselle "
-               "type into other windows yet."
-            << "This Wayland desktop does not let Tesselle type into other windows yet.";
+               "some one-time system permissions. This session has no desktop that Tesselle "
+               "can type into."
+            << "This session has no desktop that Tesselle can type into.";
         QTest::newRow("keyboard shortcut")
             << "Keyboard shortcut"
             << "This key opens and closes Tesselle from any application. Click the field and "

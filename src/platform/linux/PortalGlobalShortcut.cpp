@@ -4,6 +4,7 @@
 #include "platform/linux/DesktopPortal.h"
 #include "platform/linux/X11Key.h"
 
+#include <QCoreApplication>
 #include <QDBusArgument>
 #include <QDBusMetaType>
 #include <QDBusObjectPath>
@@ -40,10 +41,12 @@ QString descriptionIn(const Shortcuts& shortcuts) {
     return {};
 }
 
-// The one shortcut the program binds, with the key the user chose.
+// The one shortcut the program binds, with the key the user chose; the
+// desktop shows the description to the user, in the user's language.
 Shortcuts toggleShortcut(const QString& trigger) {
     return {{toggleId,
-             {{QStringLiteral("description"), QStringLiteral("Open and close Tesselle")},
+             {{QStringLiteral("description"),
+               QCoreApplication::translate("PortalGlobalShortcut", "Open and close Tesselle")},
               {QStringLiteral("preferred_trigger"), trigger}}}};
 }
 

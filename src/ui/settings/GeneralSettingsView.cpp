@@ -134,7 +134,7 @@ GeneralSettingsView::GeneralSettingsView(Services services, const ResourceLocato
                                           new KeyboardShortcutField(services.keyboardShortcut),
                                           resources));
     if (!services.wayInWithoutTray.isEmpty()) {
-        auto* wayIn = new QLabel(services.wayInWithoutTray);
+        auto* wayIn = new QLabel(shownMessage(services.wayInWithoutTray));
         wayIn->setObjectName(QStringLiteral("wayIn"));
         wayIn->setTextFormat(Qt::PlainText);
         wayIn->setWordWrap(true);

@@ -80,7 +80,8 @@ KeyboardShortcutField::KeyboardShortcutField(KeyboardShortcut& shortcut, QWidget
         }
         // Back to the key held, with the reason.
         showState();
-        m_status->setText(key + QStringLiteral(" cannot be a keyboard shortcut in this session"));
+        m_status->setText(tr("%1 cannot be a keyboard shortcut in this session")
+                              .arg(chord.toString(QKeySequence::NativeText)));
         m_status->show();
     });
     connect(m_clear, &QPushButton::clicked, this, [this] { m_shortcut.setKey(QString()); });
