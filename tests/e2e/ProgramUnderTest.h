@@ -89,4 +89,17 @@ inline void stop(QProcess& program, int signal) {
     QCOMPARE(program.exitCode(), 0);
 }
 
+// Installs the whole preset through the install driver, which takes the skin
+// tone's raw value (1 light, 5 dark), and ends the driver once it is done.
+inline void installCompletely(const QString& tone) {
+    QProcess installer;
+    installer.setArguments({tone});
+    start(installer, QStringLiteral("tesselle_install_driver"));
+    QByteArray said;
+    QTRY_VERIFY_WITH_TIMEOUT((said += installer.readAllStandardOutput()).contains("installed"),
+                             patienceMs);
+    ::kill(pid_t(installer.processId()), SIGKILL);
+    QVERIFY(installer.waitForFinished(5000));
+}
+
 } // namespace programUnderTest

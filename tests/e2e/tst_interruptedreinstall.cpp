@@ -94,18 +94,6 @@ class InterruptedReinstallTest : public QObject {
     QProcessEnvironment m_desktop = offscreenEnvironment();
     Pairs m_darkPreset;
 
-    // The driver takes the skin tone's raw value: 1 light, 5 dark.
-    static void installCompletely(const QString& tone) {
-        QProcess installer;
-        installer.setArguments({tone});
-        start(installer, QStringLiteral("tesselle_install_driver"));
-        QByteArray said;
-        QTRY_VERIFY_WITH_TIMEOUT((said += installer.readAllStandardOutput()).contains("installed"),
-                                 patienceMs);
-        ::kill(pid_t(installer.processId()), SIGKILL);
-        QVERIFY(installer.waitForFinished(5000));
-    }
-
     static QJsonObject storedConfiguration() {
         QSettings settings(settingsFile(), QSettings::IniFormat);
         return QJsonDocument::fromJson(settings.value("configuration").toByteArray()).object();

@@ -56,18 +56,6 @@ class KilledInstallTest : public QObject {
                recorded.size() == recordedSet.size() && listedSet == recordedSet;
     }
 
-    // The driver takes the skin tone's raw value: 1 light, 5 dark.
-    static void installCompletely(const QString& tone) {
-        QProcess installer;
-        installer.setArguments({tone});
-        start(installer, QStringLiteral("tesselle_install_driver"));
-        QByteArray said;
-        QTRY_VERIFY_WITH_TIMEOUT((said += installer.readAllStandardOutput()).contains("installed"),
-                                 patienceMs);
-        ::kill(pid_t(installer.processId()), SIGKILL);
-        QVERIFY(installer.waitForFinished(5000));
-    }
-
 private slots:
     void init() { removeProgramFiles(); }
 
