@@ -260,7 +260,7 @@ private slots:
         QCOMPARE(answer->text, "The desktop did not take the key");
     }
 
-    void theKeyIsOfferedAsTheShortcutsSpecificationWritesIt_data() {
+    void theKeyIsOfferedInTheDesktopsShortcutFormat_data() {
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("trigger");
         QTest::newRow("letters in lower case, modifiers in upper") << "Ctrl+Alt+E"
@@ -272,7 +272,7 @@ private slots:
         QTest::newRow("a key no desktop can hold") << "E"
                                                    << "";
     }
-    void theKeyIsOfferedAsTheShortcutsSpecificationWritesIt() {
+    void theKeyIsOfferedInTheDesktopsShortcutFormat() {
         QFETCH(QString, key);
         QFETCH(QString, trigger);
         QCOMPARE(PortalGlobalShortcut::trigger(key), trigger);

@@ -25,8 +25,8 @@ public:
     // Whether the session's portal offers global shortcuts. Blocks for at most
     // `patience`.
     static bool isOffered(QDBusConnection bus, std::chrono::milliseconds patience);
-    // A key sequence's portable text ("Ctrl+Alt+E") as the shortcuts
-    // specification writes a trigger ("CTRL+ALT+e"); empty for a key that
+    // A key sequence's portable text ("Ctrl+Alt+E") as the freedesktop
+    // shortcuts format writes a trigger ("CTRL+ALT+e"); empty for a key that
     // cannot be held.
     static QString trigger(const QString& key);
 
