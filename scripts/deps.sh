@@ -22,6 +22,7 @@ packages=(
   qt6-qpa-plugins libqt6svg6 fonts-noto-color-emoji
   qt6-translations-l10n  # Qt's own strings (standard buttons, dialogs) in the user's language
   fonts-noto-cjk  # Chinese and Japanese text, in the screenshots and the layout tests
+  qt6ct imagemagick  # the screenshots' dark palette, and their capture (import)
   xvfb xauth x11-utils trayer xdotool xclip openbox
   # the portal tests' private session bus; the terminals autopaste types into
   # in the X11 and Wayland tests
