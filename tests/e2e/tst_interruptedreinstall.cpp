@@ -134,11 +134,11 @@ private slots:
     void aQuitDuringAReinstallIsFinishedAtTheNextStart_data() {
         QTest::addColumn<QString>("quit");
         QTest::addColumn<int>("entriesAtQuit");
-        for (const char* quit : {"SIGTERM", "SIGINT", "--quit"}) {
-            QTest::addRow("%s during the pause", quit) << quit << 0;
-            QTest::addRow("%s as the first entries arrive", quit) << quit << 1;
-            QTest::addRow("%s with most of the list written", quit) << quit << 1200;
-        }
+        // Each way to quit at one point: the settings suite quits at each
+        // point too, and every row here reinstalls the whole preset twice.
+        QTest::newRow("SIGTERM during the pause") << QString("SIGTERM") << 0;
+        QTest::newRow("SIGINT as the first entries arrive") << QString("SIGINT") << 1;
+        QTest::newRow("--quit with most of the list written") << QString("--quit") << 1200;
     }
     void aQuitDuringAReinstallIsFinishedAtTheNextStart() {
         QFETCH(QString, quit);
