@@ -44,7 +44,8 @@ if ! start_window_manager; then
 fi
 
 tray_icon() { windows_of "$1" | awk '$2 <= 64 && $3 <= 64 && $4 > 0' | head -1; }
-has_tray_icon() { [ -n "$(tray_icon "$1")" ]; }
+# Docked and mapped: a click before that reaches nothing.
+has_tray_icon() { local icon; icon=$(tray_icon "$1"); [ -n "$icon" ] && is_viewable "${icon%% *}"; }
 is_viewable() { xwininfo -id "$1" 2> /dev/null | grep -q 'Map State: IsViewable'; }
 panel_id() { windows_of "$1" Tesselle | awk '$2 > 64 { print $1 }' | head -1; }
 has_panel_window() { [ -n "$(panel_id "$1")" ]; }
